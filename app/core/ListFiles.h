@@ -1,0 +1,19 @@
+#pragma once
+// Reading and writing the entries of a list control as a text file of lines, with the messages the
+// user sees. The widget adapters (ListBoxLoad and friends) sit on top of these.
+#include <QString>
+#include <QStringList>
+
+namespace velmora {
+
+// A list holds at most this many entries: positions in it are stored as 16-bit numbers.
+inline constexpr int MaxListEntries = 32767;
+
+// 0 with the file's lines in entries; 1 after showing the failure, entries untouched.
+// A longer file loads its first MaxListEntries lines and tells the user how many were left out.
+int LoadListEntries(const QString& path, QStringList& entries);
+
+// 0 when the file now holds exactly the entries; 1 after showing the failure (the old file stays).
+int SaveListEntries(const QString& path, const QStringList& entries);
+
+} // namespace velmora

@@ -1,0 +1,75 @@
+#pragma once
+// The one way routines talk to the user about failures and confirmations.
+// The program installs a message-box prompter; tests install a ScriptedPrompter.
+#include <QList>
+#include <QString>
+
+#include <deque>
+
+namespace velmora {
+
+enum class PromptKind {
+    AbortRetryIgnore, // a failure the user may retry, skip or give up on
+    Warning,          // a failure or caution, OK only
+    Information,      // a plain notice, OK only
+    YesNo,            // a question
+    OkCancel,         // a confirmation that may be declined
+};
+
+enum class Answer { Abort, Retry, Ignore, Ok, Cancel, Yes, No };
+
+struct PromptRequest {
+    PromptKind kind;
+    QString text;
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual Answer ask(const PromptRequest& request) = 0;
+};
+
+// The prompter in use; a silent one that answers Abort, Ok or No until the program installs its own.
+Prompter& CurrentPrompter();
+// Installs a prompter for the life of the scope and puts the previous one back afterwards.
+class PrompterScope {
+public:
+    explicit PrompterScope(Prompter& prompter);
+    ~PrompterScope();
+    PrompterScope(const PrompterScope&) = delete;
+    PrompterScope& operator=(const PrompterScope&) = delete;
+
+private:
+    Prompter* m_previous;
+};
+void InstallPrompter(Prompter* prompter);
+
+// Convenience calls on the current prompter.
+Answer AskAbortRetryIgnore(const QString& text);
+void ShowWarning(const QString& text);
+void ShowInformation(const QString& text);
+bool AskYesNo(const QString& text);
+bool AskOkCancel(const QString& text);
+
+// Answers from a script and records every request, for tests.
+// When the script runs out it answers Abort, Ok, No or Cancel, so a test never loops on Retry.
+class ScriptedPrompter final : public Prompter {
+public:
+    ScriptedPrompter() = default;
+    ScriptedPrompter(std::initializer_list<Answer> answers)
+        : m_answers(answers) {}
+
+    void push(Answer answer) { m_answers.push_back(answer); }
+    Answer ask(const PromptRequest& request) override;
+
+    const QList<PromptRequest>& requests() const { return m_requests; }
+    qsizetype count() const { return m_requests.size(); }
+    QStringList texts() const;
+    void clear() { m_requests.clear(); }
+
+private:
+    std::deque<Answer> m_answers;
+    QList<PromptRequest> m_requests;
+};
+
+} // namespace velmora

@@ -1,0 +1,25 @@
+#include "app/core/Settings.h"
+
+#include "app/core/PathRoutines.h"
+#include "app/core/ScreenMetrics.h"
+#include "platform/ProgramFolder.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+SettingsEnvironment CurrentSettingsEnvironment() {
+    const ScreenTwips screen = PrimaryScreenTwips();
+    return {screen.width, screen.height, GetWindowsFolder(), platform::ProgramFolder()};
+}
+
+void ResetSettings(Settings& settings, const SettingsEnvironment& environment) {
+    settings = Settings{};
+    settings.MainWidth = std::min<Long>(environment.screenWidthTwips, 12000);
+    settings.MainHeight = std::min<Long>(environment.screenHeightTwips - 80, 6795);
+    settings.SplitterMain = settings.MainWidth / 2;
+    settings.CurrentDirectory = environment.windowsFolder.isEmpty() ? AddPathSep(environment.programFolder)
+                                                                    : AddPathSep(environment.windowsFolder);
+}
+
+} // namespace velmora

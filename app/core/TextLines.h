@@ -1,0 +1,28 @@
+#pragma once
+// Text files of lines, as the program reads and writes its settings and lists.
+// Written as UTF-8 with CR LF after every line. Read back line by line: a line ends at CR LF or at a
+// lone CR, while a lone LF is part of the text; nothing is trimmed. A file whose bytes are not valid
+// UTF-8 is decoded as Shift_JIS, so files written by the Windows program stay readable.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace velmora {
+
+// Larger files are refused with a message rather than read into memory.
+inline constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
+
+QString DecodeText(const QByteArray& bytes);
+QStringList SplitLines(const QString& text);
+QByteArray EncodeLines(const QStringList& lines);
+
+// Throws a Failure naming the cause (missing, unreadable, a folder, too large).
+QStringList ReadLinesFile(const QString& path, qint64 maxBytes = MaxTextFileBytes);
+QByteArray ReadWholeFile(const QString& path, qint64 maxBytes = MaxTextFileBytes);
+
+// Writes a temporary file beside the target and renames it, so a failure leaves the old file whole.
+// Throws a Failure when the file cannot be written.
+void WriteLinesFile(const QString& path, const QStringList& lines);
+void WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+} // namespace velmora

@@ -1,0 +1,60 @@
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace velmora::platform {
+namespace {
+
+QString withSeparator(QString folder) {
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
+
+QString& overridden() {
+    static QString folder;
+    return folder;
+}
+
+bool isWritableFolder(const QString& folder) {
+    const QByteArray native = QFile::encodeName(folder);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() && ::access(native.constData(), W_OK | X_OK) == 0;
+}
+
+} // namespace
+
+QString ResolveProgramFolder(const QString& executableFolder, const QString& dataHome, const QString& home) {
+    if (isWritableFolder(executableFolder))
+        return withSeparator(QDir::cleanPath(executableFolder));
+    const QString base = dataHome.isEmpty() ? home + QStringLiteral("/.local/share") : dataHome;
+    const QString folder = QDir::cleanPath(base + QStringLiteral("/velmora"));
+    QDir().mkpath(folder);
+    return withSeparator(folder);
+}
+
+QString ProgramFolder() {
+    if (!overridden().isEmpty())
+        return overridden();
+    static const QString resolved = ResolveProgramFolder(
+        QCoreApplication::applicationDirPath(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    return resolved;
+}
+
+void OverrideProgramFolder(const QString& folder) {
+    overridden() = folder.isEmpty() ? QString() : withSeparator(folder);
+}
+
+QStringList DocumentationFolders() {
+    QStringList folders{ProgramFolder()};
+    const QDir exe(QCoreApplication::applicationDirPath());
+    // An installed program finds its documents under <prefix>/share/doc/velmora.
+    folders << withSeparator(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/doc/velmora"))));
+    return folders;
+}
+
+} // namespace velmora::platform
