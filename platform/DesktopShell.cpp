@@ -8,7 +8,8 @@
 
 namespace velmora::platform {
 
-bool MoveToTrash(const QString& path, QString* error) {
+bool MoveToTrash(const QString& path, QString* error)
+{
     QFile file(path);
     if (file.moveToTrash())
         return true;
@@ -17,7 +18,8 @@ bool MoveToTrash(const QString& path, QString* error) {
     return false;
 }
 
-bool DeletePermanently(const QString& path, QString* error) {
+bool DeletePermanently(const QString& path, QString* error)
+{
     const QFileInfo info(path);
     bool ok = false;
     if (info.isDir() && !info.isSymLink()) {
@@ -33,7 +35,8 @@ bool DeletePermanently(const QString& path, QString* error) {
     return ok;
 }
 
-bool OpenWithDesktop(const QString& fileOrAddress) {
+bool OpenWithDesktop(const QString& fileOrAddress)
+{
     const QUrl url = QUrl::fromUserInput(fileOrAddress, QDir::currentPath(), QUrl::AssumeLocalFile);
     return url.isValid() && QDesktopServices::openUrl(url);
 }

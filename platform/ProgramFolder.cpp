@@ -10,25 +10,29 @@
 namespace velmora::platform {
 namespace {
 
-QString withSeparator(QString folder) {
+QString withSeparator(QString folder)
+{
     if (!folder.endsWith(u'/'))
         folder += u'/';
     return folder;
 }
 
-QString& overridden() {
+QString& overridden()
+{
     static QString folder;
     return folder;
 }
 
-bool isWritableFolder(const QString& folder) {
+bool isWritableFolder(const QString& folder)
+{
     const QByteArray native = QFile::encodeName(folder);
     return !folder.isEmpty() && QFileInfo(folder).isDir() && ::access(native.constData(), W_OK | X_OK) == 0;
 }
 
 } // namespace
 
-QString ResolveProgramFolder(const QString& executableFolder, const QString& dataHome, const QString& home) {
+QString ResolveProgramFolder(const QString& executableFolder, const QString& dataHome, const QString& home)
+{
     if (isWritableFolder(executableFolder))
         return withSeparator(QDir::cleanPath(executableFolder));
     const QString base = dataHome.isEmpty() ? home + QStringLiteral("/.local/share") : dataHome;
@@ -37,7 +41,8 @@ QString ResolveProgramFolder(const QString& executableFolder, const QString& dat
     return withSeparator(folder);
 }
 
-QString ProgramFolder() {
+QString ProgramFolder()
+{
     if (!overridden().isEmpty())
         return overridden();
     static const QString resolved = ResolveProgramFolder(
@@ -45,11 +50,13 @@ QString ProgramFolder() {
     return resolved;
 }
 
-void OverrideProgramFolder(const QString& folder) {
+void OverrideProgramFolder(const QString& folder)
+{
     overridden() = folder.isEmpty() ? QString() : withSeparator(folder);
 }
 
-QStringList DocumentationFolders() {
+QStringList DocumentationFolders()
+{
     QStringList folders{ProgramFolder()};
     const QDir exe(QCoreApplication::applicationDirPath());
     // An installed program finds its documents under <prefix>/share/doc/velmora.

@@ -17,9 +17,11 @@ public:
 class MemoryTileChoiceStore final : public TileChoiceStore {
 public:
     explicit MemoryTileChoiceStore(QString initial = {})
-        : m_value(std::move(initial)) {}
+        : m_value(std::move(initial))
+    {}
     QString ReadTileWallpaper() override { return m_value; }
-    bool WriteTileWallpaper(const QString& value) override {
+    bool WriteTileWallpaper(const QString& value) override
+    {
         m_value = value;
         return true;
     }

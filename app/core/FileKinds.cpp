@@ -60,7 +60,8 @@ const std::initializer_list<Group> kFixedGroups = {
 
 } // namespace
 
-void BuildFileKindTable() {
+void BuildFileKindTable()
+{
     int index = 0;
     for (const Group& group : kTableRows)
         for (const char16_t* extension : group.extensions)
@@ -68,7 +69,8 @@ void BuildFileKindTable() {
     FileKindTable.lastIndex = index - 1;
 }
 
-std::int16_t FileKind(const QString& path) {
+std::int16_t FileKind(const QString& path)
+{
     const QString extension = GetExtension(path).toUpper();
     for (int i = 0; i <= FileKindTable.lastIndex; ++i)
         if (FileKindTable.rows[i].extension == extension)
@@ -76,7 +78,8 @@ std::int16_t FileKind(const QString& path) {
     return Kind::Other;
 }
 
-std::int16_t FileKindFixed(const QString& path) {
+std::int16_t FileKindFixed(const QString& path)
+{
     const QString extension = GetExtension(path).toUpper();
     for (const Group& group : kFixedGroups)
         for (const char16_t* candidate : group.extensions)

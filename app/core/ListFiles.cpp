@@ -6,7 +6,8 @@
 
 namespace velmora {
 
-int LoadListEntries(const QString& path, QStringList& entries) {
+int LoadListEntries(const QString& path, QStringList& entries)
+{
     QStringList lines;
     try {
         lines = ReadLinesFile(path);
@@ -28,7 +29,8 @@ int LoadListEntries(const QString& path, QStringList& entries) {
     return 0;
 }
 
-int SaveListEntries(const QString& path, const QStringList& entries) {
+int SaveListEntries(const QString& path, const QStringList& entries)
+{
     try {
         WriteLinesFile(path, entries);
         return 0;

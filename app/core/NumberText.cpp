@@ -9,7 +9,8 @@
 namespace velmora {
 namespace {
 
-bool isBlank(QChar c) {
+bool isBlank(QChar c)
+{
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
@@ -18,7 +19,8 @@ struct Scan {
     qsizetype end = 0; // index after the last character that belonged to the number
 };
 
-int digitOf(QChar c) {
+int digitOf(QChar c)
+{
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
         return u - u'0';
@@ -29,7 +31,8 @@ int digitOf(QChar c) {
     return -1;
 }
 
-Scan scanRadix(QStringView text, qsizetype i, int radix) {
+Scan scanRadix(QStringView text, qsizetype i, int radix)
+{
     Scan scan{0, 0};
     std::uint64_t accumulated = 0;
     for (; i < text.size(); ++i) {
@@ -49,7 +52,8 @@ Scan scanRadix(QStringView text, qsizetype i, int radix) {
     return scan;
 }
 
-Scan scanNumber(QStringView text) {
+Scan scanNumber(QStringView text)
+{
     qsizetype i = 0;
     auto skipBlanks = [&] {
         while (i < text.size() && isBlank(text[i]))
@@ -117,11 +121,13 @@ Scan scanNumber(QStringView text) {
     return {value, end};
 }
 
-[[noreturn]] void overflow() {
+[[noreturn]] void overflow()
+{
     throw Failure(ErrorCode::Overflow, Failure::standardText(ErrorCode::Overflow));
 }
 
-double roundHalfEven(double value) {
+double roundHalfEven(double value)
+{
     const int previous = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double rounded = std::nearbyint(value);
@@ -129,7 +135,8 @@ double roundHalfEven(double value) {
     return rounded;
 }
 
-template <class Int> Int toInt(double value) {
+template <class Int> Int toInt(double value)
+{
     if (std::isnan(value))
         overflow();
     const double rounded = roundHalfEven(value);
@@ -141,11 +148,13 @@ template <class Int> Int toInt(double value) {
 
 } // namespace
 
-double LenientNumber(QStringView text) {
+double LenientNumber(QStringView text)
+{
     return scanNumber(text).value;
 }
 
-std::optional<double> StrictNumber(QStringView text) {
+std::optional<double> StrictNumber(QStringView text)
+{
     const Scan scan = scanNumber(text);
     if (scan.end == 0)
         return std::nullopt;
@@ -155,21 +164,25 @@ std::optional<double> StrictNumber(QStringView text) {
     return scan.value;
 }
 
-std::int16_t ToInteger(double value) {
+std::int16_t ToInteger(double value)
+{
     return toInt<std::int16_t>(value);
 }
 
-std::int32_t ToLong(double value) {
+std::int32_t ToLong(double value)
+{
     return toInt<std::int32_t>(value);
 }
 
-float ToSingle(double value) {
+float ToSingle(double value)
+{
     if (std::isnan(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
         overflow();
     return static_cast<float>(value);
 }
 
-bool ToBoolean(QStringView text) {
+bool ToBoolean(QStringView text)
+{
     const QStringView trimmed = text.trimmed();
     if (trimmed.compare(u"True", Qt::CaseInsensitive) == 0)
         return true;
@@ -180,18 +193,21 @@ bool ToBoolean(QStringView text) {
     throw Failure(ErrorCode::TypeMismatch, Failure::standardText(ErrorCode::TypeMismatch));
 }
 
-QString NumberField(std::int64_t value) {
+QString NumberField(std::int64_t value)
+{
     return value < 0 ? QString::number(value) : u' ' + QString::number(value);
 }
 
-QString SingleField(float value) {
+QString SingleField(float value)
+{
     QString text = QString::number(double(value), 'g', 7).toUpper();
     if (text == u"-0")
         text = QStringLiteral("0");
     return text.startsWith(u'-') ? text : u' ' + text;
 }
 
-QString BooleanField(bool value) {
+QString BooleanField(bool value)
+{
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 

@@ -12,12 +12,14 @@
 
 namespace velmora {
 
-QString GetExtension(const QString& path) {
+QString GetExtension(const QString& path)
+{
     const qsizetype dot = path.lastIndexOf(u'.');
     return dot < 0 ? QString() : path.mid(dot + 1);
 }
 
-void SplitText(const QString& text, QChar delimiter, QStringList& pieces, int& count, int capacity) {
+void SplitText(const QString& text, QChar delimiter, QStringList& pieces, int& count, int capacity)
+{
     qsizetype start = 0;
     for (;;) {
         const qsizetype next = text.indexOf(delimiter, start);
@@ -33,25 +35,29 @@ void SplitText(const QString& text, QChar delimiter, QStringList& pieces, int& c
     }
 }
 
-QString GetFileName(const QString& path) {
+QString GetFileName(const QString& path)
+{
     // Linux paths may nest far deeper than the hundred levels a fixed piece array allowed,
     // so the name is taken directly rather than through SplitText.
     const qsizetype sep = path.lastIndexOf(PathSep);
     return sep < 0 ? path : path.mid(sep + 1);
 }
 
-QString AddPathSep(const QString& path) {
+QString AddPathSep(const QString& path)
+{
     return path.endsWith(PathSep) ? path : path + PathSep;
 }
 
-bool FileExists(const QString& path) {
+bool FileExists(const QString& path)
+{
     if (path.isEmpty())
         return false;
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
-bool FolderExists(const QString& path) {
+bool FolderExists(const QString& path)
+{
     if (path.isEmpty())
         return false;
     const QByteArray native = QFile::encodeName(path);
@@ -61,12 +67,14 @@ bool FolderExists(const QString& path) {
            ::access(native.constData(), X_OK) == 0;
 }
 
-QString TrimAtNul(const QString& text) {
+QString TrimAtNul(const QString& text)
+{
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     return nul < 0 ? text : text.left(nul);
 }
 
-QString GetWindowsFolder() {
+QString GetWindowsFolder()
+{
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (!pictures.isEmpty() && QFileInfo(pictures).isDir())
         return QDir::cleanPath(pictures);

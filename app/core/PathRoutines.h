@@ -40,10 +40,12 @@ QString TrimAtNul(const QString& text);
 QString GetWindowsFolder();
 
 // A 32-bit word read as unsigned, and the factor of a high word: file sizes up to 2^64 - 1 stay exact.
-inline std::uint64_t ToUnsigned(std::int32_t value) {
+inline std::uint64_t ToUnsigned(std::int32_t value)
+{
     return static_cast<std::uint32_t>(value);
 }
-inline constexpr std::uint64_t TwoPow32() {
+inline constexpr std::uint64_t TwoPow32()
+{
     return std::uint64_t{1} << 32;
 }
 

@@ -3,17 +3,15 @@
 namespace velmora {
 namespace {
 
-Answer defaultAnswer(PromptKind kind) {
+Answer defaultAnswer(PromptKind kind)
+{
     switch (kind) {
-    case PromptKind::AbortRetryIgnore:
-        return Answer::Abort;
-    case PromptKind::YesNo:
-        return Answer::No;
-    case PromptKind::OkCancel:
-        return Answer::Cancel;
+    case PromptKind::AbortRetryIgnore: return Answer::Abort;
+    case PromptKind::YesNo: return Answer::No;
+    case PromptKind::OkCancel: return Answer::Cancel;
     case PromptKind::Warning:
     case PromptKind::Information:
-        return Answer::Ok;
+    case PromptKind::Notice: return Answer::Ok;
     }
     return Answer::Ok;
 }
@@ -21,9 +19,11 @@ Answer defaultAnswer(PromptKind kind) {
 class SilentPrompter final : public Prompter {
 public:
     Answer ask(const PromptRequest& request) override { return defaultAnswer(request.kind); }
+    std::optional<QString> askText(const TextRequest&) override { return std::nullopt; }
 };
 
-Prompter*& current() {
+Prompter*& current()
+{
     static SilentPrompter silent;
     static Prompter* prompter = &silent;
     return prompter;
@@ -31,45 +31,75 @@ Prompter*& current() {
 
 } // namespace
 
-Prompter& CurrentPrompter() {
+Prompter& CurrentPrompter()
+{
     return *current();
 }
 
-void InstallPrompter(Prompter* prompter) {
+void InstallPrompter(Prompter* prompter)
+{
     static SilentPrompter silent;
     current() = prompter ? prompter : &silent;
 }
 
 PrompterScope::PrompterScope(Prompter& prompter)
-    : m_previous(current()) {
+    : m_previous(current())
+{
     current() = &prompter;
 }
 
-PrompterScope::~PrompterScope() {
+PrompterScope::~PrompterScope()
+{
     current() = m_previous;
 }
 
-Answer AskAbortRetryIgnore(const QString& text) {
+Answer AskAbortRetryIgnore(const QString& text)
+{
     return CurrentPrompter().ask({PromptKind::AbortRetryIgnore, text});
 }
 
-void ShowWarning(const QString& text) {
+void ShowWarning(const QString& text)
+{
     CurrentPrompter().ask({PromptKind::Warning, text});
 }
 
-void ShowInformation(const QString& text) {
+void ShowInformation(const QString& text)
+{
     CurrentPrompter().ask({PromptKind::Information, text});
 }
 
-bool AskYesNo(const QString& text) {
+void ShowNotice(const QString& text)
+{
+    CurrentPrompter().ask({PromptKind::Notice, text});
+}
+
+bool AskYesNo(const QString& text)
+{
     return CurrentPrompter().ask({PromptKind::YesNo, text}) == Answer::Yes;
 }
 
-bool AskOkCancel(const QString& text) {
+bool AskOkCancel(const QString& text)
+{
     return CurrentPrompter().ask({PromptKind::OkCancel, text}) == Answer::Ok;
 }
 
-Answer ScriptedPrompter::ask(const PromptRequest& request) {
+std::optional<QString> AskText(const QString& prompt, const QString& title, const QString& initial)
+{
+    return CurrentPrompter().askText({prompt, title, initial});
+}
+
+std::optional<QString> ScriptedPrompter::askText(const TextRequest& request)
+{
+    m_textRequests.append(request);
+    if (m_texts.empty())
+        return std::nullopt;
+    const auto [entered, text] = m_texts.front();
+    m_texts.pop_front();
+    return entered ? std::optional<QString>(text) : std::nullopt;
+}
+
+Answer ScriptedPrompter::ask(const PromptRequest& request)
+{
     m_requests.append(request);
     if (m_answers.empty())
         return defaultAnswer(request.kind);
@@ -78,7 +108,8 @@ Answer ScriptedPrompter::ask(const PromptRequest& request) {
     return answer;
 }
 
-QStringList ScriptedPrompter::texts() const {
+QStringList ScriptedPrompter::texts() const
+{
     QStringList all;
     for (const PromptRequest& request : m_requests)
         all << request.text;

@@ -5,13 +5,15 @@
 #include <QString>
 
 #include <deque>
+#include <optional>
 
 namespace velmora {
 
 enum class PromptKind {
     AbortRetryIgnore, // a failure the user may retry, skip or give up on
     Warning,          // a failure or caution, OK only
-    Information,      // a plain notice, OK only
+    Information,      // a notice with the information icon, OK only
+    Notice,           // a notice without an icon, OK only
     YesNo,            // a question
     OkCancel,         // a confirmation that may be declined
 };
@@ -23,10 +25,18 @@ struct PromptRequest {
     QString text;
 };
 
+struct TextRequest {
+    QString prompt;
+    QString title;
+    QString initial;
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
     virtual Answer ask(const PromptRequest& request) = 0;
+    // An input box: the text entered, or nothing when cancelled.
+    virtual std::optional<QString> askText(const TextRequest& request) = 0;
 };
 
 // The prompter in use; a silent one that answers Abort, Ok or No until the program installs its own.
@@ -48,8 +58,10 @@ void InstallPrompter(Prompter* prompter);
 Answer AskAbortRetryIgnore(const QString& text);
 void ShowWarning(const QString& text);
 void ShowInformation(const QString& text);
+void ShowNotice(const QString& text);
 bool AskYesNo(const QString& text);
 bool AskOkCancel(const QString& text);
+std::optional<QString> AskText(const QString& prompt, const QString& title, const QString& initial = {});
 
 // Answers from a script and records every request, for tests.
 // When the script runs out it answers Abort, Ok, No or Cancel, so a test never loops on Retry.
@@ -57,10 +69,18 @@ class ScriptedPrompter final : public Prompter {
 public:
     ScriptedPrompter() = default;
     ScriptedPrompter(std::initializer_list<Answer> answers)
-        : m_answers(answers) {}
+        : m_answers(answers)
+    {}
 
     void push(Answer answer) { m_answers.push_back(answer); }
+    // The next input box gets this text (nothing: cancelled).
+    void pushText(std::optional<QString> text)
+    {
+        m_texts.emplace_back(text.has_value(), text.value_or(QString()));
+    }
     Answer ask(const PromptRequest& request) override;
+    std::optional<QString> askText(const TextRequest& request) override;
+    const QList<TextRequest>& textRequests() const { return m_textRequests; }
 
     const QList<PromptRequest>& requests() const { return m_requests; }
     qsizetype count() const { return m_requests.size(); }
@@ -69,7 +89,9 @@ public:
 
 private:
     std::deque<Answer> m_answers;
+    std::deque<std::pair<bool, QString>> m_texts; // (entered, text)
     QList<PromptRequest> m_requests;
+    QList<TextRequest> m_textRequests;
 };
 
 } // namespace velmora

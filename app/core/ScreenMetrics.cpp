@@ -8,20 +8,23 @@
 namespace velmora {
 namespace {
 
-QScreen* primaryScreen() {
+QScreen* primaryScreen()
+{
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
                                                                         : nullptr;
 }
 
 } // namespace
 
-double TwipsPerPixel() {
+double TwipsPerPixel()
+{
     const QScreen* screen = primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
     return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
 
-ScreenTwips PrimaryScreenTwips() {
+ScreenTwips PrimaryScreenTwips()
+{
     const QScreen* screen = primaryScreen();
     const QSize size = screen ? screen->size() : QSize(1024, 768);
     const double twips = TwipsPerPixel();

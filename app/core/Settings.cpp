@@ -8,12 +8,14 @@
 
 namespace velmora {
 
-SettingsEnvironment CurrentSettingsEnvironment() {
+SettingsEnvironment CurrentSettingsEnvironment()
+{
     const ScreenTwips screen = PrimaryScreenTwips();
     return {screen.width, screen.height, GetWindowsFolder(), platform::ProgramFolder()};
 }
 
-void ResetSettings(Settings& settings, const SettingsEnvironment& environment) {
+void ResetSettings(Settings& settings, const SettingsEnvironment& environment)
+{
     settings = Settings{};
     settings.MainWidth = std::min<Long>(environment.screenWidthTwips, 12000);
     settings.MainHeight = std::min<Long>(environment.screenHeightTwips - 80, 6795);

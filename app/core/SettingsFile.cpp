@@ -36,11 +36,13 @@ struct Key {
 };
 
 #define VELMORA_KEY(name)                                                                                    \
-    Key {                                                                                                    \
+    Key                                                                                                      \
+    {                                                                                                        \
         QStringLiteral(#name "="), &Settings::name                                                           \
     }
 
-std::vector<Key> buildKeys() {
+std::vector<Key> buildKeys()
+{
     std::vector<Key> keys = {
         VELMORA_KEY(MainTop),
         VELMORA_KEY(MainLeft),
@@ -117,14 +119,18 @@ std::vector<Key> buildKeys() {
 
 #undef VELMORA_KEY
 
-const std::vector<Key>& keys() {
+const std::vector<Key>& keys()
+{
     static const std::vector<Key> table = buildKeys();
     return table;
 }
 
-template <class... Visitors> struct Overloaded : Visitors... { using Visitors::operator()...; };
+template <class... Visitors> struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
 
-void assign(Settings& settings, const Field& field, QStringView value) {
+void assign(Settings& settings, const Field& field, QStringView value)
+{
     std::visit(Overloaded{
                    [&](Integer Settings::*f) { settings.*f = ToInteger(LenientNumber(value)); },
                    [&](Long Settings::*f) { settings.*f = ToLong(LenientNumber(value)); },
@@ -148,7 +154,8 @@ void assign(Settings& settings, const Field& field, QStringView value) {
                field);
 }
 
-QString valueText(const Settings& settings, const Field& field) {
+QString valueText(const Settings& settings, const Field& field)
+{
     return std::visit(Overloaded{
                           [&](Integer Settings::*f) { return NumberField(settings.*f); },
                           [&](Long Settings::*f) { return NumberField(settings.*f); },
@@ -164,14 +171,16 @@ QString valueText(const Settings& settings, const Field& field) {
 
 } // namespace
 
-QStringList SettingsKeys() {
+QStringList SettingsKeys()
+{
     QStringList list;
     for (const Key& key : keys())
         list << key.text;
     return list;
 }
 
-void ReadSettingsText(Settings& settings, const QString& text) {
+void ReadSettingsText(Settings& settings, const QString& text)
+{
     for (const QString& line : SplitLines(text)) {
         for (const Key& key : keys()) {
             if (line.startsWith(key.text))
@@ -180,7 +189,8 @@ void ReadSettingsText(Settings& settings, const QString& text) {
     }
 }
 
-void ReadSettingsFile(Settings& settings, const QString& path) {
+void ReadSettingsFile(Settings& settings, const QString& path)
+{
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return;
     try {
@@ -190,14 +200,16 @@ void ReadSettingsFile(Settings& settings, const QString& path) {
     }
 }
 
-QByteArray SettingsFileBytes(const Settings& settings) {
+QByteArray SettingsFileBytes(const Settings& settings)
+{
     QStringList lines{QStringLiteral("[Velmora]")};
     for (const Key& key : keys())
         lines << key.text + valueText(settings, key.field);
     return EncodeLines(lines);
 }
 
-bool WriteSettingsFile(const Settings& settings, const QString& path) {
+bool WriteSettingsFile(const Settings& settings, const QString& path)
+{
     try {
         WriteWholeFile(path, SettingsFileBytes(settings));
         return true;

@@ -11,7 +11,8 @@ constexpr long DeleteFailed = 2;
 constexpr long OpenFailed = 2;
 } // namespace
 
-long ShellDelete(const QString& path, bool toTrash) {
+long ShellDelete(const QString& path, bool toTrash)
+{
     if (path.isEmpty())
         return 0;
     QString target = path;
@@ -31,7 +32,8 @@ long ShellDelete(const QString& path, bool toTrash) {
     return 0;
 }
 
-long ShellOpen(const QString& fileOrAddress) {
+long ShellOpen(const QString& fileOrAddress)
+{
     return platform::OpenWithDesktop(fileOrAddress) ? ShellOpenSucceeded : OpenFailed;
 }
 

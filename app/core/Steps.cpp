@@ -6,27 +6,28 @@
 
 namespace velmora {
 
-Recovery AskUser(const Failure& failure) {
+Recovery AskUser(const Failure& failure)
+{
     switch (AskAbortRetryIgnore(failure.text())) {
-    case Answer::Retry:
-        return Recovery::Retry;
-    case Answer::Ignore:
-        return Recovery::Continue;
-    default:
-        return Recovery::Leave;
+    case Answer::Retry: return Recovery::Retry;
+    case Answer::Ignore: return Recovery::Continue;
+    default: return Recovery::Leave;
     }
 }
 
-Recovery WarnAndContinue(const Failure& failure) {
+Recovery WarnAndContinue(const Failure& failure)
+{
     ShowWarning(failure.text());
     return Recovery::Continue;
 }
 
-Recovery ContinueSilently(const Failure&) {
+Recovery ContinueSilently(const Failure&)
+{
     return Recovery::Continue;
 }
 
-Failure CurrentFailure() {
+Failure CurrentFailure()
+{
     try {
         throw;
     } catch (const Failure& failure) {
@@ -40,16 +41,13 @@ Failure CurrentFailure() {
     }
 }
 
-bool Steps::recover(const Failure& failure) {
+bool Steps::recover(const Failure& failure)
+{
     ++m_failures;
     switch (m_handler(failure)) {
-    case Recovery::Retry:
-        return true;
-    case Recovery::Continue:
-        return false;
-    case Recovery::Leave:
-        m_left = true;
-        return false;
+    case Recovery::Retry: return true;
+    case Recovery::Continue: return false;
+    case Recovery::Leave: m_left = true; return false;
     }
     return false;
 }

@@ -32,9 +32,11 @@ Failure CurrentFailure();
 class Steps {
 public:
     explicit Steps(FailureHandler handler = AskUser)
-        : m_handler(std::move(handler)) {}
+        : m_handler(std::move(handler))
+    {}
 
-    template <class Step> Steps& operator()(Step&& step) {
+    template <class Step> Steps& operator()(Step&& step)
+    {
         while (!m_left) {
             try {
                 step();

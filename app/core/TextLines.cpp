@@ -12,7 +12,8 @@
 namespace velmora {
 namespace {
 
-Failure tooLarge(const QString& path, qint64 maxBytes) {
+Failure tooLarge(const QString& path, qint64 maxBytes)
+{
     return Failure(
         ErrorCode::OutOfMemory,
         QStringLiteral("ファイルが大きすぎます (%1 MB を超えています)。\n%2").arg(maxBytes >> 20).arg(path));
@@ -20,7 +21,8 @@ Failure tooLarge(const QString& path, qint64 maxBytes) {
 
 } // namespace
 
-QString DecodeText(const QByteArray& bytes) {
+QString DecodeText(const QByteArray& bytes)
+{
     QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
@@ -34,7 +36,8 @@ QString DecodeText(const QByteArray& bytes) {
     return QString::fromUtf8(view); // replacement characters rather than nothing
 }
 
-QStringList SplitLines(const QString& text) {
+QStringList SplitLines(const QString& text)
+{
     QStringList lines;
     qsizetype start = 0;
     const qsizetype size = text.size();
@@ -52,7 +55,8 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
-QByteArray EncodeLines(const QStringList& lines) {
+QByteArray EncodeLines(const QStringList& lines)
+{
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += line.toUtf8();
@@ -61,7 +65,8 @@ QByteArray EncodeLines(const QStringList& lines) {
     return bytes;
 }
 
-QByteArray ReadWholeFile(const QString& path, qint64 maxBytes) {
+QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
+{
     const QFileInfo info(path);
     if (info.isDir())
         throw Failure(ErrorCode::PathFileAccess,
@@ -82,11 +87,13 @@ QByteArray ReadWholeFile(const QString& path, qint64 maxBytes) {
     return bytes;
 }
 
-QStringList ReadLinesFile(const QString& path, qint64 maxBytes) {
+QStringList ReadLinesFile(const QString& path, qint64 maxBytes)
+{
     return SplitLines(DecodeText(ReadWholeFile(path, maxBytes)));
 }
 
-void WriteWholeFile(const QString& path, const QByteArray& bytes) {
+void WriteWholeFile(const QString& path, const QByteArray& bytes)
+{
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
@@ -102,7 +109,8 @@ void WriteWholeFile(const QString& path, const QByteArray& bytes) {
         throw Failure::fromFile(file, path);
 }
 
-void WriteLinesFile(const QString& path, const QStringList& lines) {
+void WriteLinesFile(const QString& path, const QStringList& lines)
+{
     WriteWholeFile(path, EncodeLines(lines));
 }
 

@@ -7,7 +7,8 @@
 
 namespace velmora {
 
-int ListBoxLoad(const QString& path, QListWidget& list) {
+int ListBoxLoad(const QString& path, QListWidget& list)
+{
     QStringList entries;
     if (LoadListEntries(path, entries) != 0)
         return 1;
@@ -16,7 +17,8 @@ int ListBoxLoad(const QString& path, QListWidget& list) {
     return 0;
 }
 
-int ListBoxSave(const QString& path, const QListWidget& list) {
+int ListBoxSave(const QString& path, const QListWidget& list)
+{
     QStringList entries;
     entries.reserve(list.count());
     for (int i = 0; i < list.count(); ++i)
@@ -24,7 +26,8 @@ int ListBoxSave(const QString& path, const QListWidget& list) {
     return SaveListEntries(path, entries);
 }
 
-int ComboLoad(const QString& path, QComboBox& combo) {
+int ComboLoad(const QString& path, QComboBox& combo)
+{
     QStringList entries;
     if (LoadListEntries(path, entries) != 0)
         return 1;
@@ -33,7 +36,8 @@ int ComboLoad(const QString& path, QComboBox& combo) {
     return 0;
 }
 
-int ComboSave(const QString& path, const QComboBox& combo) {
+int ComboSave(const QString& path, const QComboBox& combo)
+{
     QStringList entries;
     entries.reserve(combo.count());
     for (int i = 0; i < combo.count(); ++i)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,7 +10,8 @@
 
 namespace velmora {
 
-Answer MessageBoxPrompter::ask(const PromptRequest& request) {
+Answer MessageBoxPrompter::ask(const PromptRequest& request)
+{
     QMessageBox box(m_parentProvider ? m_parentProvider() : QApplication::activeWindow());
     box.setWindowTitle(QString::fromUtf16(ProgramTitle));
     box.setText(request.text);
@@ -33,7 +35,10 @@ Answer MessageBoxPrompter::ask(const PromptRequest& request) {
         break;
     case PromptKind::Warning:
     case PromptKind::Information:
-        box.setIcon(request.kind == PromptKind::Warning ? QMessageBox::Warning : QMessageBox::Information);
+    case PromptKind::Notice:
+        box.setIcon(request.kind == PromptKind::Warning       ? QMessageBox::Warning
+                    : request.kind == PromptKind::Information ? QMessageBox::Information
+                                                              : QMessageBox::NoIcon);
         box.setDefaultButton(add(QStringLiteral("OK"), QMessageBox::AcceptRole, Answer::Ok));
         break;
     case PromptKind::YesNo:
@@ -56,15 +61,24 @@ Answer MessageBoxPrompter::ask(const PromptRequest& request) {
         return found->second;
     // Closed with Esc or the title bar: the gentlest answer of the kind.
     switch (request.kind) {
-    case PromptKind::AbortRetryIgnore:
-        return Answer::Abort;
-    case PromptKind::YesNo:
-        return Answer::No;
-    case PromptKind::OkCancel:
-        return Answer::Cancel;
-    default:
-        return Answer::Ok;
+    case PromptKind::AbortRetryIgnore: return Answer::Abort;
+    case PromptKind::YesNo: return Answer::No;
+    case PromptKind::OkCancel: return Answer::Cancel;
+    default: return Answer::Ok;
     }
+}
+
+std::optional<QString> MessageBoxPrompter::askText(const TextRequest& request)
+{
+    QInputDialog dialog(m_parentProvider ? m_parentProvider() : QApplication::activeWindow());
+    dialog.setWindowTitle(request.title);
+    dialog.setLabelText(request.prompt);
+    dialog.setTextValue(request.initial);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 } // namespace velmora

@@ -10,8 +10,10 @@ class MessageBoxPrompter final : public Prompter {
 public:
     // parentProvider gives the window the box belongs to (may return nullptr).
     explicit MessageBoxPrompter(QWidget* (*parentProvider)() = nullptr)
-        : m_parentProvider(parentProvider) {}
+        : m_parentProvider(parentProvider)
+    {}
     Answer ask(const PromptRequest& request) override;
+    std::optional<QString> askText(const TextRequest& request) override;
 
 private:
     QWidget* (*m_parentProvider)();

@@ -5,7 +5,8 @@
 
 using namespace velmora;
 
-TEST(FileKinds, TableHoldsRowsZeroToSeventyThree) {
+TEST(FileKinds, TableHoldsRowsZeroToSeventyThree)
+{
     BuildFileKindTable();
     EXPECT_EQ(FileKindTable.lastIndex, 73);
     EXPECT_EQ(FileKindTableData::Capacity, 151);
@@ -18,7 +19,8 @@ TEST(FileKinds, TableHoldsRowsZeroToSeventyThree) {
     EXPECT_EQ(FileKindTable.rows[73].code, Kind::Image);
 }
 
-TEST(FileKinds, CodesByExtension) {
+TEST(FileKinds, CodesByExtension)
+{
     BuildFileKindTable();
     const std::pair<const char*, int> cases[] = {
         {"a.jpg", 0},  {"a.JPEG", 0}, {"a.ico", 1},  {"a.rtf", 2},          {"a.log", 3}, {"a.rmi", 4},
@@ -31,7 +33,8 @@ TEST(FileKinds, CodesByExtension) {
     }
 }
 
-TEST(FileKinds, TableAndFixedListDifferInExactlyElevenExtensions) {
+TEST(FileKinds, TableAndFixedListDifferInExactlyElevenExtensions)
+{
     BuildFileKindTable();
     for (const char* extension : {"cin", "WMZ", "djvu", "JBG", "psp", "SFF"}) {
         const QString path = QStringLiteral("a.") + QString::fromUtf8(extension);

@@ -10,7 +10,8 @@
 
 using namespace velmora;
 
-TEST(ListFiles, LongListsLoadUpToTheLimitAndSaySo) {
+TEST(ListFiles, LongListsLoadUpToTheLimitAndSaySo)
+{
     test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("big.lst"));
     QByteArray bytes;
@@ -29,7 +30,8 @@ TEST(ListFiles, LongListsLoadUpToTheLimitAndSaySo) {
     EXPECT_EQ(test::ReadBytes(path), bytes) << "loading never rewrites the file";
 }
 
-TEST(ListFiles, FailuresShowOneMessageAndKeepTheEntries) {
+TEST(ListFiles, FailuresShowOneMessageAndKeepTheEntries)
+{
     test::TempFolder folder;
     ScriptedPrompter prompter;
     PrompterScope scope(prompter);
@@ -42,7 +44,8 @@ TEST(ListFiles, FailuresShowOneMessageAndKeepTheEntries) {
         EXPECT_EQ(request.kind, PromptKind::Warning);
 }
 
-TEST(ListControls, ListBoxAndComboRoundTripExactBytes) {
+TEST(ListControls, ListBoxAndComboRoundTripExactBytes)
+{
     test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("Velmora.lst"));
     const QByteArray bytes("/b.jpg\r\n/a.jpg\r\n/b.jpg\r\n \r\n");

@@ -6,7 +6,8 @@
 
 using namespace velmora;
 
-TEST(NumberText, LenientNumberStopsAtTheFirstForeignCharacter) {
+TEST(NumberText, LenientNumberStopsAtTheFirstForeignCharacter)
+{
     EXPECT_DOUBLE_EQ(LenientNumber(u" - 12.5e2x"), -1250);
     EXPECT_DOUBLE_EQ(LenientNumber(u"1.2.3"), 1.2);
     EXPECT_DOUBLE_EQ(LenientNumber(u"2D2"), 200);
@@ -17,7 +18,8 @@ TEST(NumberText, LenientNumberStopsAtTheFirstForeignCharacter) {
     EXPECT_TRUE(std::isinf(LenientNumber(u"1e999")));
 }
 
-TEST(NumberText, RoundingGoesHalfToEvenAndRangesAreChecked) {
+TEST(NumberText, RoundingGoesHalfToEvenAndRangesAreChecked)
+{
     EXPECT_EQ(ToInteger(2.5), 2);
     EXPECT_EQ(ToInteger(3.5), 4);
     EXPECT_EQ(ToInteger(-3.5), -4);
@@ -38,7 +40,8 @@ TEST(NumberText, RoundingGoesHalfToEvenAndRangesAreChecked) {
     EXPECT_THROW(ToLong(std::numeric_limits<double>::infinity()), Failure);
 }
 
-TEST(NumberText, BooleanText) {
+TEST(NumberText, BooleanText)
+{
     EXPECT_TRUE(ToBoolean(u"TRUE"));
     EXPECT_FALSE(ToBoolean(u"false"));
     EXPECT_TRUE(ToBoolean(u" 5 "));
@@ -48,7 +51,8 @@ TEST(NumberText, BooleanText) {
     EXPECT_THROW(ToBoolean(u"1x"), Failure);
 }
 
-TEST(NumberText, FileFormOfNumbers) {
+TEST(NumberText, FileFormOfNumbers)
+{
     EXPECT_EQ(NumberField(std::int64_t{10}), QStringLiteral(" 10"));
     EXPECT_EQ(NumberField(std::int64_t{0}), QStringLiteral(" 0"));
     EXPECT_EQ(NumberField(std::int64_t{-120}), QStringLiteral("-120"));

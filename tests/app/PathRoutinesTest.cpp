@@ -9,14 +9,16 @@
 
 using namespace velmora;
 
-TEST(PathRoutines, ExtensionIsEverythingAfterTheLastDot) {
+TEST(PathRoutines, ExtensionIsEverythingAfterTheLastDot)
+{
     EXPECT_EQ(GetExtension(QStringLiteral("/pics/photo.large.JPG")), QStringLiteral("JPG"));
     EXPECT_EQ(GetExtension(QStringLiteral("/my.pics/photo")), QStringLiteral("pics/photo"));
     EXPECT_EQ(GetExtension(QStringLiteral("photo")), QString());
     EXPECT_EQ(GetExtension(QStringLiteral("photo.")), QString());
 }
 
-TEST(PathRoutines, FileNameAndSeparator) {
+TEST(PathRoutines, FileNameAndSeparator)
+{
     EXPECT_EQ(GetFileName(QStringLiteral("/home/ann/a.jpg")), QStringLiteral("a.jpg"));
     EXPECT_EQ(GetFileName(QStringLiteral("a.jpg")), QStringLiteral("a.jpg"));
     EXPECT_EQ(GetFileName(QStringLiteral("/home/ann/")), QString());
@@ -29,7 +31,8 @@ TEST(PathRoutines, FileNameAndSeparator) {
     EXPECT_EQ(AddPathSep(QString()), QStringLiteral("/"));
 }
 
-TEST(PathRoutines, SplitTextStoresFromCountAndChecksBounds) {
+TEST(PathRoutines, SplitTextStoresFromCountAndChecksBounds)
+{
     QStringList pieces{QStringLiteral("kept")};
     int count = 1;
     SplitText(QStringLiteral("a,,b,"), u',', pieces, count, 10);
@@ -51,7 +54,8 @@ TEST(PathRoutines, SplitTextStoresFromCountAndChecksBounds) {
     }
 }
 
-TEST(PathRoutines, ExistenceTests) {
+TEST(PathRoutines, ExistenceTests)
+{
     test::TempFolder folder;
     const QString file = folder.file(QStringLiteral("a file"));
     test::WriteBytes(file, "x");
@@ -69,7 +73,8 @@ TEST(PathRoutines, ExistenceTests) {
     EXPECT_EQ(QDir::currentPath(), before) << "the current directory is left alone";
 }
 
-TEST(PathRoutines, TrimAtNulAndUnsignedWords) {
+TEST(PathRoutines, TrimAtNulAndUnsignedWords)
+{
     EXPECT_EQ(TrimAtNul(QStringLiteral("abc") + QChar(u'\0') + QStringLiteral("def")), QStringLiteral("abc"));
     EXPECT_EQ(TrimAtNul(QStringLiteral("abc")), QStringLiteral("abc"));
     EXPECT_EQ(ToUnsigned(-1), 4294967295u);
@@ -78,7 +83,8 @@ TEST(PathRoutines, TrimAtNulAndUnsignedWords) {
     EXPECT_EQ(ToUnsigned(1) * TwoPow32() + ToUnsigned(0), 4294967296u);
 }
 
-TEST(PathRoutines, WindowsFolderIsAnExistingFolderWithoutSeparator) {
+TEST(PathRoutines, WindowsFolderIsAnExistingFolderWithoutSeparator)
+{
     const QString folder = GetWindowsFolder();
     ASSERT_FALSE(folder.isEmpty());
     EXPECT_TRUE(QDir(folder).exists());

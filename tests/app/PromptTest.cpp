@@ -13,7 +13,8 @@ using namespace velmora;
 namespace {
 
 // Clicks the button with the given text on the next message box that opens.
-void clickWhenShown(const QString& buttonText, QString* seenTitle) {
+void clickWhenShown(const QString& buttonText, QString* seenTitle)
+{
     QTimer::singleShot(0, [=] {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             auto* box = qobject_cast<QMessageBox*>(widget);
@@ -31,7 +32,8 @@ void clickWhenShown(const QString& buttonText, QString* seenTitle) {
 
 } // namespace
 
-TEST(MessageBoxPrompter, ButtonsMapToAnswers) {
+TEST(MessageBoxPrompter, ButtonsMapToAnswers)
+{
     MessageBoxPrompter prompter;
     const std::tuple<PromptKind, const char*, Answer> cases[] = {
         {PromptKind::AbortRetryIgnore, "中止(&A)", Answer::Abort},
@@ -49,7 +51,8 @@ TEST(MessageBoxPrompter, ButtonsMapToAnswers) {
     }
 }
 
-TEST(ScriptedPrompter, AnswersInOrderThenTheSafeDefault) {
+TEST(ScriptedPrompter, AnswersInOrderThenTheSafeDefault)
+{
     ScriptedPrompter prompter{Answer::Retry, Answer::Yes};
     PrompterScope scope(prompter);
     EXPECT_EQ(AskAbortRetryIgnore(QStringLiteral("1")), Answer::Retry);

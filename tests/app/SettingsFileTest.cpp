@@ -18,12 +18,14 @@ using velmora::test::WriteBytes;
 
 namespace {
 
-SettingsEnvironment fixedEnvironment() {
+SettingsEnvironment fixedEnvironment()
+{
     // A 1920 x 1080 screen at 96 DPI.
     return {1920 * 15, 1080 * 15, QStringLiteral("/home/ann/Pictures"), QStringLiteral("/opt/velmora/")};
 }
 
-Settings defaults() {
+Settings defaults()
+{
     Settings settings;
     ResetSettings(settings, fixedEnvironment());
     return settings;
@@ -34,7 +36,8 @@ struct Reading {
     Settings settings = defaults();
     ScriptedPrompter prompter;
 
-    explicit Reading(const QByteArray& bytes) {
+    explicit Reading(const QByteArray& bytes)
+    {
         TempFolder folder;
         WriteBytes(folder.file(QStringLiteral("Velmora.INI")), bytes);
         PrompterScope scope(prompter);
@@ -44,7 +47,8 @@ struct Reading {
 
 } // namespace
 
-TEST(SettingsDefaults, FollowTheScreenAndFolders) {
+TEST(SettingsDefaults, FollowTheScreenAndFolders)
+{
     const Settings settings = defaults();
     EXPECT_EQ(settings.MainWidth, 12000);
     EXPECT_EQ(settings.MainHeight, 6795);
@@ -62,14 +66,16 @@ TEST(SettingsDefaults, FollowTheScreenAndFolders) {
         << "no pictures folder: the program folder";
 }
 
-TEST(SettingsFile, DefaultsWriteTheGoldenBytes) {
+TEST(SettingsFile, DefaultsWriteTheGoldenBytes)
+{
     const QByteArray golden =
         ReadBytes(velmora::test::TestDataPath(QStringLiteral("app/data/default-settings.ini")));
     EXPECT_EQ(SettingsFileBytes(defaults()).toStdString(), golden.toStdString());
     EXPECT_EQ(SettingsKeys().size(), 72);
 }
 
-TEST(SettingsFile, WrittenFileReadsBackTheSameRecord) {
+TEST(SettingsFile, WrittenFileReadsBackTheSameRecord)
+{
     TempFolder folder;
     Settings written = defaults();
     written.CurrentDirectory = folder.path();
@@ -107,13 +113,15 @@ struct LenientCase {
     int expected;
 };
 
-void PrintTo(const LenientCase& c, std::ostream* os) {
+void PrintTo(const LenientCase& c, std::ostream* os)
+{
     *os << '"' << c.line << '"';
 }
 
 class LenientIntegerReading : public testing::TestWithParam<LenientCase> {};
 
-TEST_P(LenientIntegerReading, ChangeTimer) {
+TEST_P(LenientIntegerReading, ChangeTimer)
+{
     const Reading reading(QByteArray("[Velmora]\r\nChangeTimer=") + GetParam().line + "\r\n");
     EXPECT_EQ(reading.prompter.count(), 0);
     EXPECT_EQ(reading.settings.ChangeTimer, GetParam().expected) << GetParam().line;
@@ -129,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(Values, LenientIntegerReading,
                                          LenientCase{"+7", 7}, LenientCase{"4e", 4}, LenientCase{"1.5e1", 15},
                                          LenientCase{".5", 0}, LenientCase{"1.5", 2}));
 
-TEST(SettingsReading, KeysMatchExactlyWithTheirEqualsSign) {
+TEST(SettingsReading, KeysMatchExactlyWithTheirEqualsSign)
+{
     const Reading reading("[Something else]\r\n"
                           "maintop=5\r\n"
                           "MainLeft =7\r\n"
@@ -152,7 +161,8 @@ TEST(SettingsReading, KeysMatchExactlyWithTheirEqualsSign) {
         << "strings are kept unchanged";
 }
 
-TEST(SettingsReading, EmptyOrHeaderOnlyGivesDefaults) {
+TEST(SettingsReading, EmptyOrHeaderOnlyGivesDefaults)
+{
     EXPECT_TRUE(Reading("").settings == defaults());
     EXPECT_TRUE(Reading("[Velmora]\r\n").settings == defaults());
     Settings missing = defaults();
@@ -163,7 +173,8 @@ TEST(SettingsReading, EmptyOrHeaderOnlyGivesDefaults) {
     EXPECT_EQ(prompter.count(), 0) << "a missing file is silent";
 }
 
-TEST(SettingsReading, OutOfRangeValueStopsTheReadingThere) {
+TEST(SettingsReading, OutOfRangeValueStopsTheReadingThere)
+{
     const Reading reading("[Velmora]\r\nMainTop=5\r\nChangeTimer=40000\r\nMainLeft=9\r\n");
     ASSERT_EQ(reading.prompter.count(), 1);
     EXPECT_EQ(reading.prompter.requests()[0].kind, PromptKind::Warning);
@@ -172,7 +183,8 @@ TEST(SettingsReading, OutOfRangeValueStopsTheReadingThere) {
     EXPECT_EQ(reading.settings.MainLeft, 0) << "lines after the failure are not read";
 }
 
-TEST(SettingsReading, BooleansAndStrictNumbers) {
+TEST(SettingsReading, BooleansAndStrictNumbers)
+{
     const Reading good("MinBoot=tRuE\r\nTBDispMode= 0 \r\nCalendarFontBold=-1\r\nDirImageType= 1 \r\n");
     EXPECT_EQ(good.prompter.count(), 0);
     EXPECT_TRUE(good.settings.MinBoot);
@@ -191,7 +203,8 @@ TEST(SettingsReading, BooleansAndStrictNumbers) {
     EXPECT_EQ(lenientNotEnough.settings.MainLeft, 0);
 }
 
-TEST(SettingsReading, CurrentDirectoryOnlyWhenTheFolderCanBeEntered) {
+TEST(SettingsReading, CurrentDirectoryOnlyWhenTheFolderCanBeEntered)
+{
     TempFolder folder;
     const Reading present(("CurrentDirectory=" + folder.path()).toUtf8() + "\r\n");
     EXPECT_EQ(present.settings.CurrentDirectory, folder.path());
@@ -200,14 +213,16 @@ TEST(SettingsReading, CurrentDirectoryOnlyWhenTheFolderCanBeEntered) {
     EXPECT_EQ(removed.prompter.count(), 0);
 }
 
-TEST(SettingsReading, ShiftJisFileFromTheWindowsProgram) {
+TEST(SettingsReading, ShiftJisFileFromTheWindowsProgram)
+{
     // "CalendarFontName=ＭＳ 明朝" in Shift_JIS.
     const Reading reading(QByteArray("CalendarFontName=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\r\nMainTop= 7\r\n"));
     EXPECT_EQ(reading.settings.CalendarFontName, QStringLiteral("ＭＳ 明朝"));
     EXPECT_EQ(reading.settings.MainTop, 7);
 }
 
-TEST(SettingsReading, HostileFilesGiveDefaultsAndAtMostOneMessage) {
+TEST(SettingsReading, HostileFilesGiveDefaultsAndAtMostOneMessage)
+{
     QRandomGenerator random(20261207);
     QByteArray noise(64 * 1024, Qt::Uninitialized);
     for (char& c : noise)
@@ -234,7 +249,8 @@ TEST(SettingsReading, HostileFilesGiveDefaultsAndAtMostOneMessage) {
     EXPECT_EQ(prompter.count(), 1) << "a folder in the file's place is reported once";
 }
 
-TEST(SettingsWriting, FailureHalfWayLeavesTheOldFileWhole) {
+TEST(SettingsWriting, FailureHalfWayLeavesTheOldFileWhole)
+{
     TempFolder folder;
     const QString path = folder.file(QStringLiteral("Velmora.INI"));
     const QByteArray old = SettingsFileBytes(defaults());

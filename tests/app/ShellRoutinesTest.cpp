@@ -9,7 +9,8 @@
 
 using namespace velmora;
 
-TEST(ShellDelete, ConfirmsThenMovesToTheTrash) {
+TEST(ShellDelete, ConfirmsThenMovesToTheTrash)
+{
     test::TempFolder home;
     // The trash of a test run lives in its own temporary data folder.
     qputenv("XDG_DATA_HOME", home.file(QStringLiteral("data")).toUtf8());
@@ -31,7 +32,8 @@ TEST(ShellDelete, ConfirmsThenMovesToTheTrash) {
     EXPECT_EQ(prompter.requests()[1].kind, PromptKind::YesNo);
 }
 
-TEST(ShellDelete, FolderWithTrailingSeparatorAndFailures) {
+TEST(ShellDelete, FolderWithTrailingSeparatorAndFailures)
+{
     test::TempFolder folder;
     QDir(folder.path()).mkpath(QStringLiteral("sub/inner"));
     ScriptedPrompter prompter{Answer::Yes, Answer::Yes};

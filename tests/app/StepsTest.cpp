@@ -10,14 +10,16 @@ using namespace velmora;
 
 namespace {
 
-Failure boom() {
+Failure boom()
+{
     return Failure(ErrorCode::FileNotFound, QStringLiteral("boom"));
 }
 
 struct Trace {
     QStringList ran;
     int failuresLeft = 1;
-    void failOnce(const QString& name) {
+    void failOnce(const QString& name)
+    {
         ran << name;
         if (failuresLeft-- > 0)
             throw boom();
@@ -26,7 +28,8 @@ struct Trace {
 
 } // namespace
 
-TEST(Steps, RetryRunsTheFailingStepAgain) {
+TEST(Steps, RetryRunsTheFailingStepAgain)
+{
     ScriptedPrompter prompter{Answer::Retry};
     PrompterScope scope(prompter);
     Trace trace;
@@ -40,7 +43,8 @@ TEST(Steps, RetryRunsTheFailingStepAgain) {
     EXPECT_EQ(prompter.requests()[0].text, QStringLiteral("boom"));
 }
 
-TEST(Steps, IgnoreGoesOnAndAbortLeaves) {
+TEST(Steps, IgnoreGoesOnAndAbortLeaves)
+{
     {
         ScriptedPrompter prompter{Answer::Ignore};
         PrompterScope scope(prompter);
@@ -61,7 +65,8 @@ TEST(Steps, IgnoreGoesOnAndAbortLeaves) {
     }
 }
 
-TEST(Steps, OtherHandlersAndForeignExceptions) {
+TEST(Steps, OtherHandlersAndForeignExceptions)
+{
     ScriptedPrompter prompter;
     PrompterScope scope(prompter);
     QStringList ran;

@@ -6,7 +6,8 @@
 
 using namespace velmora;
 
-TEST(TextLines, LinesEndAtCrLfOrLoneCrButNotAtLf) {
+TEST(TextLines, LinesEndAtCrLfOrLoneCrButNotAtLf)
+{
     EXPECT_EQ(SplitLines(QStringLiteral("a\r\nb\rc\nd\r\n")),
               (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c\nd")}));
     EXPECT_EQ(SplitLines(QStringLiteral("last")), QStringList{QStringLiteral("last")});
@@ -19,13 +20,15 @@ TEST(TextLines, LinesEndAtCrLfOrLoneCrButNotAtLf) {
               (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
 }
 
-TEST(TextLines, WritesUtf8WithCrLfAfterEveryLine) {
+TEST(TextLines, WritesUtf8WithCrLfAfterEveryLine)
+{
     EXPECT_EQ(EncodeLines({QStringLiteral("写真"), QString(), QStringLiteral("b\nc")}),
               QByteArray("\xe5\x86\x99\xe7\x9c\x9f\r\n\r\nb\nc\r\n"));
     EXPECT_EQ(EncodeLines({}), QByteArray());
 }
 
-TEST(TextLines, DecodesUtf8ShiftJisAndSkipsABom) {
+TEST(TextLines, DecodesUtf8ShiftJisAndSkipsABom)
+{
     EXPECT_EQ(DecodeText("\xe5\x86\x99\xe7\x9c\x9f"), QStringLiteral("写真"));
     EXPECT_EQ(DecodeText("\xef\xbb\xbf"
                          "abc"),
@@ -34,7 +37,8 @@ TEST(TextLines, DecodesUtf8ShiftJisAndSkipsABom) {
         << "Shift_JIS whose second byte is a backslash";
 }
 
-TEST(TextLines, FilesRoundTripAndFailuresNameTheCause) {
+TEST(TextLines, FilesRoundTripAndFailuresNameTheCause)
+{
     test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("list.lst"));
     const QStringList lines{QStringLiteral("/a b/c.jpg"), QStringLiteral("写真.png"), QString()};

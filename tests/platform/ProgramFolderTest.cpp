@@ -7,13 +7,15 @@
 
 using namespace velmora;
 
-TEST(ProgramFolder, WritableExecutableFolderIsUsedAsItIs) {
+TEST(ProgramFolder, WritableExecutableFolderIsUsedAsItIs)
+{
     test::TempFolder exe;
     EXPECT_EQ(platform::ResolveProgramFolder(exe.path().chopped(1), QString(), QStringLiteral("/nowhere")),
               exe.path());
 }
 
-TEST(ProgramFolder, OtherwiseThePerUserDataFolderIsCreated) {
+TEST(ProgramFolder, OtherwiseThePerUserDataFolderIsCreated)
+{
     test::TempFolder data;
     const QString missingExe = data.file(QStringLiteral("not-there"));
     EXPECT_EQ(platform::ResolveProgramFolder(missingExe, data.path().chopped(1), QString()),
@@ -25,7 +27,8 @@ TEST(ProgramFolder, OtherwiseThePerUserDataFolderIsCreated) {
               home.file(QStringLiteral(".local/share/velmora/")));
 }
 
-TEST(ProgramFolder, OverrideForTests) {
+TEST(ProgramFolder, OverrideForTests)
+{
     platform::OverrideProgramFolder(QStringLiteral("/tmp/velmora-test"));
     EXPECT_EQ(platform::ProgramFolder(), QStringLiteral("/tmp/velmora-test/"));
     platform::OverrideProgramFolder(QString());

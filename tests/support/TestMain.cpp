@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Tests never touch the real user's folders.

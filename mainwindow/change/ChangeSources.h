@@ -1,0 +1,45 @@
+#pragma once
+// What the wallpaper change needs of the main window's two sources and of the engine.
+#include <QString>
+
+namespace velmora {
+
+// The entries of the current list (lstFileList), positions 0-based.
+class EntryList {
+public:
+    virtual ~EntryList() = default;
+    virtual int count() const = 0;
+    virtual QString text(int index) const = 0;
+    // -1 when nothing is selected.
+    virtual int selected() const = 0;
+    // Selects like a click would: the list's selection handling runs.
+    virtual void select(int index) = 0;
+    // Inserting and removing never run the selection handling. The selection stays with the selected
+    // entry as it moves; removing the selected entry leaves nothing selected.
+    // index == count() appends.
+    virtual void insert(int index, const QString& text) = 0;
+    virtual void remove(int index) = 0;
+    virtual void clear() = 0;
+};
+
+// The items of the folder file view (lvwFileName), positions 1-based.
+class FolderItems {
+public:
+    virtual ~FolderItems() = default;
+    virtual int count() const = 0;
+    virtual QString text(int index) const = 0;
+    // 0 when nothing is selected.
+    virtual int selected() const = 0;
+    // Selects without the item-click handling.
+    virtual void select(int index) = 0;
+};
+
+// Loads a picture into the wallpaper image and installs what that image holds.
+class WallpaperInstaller {
+public:
+    virtual ~WallpaperInstaller() = default;
+    virtual void LoadWallpaperImage(const QString& path) = 0;
+    virtual void ApplyWallpaper(const QString& path) = 0;
+};
+
+} // namespace velmora

@@ -1,0 +1,163 @@
+#include "mainwindow/change/WallpaperChanger.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+WallpaperChanger::WallpaperChanger(Settings& settings, FolderItems& folder, EntryList& list,
+                                   WallpaperInstaller& installer, std::function<double()> random)
+    : m_settings(settings)
+    , m_folder(folder)
+    , m_list(list)
+    , m_installer(installer)
+    , m_random(std::move(random))
+{
+    if (!m_random)
+        m_random = [] { return QRandomGenerator::global()->generateDouble(); };
+}
+
+int WallpaperChanger::draw(int count)
+{
+    // Guard against a draw of exactly 1.0 from an injected source.
+    return std::min(count - 1, static_cast<int>(std::floor(m_random() * count)));
+}
+
+void WallpaperChanger::Tick()
+{
+    ++TickCount;
+    // A tick that comes while a change is still being composed (the collage lets the event loop run)
+    // is counted but starts nothing: the running change resets the count when it ends, so the next
+    // change comes a full interval after it.
+    if (m_changing || TickCount < m_settings.ChangeTimer)
+        return;
+    AutoChange();
+    TickCount = 0;
+}
+
+void WallpaperChanger::AutoChange()
+{
+    if (m_changing)
+        return;
+    m_changing = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{m_changing};
+
+    if (m_settings.ListMode == 1) {
+        const int count = m_folder.count();
+        if (count == 0)
+            return;
+        if (m_folder.selected() == 0)
+            m_folder.select(1);
+        int next = 0;
+        if (m_settings.ChangeMode == 1) {
+            next = m_folder.selected() + 1;
+            if (next > count)
+                next = 1;
+        } else {
+            next = draw(count) + 1;
+        }
+        m_folder.select(next);
+        const QString path = m_settings.CurrentDirectory + m_folder.text(next);
+        m_settings.FileIndex1 = static_cast<Integer>(next);
+        change(path);
+        return;
+    }
+
+    const int count = m_list.count();
+    if (count == 0)
+        return;
+    if (m_list.selected() < 0)
+        selectForChange(0);
+    if (m_settings.ChangeMode == 1) {
+        const int current = m_list.selected();
+        selectForChange(current + 1 < count ? current + 1 : 0);
+    } else {
+        selectForChange(draw(count));
+    }
+    change(m_list.text(m_list.selected()));
+}
+
+void WallpaperChanger::selectForChange(int index)
+{
+    // The selection is recorded as a click would record it, but loading and installing are left to
+    // the change itself: letting the selection handling install too would compose every timer change
+    // twice (two collages when the collage is on).
+    SelectListEntryQuietly(index);
+    m_settings.FileIndex2 = static_cast<Integer>(index);
+    if (m_settings.PreviewPauseMode != 0)
+        PendingWallpaper = m_list.text(index);
+}
+
+void WallpaperChanger::change(const QString& path)
+{
+    m_installer.LoadWallpaperImage(path);
+    m_installer.ApplyWallpaper(path);
+}
+
+void WallpaperChanger::ListSelectionChanged()
+{
+    if (SuppressListClick) {
+        SuppressListClick = false;
+        return;
+    }
+    const int index = m_list.selected();
+    if (index < 0)
+        return;
+    const QString path = m_list.text(index);
+    m_installer.LoadWallpaperImage(path);
+    if (m_settings.PreviewPauseMode == 0)
+        m_installer.ApplyWallpaper(path);
+    else
+        PendingWallpaper = path;
+    if (m_list.count() > 0)
+        m_settings.FileIndex2 = static_cast<Integer>(index);
+}
+
+void WallpaperChanger::FileItemClicked(int index)
+{
+    const QString clicked = m_settings.CurrentDirectory + m_folder.text(index);
+    if (clicked == LastItemPath) {
+        LastItemPath.clear();
+        return;
+    }
+    LastItemPath = clicked;
+    const int selected = m_folder.selected();
+    const QString path = m_settings.CurrentDirectory + m_folder.text(selected);
+    m_installer.LoadWallpaperImage(path);
+    if (m_settings.PreviewPauseMode != 0)
+        PendingWallpaper = path;
+    else
+        m_installer.ApplyWallpaper(path);
+    if (m_folder.count() > 0)
+        m_settings.FileIndex1 = static_cast<Integer>(selected);
+}
+
+void WallpaperChanger::PreviewClicked()
+{
+    if (!PendingWallpaper.isEmpty())
+        m_installer.ApplyWallpaper(PendingWallpaper);
+}
+
+void WallpaperChanger::RestoreSelection()
+{
+    const int items = m_folder.count();
+    // An index below 1 selects nothing: the file view has no item 0.
+    if (items > 0 && m_settings.FileIndex1 >= 1 && m_settings.FileIndex1 <= items)
+        m_folder.select(m_settings.FileIndex1);
+    if (m_list.count() > 0 && m_settings.FileIndex2 >= 0 && m_settings.FileIndex2 < m_list.count())
+        SelectListEntryQuietly(m_settings.FileIndex2);
+}
+
+void WallpaperChanger::SelectListEntryQuietly(int index)
+{
+    SuppressListClick = true;
+    m_list.select(index);
+    SuppressListClick = false;
+}
+
+} // namespace velmora

@@ -1,0 +1,52 @@
+#pragma once
+// Chooses the next wallpaper and when: the one-second timer, clicks on the list, the file view and
+// the preview, and restoring the remembered positions at start-up.
+#include "app/core/Settings.h"
+#include "mainwindow/change/ChangeSources.h"
+
+#include <functional>
+
+namespace velmora {
+
+class WallpaperChanger {
+public:
+    // random draws uniformly from [0, 1); by default from the process's securely seeded generator.
+    WallpaperChanger(Settings& settings, FolderItems& folder, EntryList& list, WallpaperInstaller& installer,
+                     std::function<double()> random = {});
+
+    // Timer1: one call per second while TimerOnMode is 1.
+    void Tick();
+    void AutoChange();
+
+    // The list's selection handling: runs for clicks and for every programmatic selection.
+    void ListSelectionChanged();
+    // A click on item `index` (1-based) of the file view, which the click has selected.
+    void FileItemClicked(int index);
+    // A click on the preview or the panel around it.
+    void PreviewClicked();
+    void RestoreSelection();
+
+    // Selects a list entry without the selection handling installing anything.
+    void SelectListEntryQuietly(int index);
+
+    bool changing() const { return m_changing; }
+
+    int TickCount = 0;
+    bool SuppressListClick = false;
+    QString PendingWallpaper;
+    QString LastItemPath;
+
+private:
+    int draw(int count);
+    void selectForChange(int index);
+    void change(const QString& path);
+
+    Settings& m_settings;
+    FolderItems& m_folder;
+    EntryList& m_list;
+    WallpaperInstaller& m_installer;
+    std::function<double()> m_random;
+    bool m_changing = false;
+};
+
+} // namespace velmora

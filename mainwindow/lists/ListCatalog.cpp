@@ -1,0 +1,55 @@
+#include "mainwindow/lists/ListCatalog.h"
+
+#include "app/core/FileKinds.h"
+#include "app/core/PathRoutines.h"
+#include "app/core/TextLines.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace velmora {
+
+QStringList DefaultListEntries(const QString& sourceFolder)
+{
+    const QString folder = AddPathSep(sourceFolder);
+    QStringList entries;
+    const QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : names) {
+        if (name == u"pagefile.sys")
+            continue;
+        const QString path = folder + TrimAtNul(name);
+        if (FileKindFixed(path) == Kind::Image)
+            entries << path;
+    }
+    return entries;
+}
+
+void CreateDefaultList(const QString& programFolder, const QString& name, const QString& sourceFolder)
+{
+    const QString folder = AddPathSep(programFolder);
+    WriteLinesFile(folder + QString::fromUtf16(CatalogFileName), {name});
+    const QString listPath = folder + name;
+    if (QFileInfo::exists(listPath))
+        return;
+    QStringList entries = DefaultListEntries(sourceFolder);
+    if (entries.isEmpty())
+        entries << QString::fromUtf16(EmptyListPlaceholder);
+    WriteLinesFile(listPath, entries);
+}
+
+QString NewListName(const QString& typed)
+{
+    return typed.right(4).toUpper() == u".LST" ? typed : typed + QStringLiteral(".lst");
+}
+
+bool CatalogContains(const QStringList& names, const QString& name)
+{
+    const QString wanted = name.toUpper();
+    for (const QString& entry : names)
+        if (entry.toUpper() == wanted)
+            return true;
+    return false;
+}
+
+} // namespace velmora

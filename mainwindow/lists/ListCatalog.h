@@ -1,0 +1,29 @@
+#pragma once
+// The list catalogue "lfname.dat" and the rules for list names; the files themselves live in the
+// program folder.
+#include <QString>
+#include <QStringList>
+
+namespace velmora {
+
+inline constexpr char16_t CatalogFileName[] = u"lfname.dat";
+inline constexpr char16_t DefaultListName[] = u"Velmora.lst";
+// The one line of a default list made from a folder without pictures.
+inline constexpr char16_t EmptyListPlaceholder[] = u"ファイルリストの設定をして下さい";
+
+// The images of a folder as the default list holds them: full paths, sorted by name.
+QStringList DefaultListEntries(const QString& sourceFolder);
+
+// Writes a catalogue naming only `name`, and creates that list from the pictures of sourceFolder
+// (the placeholder line when there are none). An existing list of that name is kept: it may hold
+// the user's own entries. Throws a Failure when a file cannot be written.
+void CreateDefaultList(const QString& programFolder, const QString& name, const QString& sourceFolder);
+
+// The name a typed new-list name is saved under: ".lst" is appended unless the name already ends
+// in ".lst" in any letter case.
+QString NewListName(const QString& typed);
+
+// True when names holds name, letter case ignored (two lists may not differ only in case).
+bool CatalogContains(const QStringList& names, const QString& name);
+
+} // namespace velmora

@@ -1,0 +1,75 @@
+#include "mainwindow/lists/ListEditing.h"
+
+#include "app/core/ListFiles.h"
+#include "app/core/PathRoutines.h"
+#include "app/core/Prompt.h"
+#include "mainwindow/change/WallpaperChanger.h"
+
+namespace velmora {
+
+void ListEditing::InsertEntries(const QStringList& paths)
+{
+    qsizetype added = 0;
+    for (const QString& path : paths) {
+        if (m_list.count() >= MaxListEntries)
+            break;
+        const int selected = m_list.selected();
+        m_list.insert(selected < 0 ? m_list.count() : selected, path);
+        ++added;
+    }
+    if (added < paths.size())
+        ShowWarning(QStringLiteral("リストの項目数が上限 (%1) に達したため、%2 件を追加できませんでした。")
+                        .arg(MaxListEntries)
+                        .arg(paths.size() - added));
+}
+
+void ListEditing::DeleteSelected()
+{
+    const int position = m_list.selected();
+    if (position < 0)
+        return;
+    m_list.remove(position);
+    if (position == 0 || m_list.count() == 0)
+        return;
+    // A selection with the suppression off: the entry that took the place is applied.
+    m_list.select(position < m_list.count() ? position : m_list.count() - 1);
+}
+
+void ListEditing::move(int from, int to)
+{
+    const QString text = m_list.text(from);
+    m_list.remove(from);
+    m_list.insert(to, text);
+    m_changer.SelectListEntryQuietly(to);
+}
+
+void ListEditing::MoveUp()
+{
+    const int position = m_list.selected();
+    if (position <= 0)
+        return;
+    move(position, position - 1);
+}
+
+void ListEditing::MoveDown()
+{
+    const int position = m_list.selected();
+    if (position < 0 || position + 1 == m_list.count())
+        return;
+    move(position, position + 1);
+}
+
+void ListEditing::Clear()
+{
+    m_list.clear();
+}
+
+void ListEditing::RemoveMissingFiles()
+{
+    for (int i = m_list.count() - 1; i >= 0; --i)
+        if (!FileExists(m_list.text(i)))
+            m_list.remove(i);
+    ShowNotice(QStringLiteral("削除完了しました"));
+}
+
+} // namespace velmora
