@@ -1,0 +1,64 @@
+#include "dialogs/ListFileSelectDialog.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+ListFileSelectDialog::ListFileSelectDialog(const QString& programFolder, QWidget* parent)
+    : QDialog(parent)
+    , m_folder(programFolder)
+    , m_filter(new QLineEdit(QStringLiteral("*.lst"), this))
+    , m_files(new QListWidget(this))
+{
+    setWindowTitle(QStringLiteral("ファイル選択"));
+    m_filter->setObjectName(QStringLiteral("txtSearchSpec"));
+    m_files->setObjectName(QStringLiteral("File1"));
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    ok->setObjectName(QStringLiteral("cmdOk"));
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("ファイル名フィルタ："), this));
+    layout->addWidget(m_filter);
+    layout->addWidget(new QLabel(QStringLiteral("ファイル名："), this));
+    layout->addWidget(m_files, 1);
+    layout->addWidget(buttons);
+    resize(320, 320);
+
+    connect(m_filter, &QLineEdit::textChanged, this, &ListFileSelectDialog::setPattern);
+    connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { m_selected = item->text(); });
+    connect(m_files, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        m_selected = item->text();
+        accept();
+    });
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        m_selected.clear();
+        reject();
+    });
+    connect(this, &QDialog::rejected, this, [this] { m_selected.clear(); });
+    setPattern(m_filter->text());
+    // Entering the filter selects its whole text, ready to be typed over.
+    QTimer::singleShot(0, m_filter, [this] { m_filter->selectAll(); });
+}
+
+void ListFileSelectDialog::setPattern(const QString& pattern)
+{
+    m_files->clear();
+    const QStringList patterns = pattern.split(u';', Qt::SkipEmptyParts);
+    if (patterns.isEmpty())
+        return;
+    m_files->addItems(QDir(m_folder).entryList(patterns, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase));
+}
+
+} // namespace velmora

@@ -1,0 +1,312 @@
+#include "mainwindow/lists/ListPage.h"
+
+#include "app/core/PathRoutines.h"
+#include "app/core/Prompt.h"
+#include "app/core/Settings.h"
+#include "app/core/ShellRoutines.h"
+#include "app/core/Steps.h"
+#include "app/ui/ListControls.h"
+#include "mainwindow/lists/ListCatalog.h"
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+namespace {
+
+QToolButton* makeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& tip, const QString& text = {})
+{
+    auto* button = new QToolButton(parent);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    if (!text.isEmpty()) {
+        button->setText(text);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
+    return button;
+}
+
+// The busy pointer for the life of a scope.
+struct BusyCursor {
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+const QString ExistingName = QStringLiteral("すでに存在するファイル名です");
+const QString CannotReleaseAll = QStringLiteral("全てのファイルを解放することはできません。");
+
+} // namespace
+
+ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_programFolder(AddPathSep(programFolder))
+    , m_catalogue(new QComboBox(this))
+    , m_list(new QListWidget(this))
+    , m_entries(*m_list)
+{
+    auto* buttons = new QWidget(this);
+    buttons->setObjectName(QStringLiteral("picPanelListCmd"));
+    auto* bar = new QHBoxLayout(buttons);
+    bar->setContentsMargins(0, 0, 0, 0);
+    m_autoPilot = makeButton(buttons, QStyle::SP_BrowserReload, QStringLiteral("自動巡回ウィンドウを表示"),
+                             QStringLiteral("自動巡回"));
+    m_down = makeButton(buttons, QStyle::SP_ArrowDown, QStringLiteral("下へ移動"));
+    m_up = makeButton(buttons, QStyle::SP_ArrowUp, QStringLiteral("上へ移動"));
+    m_clear = makeButton(buttons, QStyle::SP_DialogResetButton, QStringLiteral("リストをクリア"));
+    m_del = makeButton(buttons, QStyle::SP_DialogDiscardButton, QStringLiteral("行削除"));
+    m_save = makeButton(buttons, QStyle::SP_DialogSaveButton, QStringLiteral("リストを上書き保存"));
+    bar->addWidget(m_autoPilot);
+    bar->addStretch();
+    for (QToolButton* button : {m_down, m_up, m_clear, m_del, m_save})
+        bar->addWidget(button);
+
+    m_catalogue->setObjectName(QStringLiteral("cboFileName"));
+    m_catalogue->setToolTip(QStringLiteral("ファイルリスト切替"));
+    m_catalogue->setEditable(false);
+    m_list->setObjectName(QStringLiteral("lstFileList"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setAcceptDrops(true);
+    m_list->viewport()->setAcceptDrops(true);
+    m_list->setDragDropMode(QAbstractItemView::DropOnly);
+    m_list->viewport()->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    layout->addWidget(buttons);
+    layout->addWidget(m_catalogue);
+    layout->addWidget(m_list, 1);
+
+    connect(m_catalogue, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            OpenListFile(m_catalogue->itemText(index));
+    });
+    connect(m_list, &QListWidget::currentRowChanged, this, [this] { Q_EMIT entryActivated(); });
+    // A click on the entry that is already selected chooses it again.
+    connect(m_list, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
+        if (item == m_list->currentItem() && item->isSelected())
+            QMetaObject::invokeMethod(
+                this,
+                [this, item] {
+                    if (m_list->currentItem() == item)
+                        Q_EMIT entryActivated();
+                },
+                Qt::QueuedConnection);
+    });
+    connect(m_save, &QToolButton::clicked, this, &ListPage::cmdSave_Click);
+}
+
+QString ListPage::listPath(const QString& name) const { return m_programFolder + name; }
+
+QStringList ListPage::catalogueNames() const
+{
+    QStringList names;
+    for (int i = 0; i < m_catalogue->count(); ++i)
+        names << m_catalogue->itemText(i);
+    return names;
+}
+
+void ListPage::lstFileRead()
+{
+    BusyCursor busy;
+    const QString path = m_programFolder + QString::fromUtf16(CatalogFileName);
+    Steps steps;
+    steps([&] {
+        if (!FileExists(path))
+            CreateDefaultList(m_programFolder, QString::fromUtf16(DefaultListName), GetWindowsFolder());
+    });
+    m_catalogPath = path;
+    {
+        const QSignalBlocker blocker(m_catalogue);
+        ComboLoad(path, *m_catalogue);
+        m_catalogue->setCurrentIndex(-1);
+    }
+    // Every entry equal to the current list's name is selected in turn; with duplicates the last wins.
+    int match = -1;
+    for (int i = 0; i < m_catalogue->count(); ++i)
+        if (m_catalogue->itemText(i) == m_settings.ListFileName)
+            match = i;
+    if (match >= 0)
+        selectCatalogueEntry(match);
+}
+
+void ListPage::selectCatalogueEntry(int index)
+{
+    if (m_catalogue->currentIndex() == index)
+        OpenListFile(m_catalogue->itemText(index));
+    else
+        m_catalogue->setCurrentIndex(index);
+}
+
+void ListPage::OpenListFile(const QString& name)
+{
+    Steps steps;
+    steps([&] {
+        const QSignalBlocker blocker(m_list);
+        if (ListBoxLoad(listPath(name), *m_list) == 0)
+            m_settings.ListFileName = name;
+    })([&] { FitListScrollWidth(*m_list); });
+}
+
+int ListPage::SaveListFile(const QString& name)
+{
+    int status = 99;
+    Steps steps;
+    steps([&] { status = ListBoxSave(listPath(name), *m_list) == 0 ? 0 : 99; });
+    return status;
+}
+
+void ListPage::cmdSave_Click()
+{
+    const int index = m_catalogue->currentIndex();
+    if (index < 0) {
+        // No list is open: there is no file to save the entries under.
+        ShowWarning(QStringLiteral("保存先のファイルリストが選択されていません。"));
+        return;
+    }
+    int status = 99;
+    {
+        BusyCursor busy;
+        status = SaveListFile(m_catalogue->itemText(index));
+    }
+    if (status == 0)
+        ShowNotice(QStringLiteral("保存しました"));
+}
+
+bool ListPage::writeCatalogue() { return ComboSave(m_catalogPath, *m_catalogue) == 0; }
+
+void ListPage::NewListFile()
+{
+    const std::optional<QString> typed =
+        AskText(QStringLiteral("作成するファイル名を入力して下さい"), QStringLiteral("ファイル名入力"));
+    if (!typed || typed->isEmpty())
+        return;
+    const QString name = NewListName(*typed);
+    if (CatalogContains(catalogueNames(), name)) {
+        ShowWarning(ExistingName);
+        return;
+    }
+    {
+        const QSignalBlocker blocker(m_catalogue);
+        m_catalogue->addItem(name);
+    }
+    m_entries.clear();
+    if (SaveListFile(name) == 0) {
+        selectCatalogueEntry(m_catalogue->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        if (writeCatalogue())
+            return;
+    }
+    const QSignalBlocker blocker(m_catalogue);
+    m_catalogue->removeItem(m_catalogue->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void ListPage::AddListFile(const QString& chosenName)
+{
+    if (chosenName.isEmpty())
+        return;
+    if (CatalogContains(catalogueNames(), chosenName)) {
+        ShowWarning(ExistingName);
+        return;
+    }
+    const QSignalBlocker blocker(m_catalogue);
+    m_catalogue->addItem(chosenName);
+    writeCatalogue();
+}
+
+bool ListPage::guardLastEntry()
+{
+    if (m_catalogue->count() > 1)
+        return true;
+    ShowWarning(CannotReleaseAll);
+    return false;
+}
+
+void ListPage::mnuFileRelease_Click()
+{
+    if (!guardLastEntry() || m_catalogue->currentIndex() < 0)
+        return;
+    {
+        const QSignalBlocker blocker(m_catalogue);
+        m_catalogue->removeItem(m_catalogue->currentIndex());
+        m_catalogue->setCurrentIndex(-1);
+    }
+    selectCatalogueEntry(0);
+    writeCatalogue();
+}
+
+void ListPage::mnuFileDelete_Click()
+{
+    if (!guardLastEntry() || m_catalogue->currentIndex() < 0)
+        return;
+    // The entry leaves the catalogue whatever the deletion reported, also when the user declined.
+    ShellDelete(listPath(m_catalogue->currentText()), true);
+    {
+        const QSignalBlocker blocker(m_catalogue);
+        m_catalogue->removeItem(m_catalogue->currentIndex());
+        m_catalogue->setCurrentIndex(-1);
+    }
+    selectCatalogueEntry(0);
+    writeCatalogue();
+}
+
+bool ListPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_list->viewport())
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        // Only files from a file manager can be dropped, and only as a copy.
+        if (drag->mimeData()->hasUrls()) {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+        } else {
+            drag->ignore();
+        }
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        QStringList paths;
+        for (const QUrl& url : drop->mimeData()->urls())
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+        if (!paths.isEmpty()) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            Q_EMIT filesDropped(paths);
+        } else {
+            drop->ignore();
+        }
+        return true;
+    }
+    default: return QWidget::eventFilter(watched, event);
+    }
+}
+
+void FitListScrollWidth(QListWidget& list)
+{
+    const QFontMetrics metrics(list.font());
+    int longest = -1;
+    for (int i = 0; i < list.count(); ++i)
+        longest = std::max(longest, metrics.horizontalAdvance(list.item(i)->text()));
+    const int visible = list.viewport()->width();
+    // The view sizes its own scroll range; the rule only decides whether a bar is needed at all.
+    list.setHorizontalScrollBarPolicy(visible * 0.95 >= longest ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
+} // namespace velmora

@@ -1,0 +1,179 @@
+#include "tests/support/TestSupport.h"
+
+#include "app/core/Prompt.h"
+#include "app/core/Settings.h"
+#include "dialogs/ListFileSelectDialog.h"
+#include "mainwindow/lists/ListPage.h"
+
+#include <QComboBox>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+struct Rig {
+    TempFolder program;
+    Settings settings;
+    ScriptedPrompter prompter;
+    PrompterScope scope{prompter};
+    std::unique_ptr<ListPage> page;
+
+    Rig(const QByteArray& catalogue, std::initializer_list<std::pair<const char*, QByteArray>> lists,
+        const QString& current = QStringLiteral("Velmora.lst"))
+    {
+        WriteBytes(program.file(QStringLiteral("lfname.dat")), catalogue);
+        for (const auto& [name, bytes] : lists)
+            WriteBytes(program.file(QString::fromUtf8(name)), bytes);
+        settings.ListFileName = current;
+        page = std::make_unique<ListPage>(settings, program.path());
+        page->lstFileRead();
+    }
+
+    QStringList entries() const
+    {
+        QStringList all;
+        for (int i = 0; i < page->lstFileList()->count(); ++i)
+            all << page->lstFileList()->item(i)->text();
+        return all;
+    }
+};
+
+} // namespace
+
+TEST(ListPage, FirstStartCreatesTheCatalogueAndTheDefaultList)
+{
+    TempFolder program;
+    Settings settings;
+    ListPage page(settings, program.path());
+    page.lstFileRead();
+    EXPECT_EQ(ReadBytes(program.file(QStringLiteral("lfname.dat"))), QByteArray("Velmora.lst\r\n"));
+    EXPECT_TRUE(QFileInfo::exists(program.file(QStringLiteral("Velmora.lst"))));
+    EXPECT_EQ(page.cboFileName()->currentText(), QStringLiteral("Velmora.lst"));
+}
+
+TEST(ListPage, OpensTheCurrentListAndKeepsEntriesWhenAListCannotBeRead)
+{
+    Rig rig("a.lst\r\nb.lst\r\nmissing.lst\r\n", {{"a.lst", "/1.jpg\r\n/2.jpg\r\n\r\n"}, {"b.lst", "/3.jpg\r\n"}},
+            QStringLiteral("a.lst"));
+    EXPECT_EQ(rig.entries(), (QStringList{"/1.jpg", "/2.jpg", ""})) << "a trailing empty line is an entry";
+    rig.page->cboFileName()->setCurrentIndex(1);
+    EXPECT_EQ(rig.entries(), QStringList{"/3.jpg"});
+    EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("b.lst"));
+    rig.page->cboFileName()->setCurrentIndex(2);
+    EXPECT_EQ(rig.entries(), QStringList{"/3.jpg"});
+    EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("b.lst"));
+    EXPECT_EQ(rig.prompter.count(), 1);
+
+    Rig unmatched("a.lst\r\n", {{"a.lst", "/1.jpg\r\n"}}, QStringLiteral("other.lst"));
+    EXPECT_EQ(unmatched.page->cboFileName()->currentIndex(), -1);
+    EXPECT_TRUE(unmatched.entries().isEmpty());
+}
+
+TEST(ListPage, SaveWritesTheExactBytesAndSaysSo)
+{
+    Rig rig("Velmora.lst\r\n", {{"Velmora.lst", "/b.jpg\r\n/a.jpg\r\n"}});
+    rig.page->entries().insert(1, QStringLiteral("/写真/c.jpg"));
+    rig.page->cmdSave_Click();
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("Velmora.lst"))),
+              QByteArray("/b.jpg\r\n/写真/c.jpg\r\n/a.jpg\r\n"));
+    EXPECT_EQ(rig.prompter.texts(), QStringList{"保存しました"});
+    EXPECT_EQ(rig.prompter.requests()[0].kind, PromptKind::Notice);
+}
+
+TEST(ListPage, NewListNamesAreCheckedAndCatalogued)
+{
+    Rig rig("Velmora.lst\r\n", {{"Velmora.lst", "/a.jpg\r\n"}});
+    rig.prompter.pushText(QStringLiteral("velmora.LST"));
+    rig.page->NewListFile();
+    EXPECT_EQ(rig.prompter.texts(), QStringList{"すでに存在するファイル名です"});
+    EXPECT_EQ(rig.page->cboFileName()->count(), 1);
+
+    rig.prompter.pushText(QStringLiteral("autumn"));
+    rig.page->NewListFile();
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("lfname.dat"))), QByteArray("Velmora.lst\r\nautumn.lst\r\n"));
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("autumn.lst"))), QByteArray());
+    EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("autumn.lst"));
+    EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("autumn.lst"));
+    EXPECT_EQ(rig.prompter.textRequests()[0].title, QStringLiteral("ファイル名入力"));
+
+    rig.prompter.pushText(std::nullopt);
+    rig.page->NewListFile();
+    EXPECT_EQ(rig.page->cboFileName()->count(), 2) << "cancelled";
+}
+
+TEST(ListPage, ReleaseAndDeleteKeepTheLastList)
+{
+    Rig single("Velmora.lst\r\n", {{"Velmora.lst", "/a.jpg\r\n"}});
+    single.page->mnuFileRelease_Click();
+    single.page->mnuFileDelete_Click();
+    EXPECT_EQ(single.prompter.texts(),
+              (QStringList{"全てのファイルを解放することはできません。", "全てのファイルを解放することはできません。"}));
+    EXPECT_EQ(single.page->cboFileName()->count(), 1);
+
+    Rig rig("a.lst\r\nb.lst\r\nc.lst\r\n", {{"a.lst", "/1.jpg\r\n"}, {"b.lst", "/2.jpg\r\n"}, {"c.lst", "/3.jpg\r\n"}},
+            QStringLiteral("b.lst"));
+    rig.page->mnuFileRelease_Click();
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("lfname.dat"))), QByteArray("a.lst\r\nc.lst\r\n"));
+    EXPECT_TRUE(QFileInfo::exists(rig.program.file(QStringLiteral("b.lst"))));
+    EXPECT_EQ(rig.entries(), QStringList{"/1.jpg"});
+
+    rig.page->cboFileName()->setCurrentIndex(1);
+    rig.prompter.push(Answer::No); // the user declines the deletion
+    rig.page->mnuFileDelete_Click();
+    EXPECT_TRUE(QFileInfo::exists(rig.program.file(QStringLiteral("c.lst"))));
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("lfname.dat"))), QByteArray("a.lst\r\n"));
+    EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("a.lst"));
+}
+
+TEST(ListPage, DropsOfLocalFilesOnly)
+{
+    Rig rig("Velmora.lst\r\n", {{"Velmora.lst", ""}});
+    QSignalSpy dropped(rig.page.get(), &ListPage::filesDropped);
+    QWidget* viewport = rig.page->lstFileList()->viewport();
+
+    QMimeData text;
+    text.setText(QStringLiteral("/not/a/file.jpg"));
+    QDragEnterEvent textEnter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &textEnter);
+    EXPECT_FALSE(textEnter.isAccepted()) << "plain text offers no drop";
+
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/pics/b.jpg")), QUrl::fromLocalFile(QStringLiteral("/pics/sub"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &drop);
+    ASSERT_EQ(dropped.size(), 1);
+    EXPECT_EQ(dropped[0][0].toStringList(), (QStringList{"/pics/b.jpg", "/pics/sub"}));
+}
+
+TEST(ListFileSelectDialog, FilterClickAndCancel)
+{
+    TempFolder program;
+    for (const char* name : {"b.lst", "a.lst", "notes.txt"})
+        WriteBytes(program.file(QString::fromUtf8(name)), "");
+    ListFileSelectDialog dialog(program.path());
+    ASSERT_EQ(dialog.File1()->count(), 2);
+    EXPECT_EQ(dialog.File1()->item(0)->text(), QStringLiteral("a.lst"));
+    dialog.txtSearchSpec()->setText(QStringLiteral("*.*"));
+    EXPECT_EQ(dialog.File1()->count(), 3);
+    EXPECT_EQ(dialog.SelFileName(), QString());
+    Q_EMIT dialog.File1()->itemClicked(dialog.File1()->item(2));
+    EXPECT_EQ(dialog.SelFileName(), QStringLiteral("notes.txt"));
+    dialog.reject();
+    EXPECT_EQ(dialog.SelFileName(), QString());
+    Q_EMIT dialog.File1()->itemDoubleClicked(dialog.File1()->item(0));
+    EXPECT_EQ(dialog.SelFileName(), QStringLiteral("a.lst"));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
