@@ -36,7 +36,8 @@ ListFileSelectDialog::ListFileSelectDialog(const QString& programFolder, QWidget
     resize(320, 320);
 
     connect(m_filter, &QLineEdit::textChanged, this, &ListFileSelectDialog::setPattern);
-    connect(m_files, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { m_selected = item->text(); });
+    connect(m_files, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { m_selected = item->text(); });
     connect(m_files, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         m_selected = item->text();
         accept();
@@ -58,7 +59,8 @@ void ListFileSelectDialog::setPattern(const QString& pattern)
     const QStringList patterns = pattern.split(u';', Qt::SkipEmptyParts);
     if (patterns.isEmpty())
         return;
-    m_files->addItems(QDir(m_folder).entryList(patterns, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase));
+    m_files->addItems(
+        QDir(m_folder).entryList(patterns, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase));
 }
 
 } // namespace velmora

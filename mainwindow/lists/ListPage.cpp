@@ -24,7 +24,8 @@
 namespace velmora {
 namespace {
 
-QToolButton* makeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& tip, const QString& text = {})
+QToolButton* makeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& tip,
+                        const QString& text = {})
 {
     auto* button = new QToolButton(parent);
     button->setIcon(parent->style()->standardIcon(icon));
@@ -109,7 +110,10 @@ ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
     connect(m_save, &QToolButton::clicked, this, &ListPage::cmdSave_Click);
 }
 
-QString ListPage::listPath(const QString& name) const { return m_programFolder + name; }
+QString ListPage::listPath(const QString& name) const
+{
+    return m_programFolder + name;
+}
 
 QStringList ListPage::catalogueNames() const
 {
@@ -186,7 +190,10 @@ void ListPage::cmdSave_Click()
         ShowNotice(QStringLiteral("保存しました"));
 }
 
-bool ListPage::writeCatalogue() { return ComboSave(m_catalogPath, *m_catalogue) == 0; }
+bool ListPage::writeCatalogue()
+{
+    return ComboSave(m_catalogPath, *m_catalogue) == 0;
+}
 
 void ListPage::NewListFile()
 {
@@ -306,7 +313,8 @@ void FitListScrollWidth(QListWidget& list)
         longest = std::max(longest, metrics.horizontalAdvance(list.item(i)->text()));
     const int visible = list.viewport()->width();
     // The view sizes its own scroll range; the rule only decides whether a bar is needed at all.
-    list.setHorizontalScrollBarPolicy(visible * 0.95 >= longest ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    list.setHorizontalScrollBarPolicy(visible * 0.95 >= longest ? Qt::ScrollBarAlwaysOff
+                                                                : Qt::ScrollBarAsNeeded);
 }
 
 } // namespace velmora

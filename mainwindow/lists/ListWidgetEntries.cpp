@@ -5,7 +5,10 @@
 
 namespace velmora {
 
-int ListWidgetEntries::count() const { return m_list.count(); }
+int ListWidgetEntries::count() const
+{
+    return m_list.count();
+}
 
 QString ListWidgetEntries::text(int index) const
 {

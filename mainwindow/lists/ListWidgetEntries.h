@@ -10,7 +10,9 @@ namespace velmora {
 
 class ListWidgetEntries final : public EntryList {
 public:
-    explicit ListWidgetEntries(QListWidget& list) : m_list(list) {}
+    explicit ListWidgetEntries(QListWidget& list)
+        : m_list(list)
+    {}
 
     // The list's selection handling, run for every select().
     void setSelectionHandler(std::function<void()> handler) { m_handler = std::move(handler); }

@@ -62,8 +62,8 @@ TEST(ListPage, FirstStartCreatesTheCatalogueAndTheDefaultList)
 
 TEST(ListPage, OpensTheCurrentListAndKeepsEntriesWhenAListCannotBeRead)
 {
-    Rig rig("a.lst\r\nb.lst\r\nmissing.lst\r\n", {{"a.lst", "/1.jpg\r\n/2.jpg\r\n\r\n"}, {"b.lst", "/3.jpg\r\n"}},
-            QStringLiteral("a.lst"));
+    Rig rig("a.lst\r\nb.lst\r\nmissing.lst\r\n",
+            {{"a.lst", "/1.jpg\r\n/2.jpg\r\n\r\n"}, {"b.lst", "/3.jpg\r\n"}}, QStringLiteral("a.lst"));
     EXPECT_EQ(rig.entries(), (QStringList{"/1.jpg", "/2.jpg", ""})) << "a trailing empty line is an entry";
     rig.page->cboFileName()->setCurrentIndex(1);
     EXPECT_EQ(rig.entries(), QStringList{"/3.jpg"});
@@ -99,7 +99,8 @@ TEST(ListPage, NewListNamesAreCheckedAndCatalogued)
 
     rig.prompter.pushText(QStringLiteral("autumn"));
     rig.page->NewListFile();
-    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("lfname.dat"))), QByteArray("Velmora.lst\r\nautumn.lst\r\n"));
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("lfname.dat"))),
+              QByteArray("Velmora.lst\r\nautumn.lst\r\n"));
     EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("autumn.lst"))), QByteArray());
     EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("autumn.lst"));
     EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("autumn.lst"));
@@ -115,11 +116,12 @@ TEST(ListPage, ReleaseAndDeleteKeepTheLastList)
     Rig single("Velmora.lst\r\n", {{"Velmora.lst", "/a.jpg\r\n"}});
     single.page->mnuFileRelease_Click();
     single.page->mnuFileDelete_Click();
-    EXPECT_EQ(single.prompter.texts(),
-              (QStringList{"全てのファイルを解放することはできません。", "全てのファイルを解放することはできません。"}));
+    EXPECT_EQ(single.prompter.texts(), (QStringList{"全てのファイルを解放することはできません。",
+                                                    "全てのファイルを解放することはできません。"}));
     EXPECT_EQ(single.page->cboFileName()->count(), 1);
 
-    Rig rig("a.lst\r\nb.lst\r\nc.lst\r\n", {{"a.lst", "/1.jpg\r\n"}, {"b.lst", "/2.jpg\r\n"}, {"c.lst", "/3.jpg\r\n"}},
+    Rig rig("a.lst\r\nb.lst\r\nc.lst\r\n",
+            {{"a.lst", "/1.jpg\r\n"}, {"b.lst", "/2.jpg\r\n"}, {"c.lst", "/3.jpg\r\n"}},
             QStringLiteral("b.lst"));
     rig.page->mnuFileRelease_Click();
     EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("lfname.dat"))), QByteArray("a.lst\r\nc.lst\r\n"));
@@ -142,13 +144,16 @@ TEST(ListPage, DropsOfLocalFilesOnly)
 
     QMimeData text;
     text.setText(QStringLiteral("/not/a/file.jpg"));
-    QDragEnterEvent textEnter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent textEnter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &text, Qt::LeftButton,
+                              Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &textEnter);
     EXPECT_FALSE(textEnter.isAccepted()) << "plain text offers no drop";
 
     QMimeData files;
-    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/pics/b.jpg")), QUrl::fromLocalFile(QStringLiteral("/pics/sub"))});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
+    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/pics/b.jpg")),
+                   QUrl::fromLocalFile(QStringLiteral("/pics/sub"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton,
+                          Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &enter);
     EXPECT_TRUE(enter.isAccepted());
     EXPECT_EQ(enter.dropAction(), Qt::CopyAction);

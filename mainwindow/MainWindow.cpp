@@ -1,0 +1,227 @@
+#include "mainwindow/MainWindow.h"
+
+#include "app/core/FileKinds.h"
+#include "app/core/ScreenMetrics.h"
+#include "app/core/Settings.h"
+#include "app/core/SettingsFile.h"
+#include "app/core/Steps.h"
+#include "dialogs/ListFileSelectDialog.h"
+#include "mainwindow/MainLoadHandler.h"
+#include "mainwindow/MainMenus.h"
+#include "mainwindow/lists/ListPage.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+// Until the folder page is embedded, the folder source is empty.
+class NoFolderItems final : public FolderItems {
+public:
+    int count() const override { return 0; }
+    QString text(int) const override { return {}; }
+    int selected() const override { return 0; }
+    void select(int) override {}
+};
+
+class NoInstaller final : public WallpaperInstaller {
+public:
+    void LoadWallpaperImage(const QString&) override {}
+    void ApplyWallpaper(const QString&) override {}
+};
+
+int toPixels(Long twips)
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel()));
+}
+Long toTwips(int pixels)
+{
+    return static_cast<Long>(std::lround(pixels * TwipsPerPixel()));
+}
+
+} // namespace
+
+MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , m_settings(settings)
+    , m_programFolder(std::move(programFolder))
+    , m_folderItems(std::make_unique<NoFolderItems>())
+    , m_installer(std::make_unique<NoInstaller>())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Velmora"));
+    setWindowIcon(QIcon(QStringLiteral(":/velmora/icon.svg")));
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("picSplitterMain"));
+    m_tabs = new QTabWidget(splitter);
+    m_tabs->setObjectName(QStringLiteral("tabFileSelect"));
+    auto* folderPage = new QWidget(m_tabs);
+    m_listPage = new ListPage(m_settings, m_programFolder, m_tabs);
+    m_tabs->addTab(folderPage, QStringLiteral("Folder"));
+    m_tabs->addTab(m_listPage, QStringLiteral("File List"));
+    m_tabs->setTabToolTip(0, QStringLiteral("ディスク上のフォルダよりファイルを選択"));
+    m_tabs->setTabToolTip(1, QStringLiteral("ファイルリストよりファイルを選択"));
+    auto* preview = new QWidget(splitter);
+    preview->setObjectName(QStringLiteral("picPanelOption"));
+    splitter->addWidget(m_tabs);
+    splitter->addWidget(preview);
+    setCentralWidget(splitter);
+
+    m_changer =
+        std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_installer);
+    m_editing = std::make_unique<ListEditing>(m_listPage->entries(), *m_changer);
+    m_listPage->entries().setSelectionHandler([this] { m_changer->ListSelectionChanged(); });
+    connect(m_listPage, &ListPage::entryActivated, this, [this] { m_changer->ListSelectionChanged(); });
+    connect(m_listPage, &ListPage::filesDropped, this,
+            [this](const QStringList& paths) { m_editing->InsertEntries(paths); });
+    connect(m_listPage->cmdDel(), &QToolButton::clicked, this, [this] { m_editing->DeleteSelected(); });
+    connect(m_listPage->cmdUp(), &QToolButton::clicked, this, [this] { m_editing->MoveUp(); });
+    connect(m_listPage->cmdDown(), &QToolButton::clicked, this, [this] { m_editing->MoveDown(); });
+    connect(m_listPage->cmdClear(), &QToolButton::clicked, this, [this] { m_editing->Clear(); });
+    connect(m_tabs, &QTabWidget::currentChanged, this,
+            [this](int index) { m_settings.ListMode = Integer(index + 1); });
+
+    m_timer.setInterval(1000);
+    connect(&m_timer, &QTimer::timeout, this, [this] { m_changer->Tick(); });
+    buildMenus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    m_menus = std::make_unique<MainMenus>(*menuBar());
+    const MainMenus& menus = *m_menus;
+    connect(menus[QStringLiteral("mnuFileNew")], &QAction::triggered, this,
+            [this] { m_listPage->NewListFile(); });
+    connect(menus[QStringLiteral("mnuFileAdd")], &QAction::triggered, this, &MainWindow::mnuFileAdd_Click);
+    connect(menus[QStringLiteral("mnuFileRelease")], &QAction::triggered, this,
+            [this] { m_listPage->mnuFileRelease_Click(); });
+    connect(menus[QStringLiteral("mnuFileDelete")], &QAction::triggered, this,
+            [this] { m_listPage->mnuFileDelete_Click(); });
+    connect(menus[QStringLiteral("mnuFileExit")], &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    connect(menus[QStringLiteral("mnuToolNotexist")], &QAction::triggered, this, [this] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_editing->RemoveMissingFiles();
+        QGuiApplication::restoreOverrideCursor();
+    });
+}
+
+void MainWindow::mnuFileAdd_Click()
+{
+    ListFileSelectDialog chooser(m_programFolder, this);
+    chooser.exec();
+    m_listPage->AddListFile(chooser.SelFileName());
+}
+
+void MainWindow::load()
+{
+    Steps steps(LoadFailureHandler);
+    steps([&] { MainLoading = true; })([&] { ResetSettings(m_settings, CurrentSettingsEnvironment()); })([&] {
+        ReadSettingsFile(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName));
+    })([&] { iniDataRead(); })([&] { lstFileRead(); })([&] { BuildFileKindTable(); })([&] {
+        ApplyStartupState();
+    })([&] { MainLoading = false; })([&] { FileNameLoad(); })([&] { RestoreSelection(); })([&] {
+        if (m_settings.MinBoot)
+            setWindowState(windowState() | Qt::WindowMinimized);
+    });
+}
+
+void MainWindow::iniDataRead()
+{
+    setGeometry(toPixels(m_settings.MainLeft), toPixels(m_settings.MainTop), toPixels(m_settings.MainWidth),
+                toPixels(m_settings.MainHeight));
+    if (auto* splitter = qobject_cast<QSplitter*>(centralWidget())) {
+        const int left = toPixels(m_settings.SplitterMain);
+        splitter->setSizes({left, std::max(1, width() - left)});
+    }
+}
+
+void MainWindow::iniDataWrite()
+{
+    if (isMinimized())
+        return;
+    const QRect frame = geometry();
+    m_settings.MainTop = toTwips(frame.top());
+    m_settings.MainLeft = toTwips(frame.left());
+    m_settings.MainWidth = toTwips(frame.width());
+    m_settings.MainHeight = toTwips(frame.height());
+    if (auto* splitter = qobject_cast<QSplitter*>(centralWidget()))
+        m_settings.SplitterMain = toTwips(splitter->sizes().value(0));
+}
+
+void MainWindow::lstFileRead()
+{
+    m_listPage->lstFileRead();
+}
+
+void MainWindow::FileNameLoad()
+{
+    if (MainLoading)
+        return;
+}
+
+void MainWindow::ApplyStartupState()
+{
+    m_tabs->setCurrentIndex(m_settings.ListMode == 1 ? 0 : 1);
+    m_settings.ListMode = m_settings.ListMode == 1 ? 1 : 2;
+    if (m_settings.TimerOnMode == 1)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+void MainWindow::Form_Paint() {}
+
+void MainWindow::AutoChange()
+{
+    m_changer->AutoChange();
+}
+
+void MainWindow::RestoreSelection()
+{
+    m_changer->RestoreSelection();
+}
+
+void MainWindow::mnuFileExit_Click()
+{
+    if (m_exited)
+        return;
+    m_exited = true;
+    m_timer.stop();
+    iniDataWrite();
+    WriteSettingsFile(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName));
+    Q_EMIT exitRoutineDone();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    mnuFileExit_Click();
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        mnuFileExit_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+}
+
+} // namespace velmora

@@ -1,0 +1,73 @@
+#pragma once
+// frmMain: hosts the folder and list pages, the preview and the menus, and delegates the work to
+// its parts: the list page, the wallpaper changer, the list editing commands and the installer.
+#include "mainwindow/change/WallpaperChanger.h"
+#include "mainwindow/lists/ListEditing.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+
+class QTabWidget;
+
+namespace velmora {
+
+class ListPage;
+class MainMenus;
+struct Settings;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Settings& settings, QString programFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The main window's load: reads the settings and lists and fills the views, every step running
+    // even when an earlier one failed.
+    void load();
+
+    bool MainLoading = false;
+
+    void iniDataRead();
+    void iniDataWrite();
+    void lstFileRead();
+    void FileNameLoad();
+    void ApplyStartupState();
+    void Form_Paint();
+    void AutoChange();
+    void RestoreSelection();
+    // The one exit routine; the program ends when exitRoutineDone is emitted.
+    void mnuFileExit_Click();
+
+    WallpaperChanger& changer() { return *m_changer; }
+    ListPage& listPage() { return *m_listPage; }
+    QTimer& Timer1() { return m_timer; }
+    QTabWidget* tabFileSelect() const { return m_tabs; }
+
+Q_SIGNALS:
+    void exitRoutineDone();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenus();
+    void mnuFileAdd_Click();
+
+    Settings& m_settings;
+    QString m_programFolder;
+    QTabWidget* m_tabs = nullptr;
+    ListPage* m_listPage = nullptr;
+    std::unique_ptr<MainMenus> m_menus;
+    std::unique_ptr<FolderItems> m_folderItems;
+    std::unique_ptr<WallpaperInstaller> m_installer;
+    std::unique_ptr<WallpaperChanger> m_changer;
+    std::unique_ptr<ListEditing> m_editing;
+    QTimer m_timer;
+    bool m_exited = false;
+};
+
+} // namespace velmora
