@@ -4,7 +4,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" dev
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-    echo "No display was found (neither DISPLAY nor WAYLAND_DISPLAY is set): Velmora needs a desktop session." >&2
-    exit 1
+    echo "No display was found (neither DISPLAY nor WAYLAND_DISPLAY is set), so Velmora cannot open its window here."
+    echo "Running a demonstration on a private virtual X server instead."
+    exec "$root/scripts/demo.sh" "$root/build/dev/bin/velmora"
 fi
 exec "$root/build/dev/bin/velmora" "$@"
