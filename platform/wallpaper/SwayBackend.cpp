@@ -27,7 +27,7 @@ SwayBackend::SwayBackend(QString runtimeFolder, QString program)
     , m_program(std::move(program)) {}
 
 bool SwayBackend::IsPlainPath(const QString& path) {
-    static const QRegularExpression plain(QStringLiteral("^/[A-Za-z0-9/._+-]*$"));
+    static const QRegularExpression plain(QStringLiteral("^/[A-Za-z0-9/_.+-]*$"));
     return plain.match(path).hasMatch();
 }
 
