@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace velmora::platform {
 namespace {
 
@@ -43,10 +45,17 @@ WallpaperResult WindowsBackend::WriteTileWallpaper(const QString& value) {
     HKEY key = nullptr;
     LSTATUS status =
         RegCreateKeyExW(HKEY_CURRENT_USER, DesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    const auto write = [&](const wchar_t* name, const QString& text) {
+        const std::wstring wide = text.toStdWString();
+        return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                              static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    };
     if (status == ERROR_SUCCESS) {
-        const std::wstring text = value.toStdWString();
-        status = RegSetValueExW(key, TileValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+        status = write(TileValue, value);
+        // Since Windows 7 a "fill" or "stretch" style would override the tile choice; style 0 lets
+        // TileWallpaper decide between tiled and centred.
+        if (status == ERROR_SUCCESS && !value.isEmpty())
+            status = write(L"WallpaperStyle", QStringLiteral("0"));
         RegCloseKey(key);
     }
     if (status != ERROR_SUCCESS)
