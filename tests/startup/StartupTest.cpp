@@ -58,6 +58,7 @@ TEST(MainLoadHandler, SilentCodesDataFileMessageAndOthers)
     EXPECT_EQ(prompter.count(), 0);
     LoadFailureHandler(Failure(ErrorCode::InvalidPropertyArrayIndex, QStringLiteral("x")));
     LoadFailureHandler(Failure(ErrorCode::FileNotFound, QStringLiteral("ファイルが見つかりません。")));
-    EXPECT_EQ(prompter.texts(), (QStringList{"データファイルが見つかりません", "ファイルが見つかりません。"}));
+    EXPECT_EQ(prompter.texts(),
+              (QStringList{"データファイルが見つかりません", "ファイルが見つかりません。"}));
     EXPECT_EQ(prompter.requests()[0].kind, PromptKind::Warning);
 }

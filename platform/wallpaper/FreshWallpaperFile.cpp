@@ -1,0 +1,95 @@
+#include "platform/wallpaper/FreshWallpaperFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <unistd.h>
+
+namespace velmora::platform {
+namespace {
+
+QString alternate(const QString& folder, const QString& stem, const QString& suffix, int number)
+{
+    return QDir(folder).filePath(QStringLiteral("%1-%2%3").arg(stem).arg(number).arg(suffix));
+}
+
+WallpaperResult writeFailure(const QString& path, const QString& detail)
+{
+    return WallpaperResult::failure(QStringLiteral("壁紙のファイル「%1」を作成できません。\n(%2)")
+                                        .arg(QDir::toNativeSeparators(path), detail));
+}
+
+} // namespace
+
+FreshWallpaperFile::FreshWallpaperFile(const QString& wallpaperFile, QString folder, QString stem)
+    : m_wallpaper(wallpaperFile)
+{
+    const QFileInfo info(wallpaperFile);
+    if (folder.isEmpty())
+        folder = info.absolutePath();
+    QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    if (stem.isEmpty())
+        stem = info.completeBaseName();
+    const QString first = alternate(folder, stem, suffix, 1);
+    const QString second = alternate(folder, stem, suffix, 2);
+    const QFileInfo firstInfo(first);
+    const QFileInfo secondInfo(second);
+    // The newer existing alternate is the one the desktop shows now (both exist only after a crash).
+    const bool firstInUse =
+        firstInfo.exists() && (!secondInfo.exists() || firstInfo.lastModified() >= secondInfo.lastModified());
+    m_next = firstInUse ? second : first;
+    m_previous = firstInUse ? first : second;
+}
+
+WallpaperResult FreshWallpaperFile::prepareFromWallpaper()
+{
+    QFile::remove(m_next);
+    const QByteArray from = QFile::encodeName(m_wallpaper);
+    const QByteArray to = QFile::encodeName(m_next);
+    if (::link(from.constData(), to.constData()) == 0)
+        return WallpaperResult::success();
+    // File systems without hard links (or another device) get a copy.
+    QFile source(m_wallpaper);
+    if (!source.open(QIODevice::ReadOnly))
+        return writeFailure(m_next, source.errorString());
+    QSaveFile target(m_next);
+    if (!target.open(QIODevice::WriteOnly))
+        return writeFailure(m_next, target.errorString());
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 20);
+        if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
+            return writeFailure(m_next, source.errorString());
+        if (target.write(chunk) != chunk.size())
+            return writeFailure(m_next, target.errorString());
+    }
+    if (!target.commit())
+        return writeFailure(m_next, target.errorString());
+    return WallpaperResult::success();
+}
+
+WallpaperResult FreshWallpaperFile::prepareFromImage(const QImage& image)
+{
+    QFile::remove(m_next);
+    QSaveFile target(m_next);
+    if (!target.open(QIODevice::WriteOnly))
+        return writeFailure(m_next, target.errorString());
+    if (!image.convertToFormat(QImage::Format_RGB888).save(&target, "BMP"))
+        return writeFailure(m_next, target.errorString());
+    if (!target.commit())
+        return writeFailure(m_next, target.errorString());
+    return WallpaperResult::success();
+}
+
+void FreshWallpaperFile::commit()
+{
+    QFile::remove(m_previous);
+}
+
+void FreshWallpaperFile::discard()
+{
+    QFile::remove(m_next);
+}
+
+} // namespace velmora::platform

@@ -1,0 +1,31 @@
+#pragma once
+// No desktop we know: the wallpaper file is written and kept, nothing is installed, and the user is
+// told so once.
+#include "platform/wallpaper/WallpaperBackend.h"
+
+namespace velmora::platform {
+
+class NullBackend final : public WallpaperBackend {
+public:
+    // desktop: what the session calls itself (XDG_CURRENT_DESKTOP), named in the notice when known.
+    explicit NullBackend(QString desktop = {})
+        : m_desktop(std::move(desktop))
+    {}
+
+    QString name() const override { return QStringLiteral("なし"); }
+    QString ReadTileWallpaper() override { return m_tile.ReadTileWallpaper(); }
+    WallpaperResult WriteTileWallpaper(const QString& value) override
+    {
+        return m_tile.WriteTileWallpaper(value);
+    }
+    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+    QString TakeNotice() override;
+
+private:
+    QString m_desktop;
+    MemoryTileChoiceStore m_tile;
+    QString m_notice;
+    bool m_told = false;
+};
+
+} // namespace velmora::platform

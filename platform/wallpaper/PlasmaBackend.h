@@ -1,0 +1,31 @@
+#pragma once
+// KDE Plasma: scripts sent to plasmashell's D-Bus scripting interface (org.kde.plasmashell,
+// /PlasmaShell, evaluateScript) set the picture and FillMode (3 tiled, 6 centred) on every desktop.
+#include "platform/wallpaper/WallpaperBackend.h"
+
+#include <QDBusConnection>
+
+namespace velmora::platform {
+
+class PlasmaBackend final : public WallpaperBackend {
+public:
+    explicit PlasmaBackend(QDBusConnection bus = QDBusConnection::sessionBus());
+
+    QString name() const override { return QStringLiteral("KDE Plasma"); }
+    QString ReadTileWallpaper() override;
+    WallpaperResult WriteTileWallpaper(const QString& value) override;
+    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+
+    // The scripts sent, public for tests. Values reach the script as JSON literals.
+    static QString ReadFillModeScript();
+    static QString WriteFillModeScript(int fillMode);
+    static QString SetImageScript(const QString& fileUrl);
+
+private:
+    // Plasma's print() output, or a failure naming the D-Bus error (such as locked widgets).
+    WallpaperResult evaluate(const QString& script, QString* output = nullptr);
+
+    QDBusConnection m_bus;
+};
+
+} // namespace velmora::platform

@@ -1,0 +1,16 @@
+#pragma once
+// Windows: SystemParametersInfo installs the file, and the value "TileWallpaper" under
+// HKEY_CURRENT_USER\Control Panel\desktop holds the placement. Built only for Windows.
+#include "platform/wallpaper/WallpaperBackend.h"
+
+namespace velmora::platform {
+
+class WindowsBackend final : public WallpaperBackend {
+public:
+    QString name() const override { return QStringLiteral("Windows"); }
+    QString ReadTileWallpaper() override;
+    WallpaperResult WriteTileWallpaper(const QString& value) override;
+    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+};
+
+} // namespace velmora::platform

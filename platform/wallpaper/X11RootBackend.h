@@ -1,0 +1,25 @@
+#pragma once
+// Any other X11 session: the picture becomes the root window's background pixmap, as classic X
+// tools set it. _XROOTPMAP_ID and ESETROOT_PMAP_ID name the pixmap for pseudo-transparent programs;
+// the connection closes in RetainPermanent mode so that the pixmap outlives the program, and the
+// pixmap set before (by us or another such tool) is freed.
+#include "platform/wallpaper/WallpaperBackend.h"
+
+namespace velmora::platform {
+
+class X11RootBackend final : public WallpaperBackend {
+public:
+    // display: an X display name such as ":0"; empty for $DISPLAY.
+    explicit X11RootBackend(QString display = {});
+
+    QString name() const override { return QStringLiteral("X11"); }
+    // X has no placement of its own: the choice is kept as a property of the root window.
+    QString ReadTileWallpaper() override;
+    WallpaperResult WriteTileWallpaper(const QString& value) override;
+    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+
+private:
+    QString m_display;
+};
+
+} // namespace velmora::platform

@@ -1,0 +1,126 @@
+#include "platform/wallpaper/XfceBackend.h"
+
+#include "platform/wallpaper/FreshWallpaperFile.h"
+#include "platform/wallpaper/ToolRun.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace velmora::platform {
+namespace {
+
+const QString Channel = QStringLiteral("xfce4-desktop");
+const QString LastImage = QStringLiteral("last-image");
+const QString ImageStyle = QStringLiteral("image-style");
+// xfdesktop's image-style values.
+const QString CentredStyle = QStringLiteral("1");
+const QString TiledStyle = QStringLiteral("2");
+
+QStringList screenNames()
+{
+    QStringList names;
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (!screen->name().isEmpty())
+            names << screen->name();
+    return names;
+}
+
+} // namespace
+
+XfceBackend::XfceBackend(QStringList monitors, QString program)
+    : m_monitors(monitors.isEmpty() ? screenNames() : std::move(monitors))
+    , m_program(std::move(program))
+{}
+
+WallpaperResult XfceBackend::targets(const QString& leaf, QStringList* existing, QStringList* created)
+{
+    const ToolRun list = ToolRun::run(m_program, {QStringLiteral("-c"), Channel, QStringLiteral("-p"),
+                                                  QStringLiteral("/backdrop"), QStringLiteral("-l")});
+    // A channel xfdesktop has never written makes the listing fail; only a missing tool is an error.
+    if (!list.started)
+        return WallpaperResult::failure(list.error);
+    for (const QString& line : list.output.split(u'\n', Qt::SkipEmptyParts)) {
+        const QString property = line.trimmed();
+        if (property.startsWith(u"/backdrop/") && property.section(u'/', -1) == leaf)
+            existing->append(property);
+    }
+    if (!existing->isEmpty())
+        return WallpaperResult::success();
+    for (const QString& monitor : m_monitors)
+        created->append(QStringLiteral("/backdrop/screen0/monitor%1/workspace0/%2").arg(monitor, leaf));
+    if (created->isEmpty())
+        return WallpaperResult::failure(
+            QStringLiteral("XFCE のデスクトップ設定に壁紙の項目 (%1) が見つかりません。").arg(leaf));
+    return WallpaperResult::success();
+}
+
+WallpaperResult XfceBackend::setAll(const QString& leaf, const QString& type, const QString& value,
+                                    int* written)
+{
+    QStringList existing;
+    QStringList created;
+    if (WallpaperResult found = targets(leaf, &existing, &created); !found)
+        return found;
+    QList<QStringList> calls;
+    for (const QString& property : existing)
+        calls << QStringList{QStringLiteral("-c"), Channel, QStringLiteral("-p"), property,
+                             QStringLiteral("-s"), value};
+    for (const QString& property : created)
+        calls << QStringList{
+            QStringLiteral("-c"), Channel, QStringLiteral("-p"), property, QStringLiteral("-n"),
+            QStringLiteral("-t"), type,    QStringLiteral("-s"), value};
+    for (const QStringList& arguments : calls) {
+        const ToolRun run = ToolRun::run(m_program, arguments);
+        if (!run.ok)
+            return WallpaperResult::failure(QStringLiteral("XFCE の壁紙の設定 (%1) を書き込めません。\n%2")
+                                                .arg(arguments.at(3), run.error));
+        if (written)
+            ++*written;
+    }
+    return WallpaperResult::success();
+}
+
+QString XfceBackend::ReadTileWallpaper()
+{
+    QStringList existing;
+    QStringList created;
+    if (!targets(ImageStyle, &existing, &created) || existing.isEmpty())
+        return {};
+    existing.sort();
+    const ToolRun run =
+        ToolRun::run(m_program, {QStringLiteral("-c"), Channel, QStringLiteral("-p"), existing.front()});
+    const QString style = run.output.trimmed();
+    if (!run.ok)
+        return {};
+    if (style == TiledStyle)
+        return QStringLiteral("1");
+    if (style == CentredStyle)
+        return QStringLiteral("0");
+    return {};
+}
+
+WallpaperResult XfceBackend::WriteTileWallpaper(const QString& value)
+{
+    if (value.isEmpty())
+        return WallpaperResult::success();
+    return setAll(ImageStyle, QStringLiteral("int"), IsTiled(value) ? TiledStyle : CentredStyle);
+}
+
+WallpaperResult XfceBackend::SetWallpaper(const QString& file, const QString& tileWallpaper)
+{
+    Q_UNUSED(tileWallpaper);
+    FreshWallpaperFile fresh(file);
+    if (WallpaperResult prepared = fresh.prepareFromWallpaper(); !prepared)
+        return prepared;
+    int written = 0;
+    if (WallpaperResult set = setAll(LastImage, QStringLiteral("string"), fresh.path(), &written); !set) {
+        // Monitors already switched show the fresh file: keep it.
+        if (written == 0)
+            fresh.discard();
+        return set;
+    }
+    fresh.commit();
+    return WallpaperResult::success();
+}
+
+} // namespace velmora::platform

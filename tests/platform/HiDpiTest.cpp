@@ -1,0 +1,35 @@
+#include "platform/wallpaper/ScreenImage.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+using namespace velmora::platform;
+
+TEST(PhysicalScreenSize, IsTheLogicalSizeTimesTheRatio)
+{
+    EXPECT_EQ(PhysicalSize(QSize(1280, 720), 2.0), QSize(2560, 1440));
+    EXPECT_EQ(PhysicalSize(QSize(1536, 864), 1.25), QSize(1920, 1080));
+    EXPECT_EQ(PhysicalSize(QSize(1366, 768), 1.0), QSize(1366, 768));
+    EXPECT_EQ(PhysicalSize(QSize(1097, 617), 1.75), QSize(1920, 1080)); // rounded, not cut
+}
+
+// main() scales the screens by 2: the screen reports half its pixels as its logical size.
+TEST(PhysicalScreenSize, OfAScaledScreenCountsDevicePixels)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    ASSERT_DOUBLE_EQ(screen->devicePixelRatio(), 2.0);
+    EXPECT_EQ(PrimaryPhysicalScreenSize(), screen->size() * 2);
+    EXPECT_EQ(LargestPhysicalScreenSize(), screen->size() * 2);
+}
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "2");
+    testing::InitGoogleTest(&argc, argv);
+    QGuiApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
