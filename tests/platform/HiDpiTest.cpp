@@ -15,7 +15,7 @@ TEST(PhysicalScreenSize, IsTheLogicalSizeTimesTheRatio)
     EXPECT_EQ(PhysicalSize(QSize(1097, 617), 1.75), QSize(1920, 1080)); // rounded, not cut
 }
 
-// main() scales the screens by 2: the screen reports half its pixels as its logical size.
+// The test program scales the screens by 2: the screen reports half its pixels as its logical size.
 TEST(PhysicalScreenSize, OfAScaledScreenCountsDevicePixels)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -23,13 +23,4 @@ TEST(PhysicalScreenSize, OfAScaledScreenCountsDevicePixels)
     ASSERT_DOUBLE_EQ(screen->devicePixelRatio(), 2.0);
     EXPECT_EQ(PrimaryPhysicalScreenSize(), screen->size() * 2);
     EXPECT_EQ(LargestPhysicalScreenSize(), screen->size() * 2);
-}
-
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", "2");
-    testing::InitGoogleTest(&argc, argv);
-    QGuiApplication app(argc, argv);
-    return RUN_ALL_TESTS();
 }
