@@ -118,7 +118,8 @@ void BranchwiseBase::layoutConstituents() {
     const int dpi = logicalDpiY() > 0 ? logicalDpiY() : 96;
     const int gap = qRound(TreeGapTwips * dpi / 1440.0);
     const int treeTop = driveHeight + gap;
-    m_treeView1->setGeometry(area.left(), area.top() + treeTop, area.width(), std::abs(area.height() - treeTop));
+    m_treeView1->setGeometry(area.left(), area.top() + treeTop, area.width(),
+                             std::abs(area.height() - treeTop));
 }
 
 void BranchwiseBase::resizeEvent(QResizeEvent* event) {

@@ -101,7 +101,8 @@ bool BranchwiseBase::ReadProperties(PropertyBag& bag) {
     read("QuickMode", true, [&](const QVariant& v) { m_quickMode = v.toBool(); });
     read("OLEDragMode", Int32(0), [&](const QVariant& v) { setOLEDragMode(qint32(v.toLongLong())); });
     read("OLEDropMode", Int32(0), [&](const QVariant& v) { setOLEDropMode(qint32(v.toLongLong())); });
-    read("ObjectBackColor", DefaultObjectBackColor, [&](const QVariant& v) { m_objectBackColor = colour(v); });
+    read("ObjectBackColor", DefaultObjectBackColor,
+         [&](const QVariant& v) { m_objectBackColor = colour(v); });
     read("ObjectForeColor", Int32(0), [&](const QVariant& v) { m_objectForeColor = colour(v); });
     read("LabelEdit", Int32(1), [&](const QVariant& v) { setLabelEdit(qint32(v.toLongLong())); });
     read("TreeLabelEdit", Int32(1), [&](const QVariant& v) { setTreeLabelEdit(qint32(v.toLongLong())); });

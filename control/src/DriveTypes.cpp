@@ -26,9 +26,10 @@ int ClassifyDrive(const QString& mountPath, const QString& fileSystemType) {
     const QString fs = fileSystemType.toLower();
     if (fs == QLatin1String("iso9660") || fs == QLatin1String("udf"))
         return BranchwiseBase::CdRom;
-    static const QSet<QString> remote = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs",
-                                         "fuse.rclone", "fuse.s3fs", "fuse.gvfsd-fuse", "9p", "afs",
-                                         "ceph", "glusterfs", "fuse.glusterfs", "davfs", "fuse.davfs2"};
+    static const QSet<QString> remote = {"nfs",   "nfs4",       "cifs",        "smb3",      "smbfs",
+                                         "sshfs", "fuse.sshfs", "fuse.rclone", "fuse.s3fs", "fuse.gvfsd-fuse",
+                                         "9p",    "afs",        "ceph",        "glusterfs", "fuse.glusterfs",
+                                         "davfs", "fuse.davfs2"};
     if (remote.contains(fs))
         return BranchwiseBase::Remote;
     if (fs == QLatin1String("tmpfs") || fs == QLatin1String("ramfs"))
@@ -97,7 +98,8 @@ int DriveOfPath(const QList<DriveEntry>& drives, const QString& path) {
     bool ambiguous = false;
     const int exact = longest(Qt::CaseSensitive, ambiguous);
     const int loose = longest(Qt::CaseInsensitive, ambiguous);
-    if (loose >= 0 && !ambiguous && (exact < 0 || drives[loose].mountPath.size() > drives[exact].mountPath.size()))
+    if (loose >= 0 && !ambiguous &&
+        (exact < 0 || drives[loose].mountPath.size() > drives[exact].mountPath.size()))
         return loose;
     return exact;
 }

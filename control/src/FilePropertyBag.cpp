@@ -115,7 +115,8 @@ QVariant FilePropertyBag::ReadProperty(const QString& name, const QVariant& defa
     return defaultValue;
 }
 
-void FilePropertyBag::WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue) {
+void FilePropertyBag::WriteProperty(const QString& name, const QVariant& value,
+                                    const QVariant& defaultValue) {
     const QString text = ToText(value);
     const bool isDefault = defaultValue.isValid() && text == ToText(defaultValue);
     for (qsizetype i = 0; i < m_entries.size(); ++i) {

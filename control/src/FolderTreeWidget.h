@@ -19,8 +19,8 @@ public:
 
     // Adds a node under parent (or as a top-level node). Keys are unique: a node with the same key
     // is replaced.
-    FolderNode* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text, const QString& image,
-                        const QString& selectedImage, const QString& expandedImage);
+    FolderNode* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text,
+                        const QString& image, const QString& selectedImage, const QString& expandedImage);
     FolderNode* nodeByKey(const QString& key) const { return m_nodes.value(key); }
     // Removes the node's children with their whole sub-trees.
     void removeChildren(QTreeWidgetItem* node);

@@ -1,6 +1,8 @@
 #pragma once
 // One picture set of the tree's nodes (imgNode): seven pictures under the keys "open", "closed",
 // "cdrom", "fixed", "ramdisk", "remote" and "remove", drawn from the library's own SVG artwork.
+#include "branchwise/branchwise_export.h"
+
 #include <QColor>
 #include <QHash>
 #include <QIcon>
@@ -8,7 +10,7 @@
 
 namespace branchwise {
 
-class ImageList {
+class BRANCHWISE_EXPORT ImageList {
 public:
     // index 0 is the set Normal, 1 the set Copland.
     explicit ImageList(int index);

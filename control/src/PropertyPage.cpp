@@ -11,7 +11,8 @@ namespace branchwise {
 BranchwisePropertyPage::BranchwisePropertyPage(QWidget* parent)
     : QDialog(parent)
     , m_chkQuickMode(new QCheckBox(QStringLiteral("QuickMode")))
-    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply)) {
+    , m_buttons(
+          new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply)) {
     setWindowTitle(QStringLiteral("プロパティ"));
     m_chkQuickMode->setObjectName(QStringLiteral("chkQuickMode"));
     auto* page = new QWidget;

@@ -47,10 +47,10 @@ class BRANCHWISE_EXPORT BranchwiseBase : public QFrame {
     Q_PROPERTY(bool QuickMode READ QuickMode WRITE setQuickMode NOTIFY QuickModeChanged)
     Q_PROPERTY(qint32 OLEDragMode READ OLEDragMode WRITE setOLEDragMode NOTIFY OLEDragModeChanged)
     Q_PROPERTY(qint32 OLEDropMode READ OLEDropMode WRITE setOLEDropMode NOTIFY OLEDropModeChanged)
-    Q_PROPERTY(quint32 ObjectBackColor READ ObjectBackColor WRITE setObjectBackColor NOTIFY
-                   ObjectBackColorChanged)
-    Q_PROPERTY(quint32 ObjectForeColor READ ObjectForeColor WRITE setObjectForeColor NOTIFY
-                   ObjectForeColorChanged)
+    Q_PROPERTY(
+        quint32 ObjectBackColor READ ObjectBackColor WRITE setObjectBackColor NOTIFY ObjectBackColorChanged)
+    Q_PROPERTY(
+        quint32 ObjectForeColor READ ObjectForeColor WRITE setObjectForeColor NOTIFY ObjectForeColorChanged)
     Q_PROPERTY(qint32 LabelEdit READ LabelEdit WRITE setLabelEdit NOTIFY LabelEditChanged)
     Q_PROPERTY(qint32 TreeLabelEdit READ TreeLabelEdit WRITE setTreeLabelEdit NOTIFY TreeLabelEditChanged)
     // Host side: the ambient user-mode flag (false while the host is designing) and the last error.
@@ -68,8 +68,15 @@ public:
     static constexpr int ErrorInvalidPropertyValue = 380;
 
     // Drive types of a drive root, as the platform's drive-type call numbers them.
-    enum DriveKind { UnknownDrive = 0, NoRootDirectory = 1, Removable = 2, Fixed = 3,
-                     Remote = 4, CdRom = 5, RamDisk = 6 };
+    enum DriveKind {
+        UnknownDrive = 0,
+        NoRootDirectory = 1,
+        Removable = 2,
+        Fixed = 3,
+        Remote = 4,
+        CdRom = 5,
+        RamDisk = 6
+    };
 
     explicit BranchwiseBase(QWidget* parent = nullptr);
     ~BranchwiseBase() override;
@@ -161,7 +168,8 @@ signals:
     // The control's events, in their declaration order.
     void AfterLabelEdit(qint16& Cancel, QString& NewString);
     void BeforeLabelEdit(qint16& Cancel);
-    void OLEDragDrop(const QMimeData* Data, qint32& Effect, qint16& Button, qint16& Shift, float& x, float& y);
+    void OLEDragDrop(const QMimeData* Data, qint32& Effect, qint16& Button, qint16& Shift, float& x,
+                     float& y);
     void OLEDragOver(const QMimeData* Data, qint32& Effect, qint16& Button, qint16& Shift, float& x, float& y,
                      qint16& State);
     void Click();
