@@ -95,7 +95,10 @@ QList<int> FileViewModel::sortRows() {
     std::stable_sort(order.begin(), order.end(), [&](int left, int right) {
         const QString& a = m_rows[left][key];
         const QString& b = m_rows[right][key];
-        int compared = a.compare(b, Qt::CaseInsensitive);
+        // Sizes of 100 GB and more outgrow the eleven padded digits: a longer key is a larger size.
+        int compared = key == SizeDmy ? int(a.size() - b.size()) : 0;
+        if (compared == 0)
+            compared = a.compare(b, Qt::CaseInsensitive);
         if (compared == 0)
             compared = a.compare(b, Qt::CaseSensitive);
         return ascending ? compared < 0 : compared > 0;

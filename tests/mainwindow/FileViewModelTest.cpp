@@ -60,6 +60,15 @@ TEST(FileViewModel, SizeSortsNumericallyBothWays) {
     EXPECT_EQ(Names(model), (QStringList{"c.gif", "b.jpg", "A.png", "noext"}));
 }
 
+TEST(FileViewModel, SizesBeyondElevenDigitsStillSortBySize) {
+    FileViewModel model;
+    model.setEntries(
+        {{"big.tif", 150000000000ull, ""}, {"mid.tif", 99999999999ull, ""}, {"small.tif", 5, ""}});
+    EXPECT_EQ(model.text(0, FileViewModel::SizeDmy), QStringLiteral("150000000000"));
+    model.ColumnClick(FileViewModel::Size);
+    EXPECT_EQ(Names(model), (QStringList{"small.tif", "mid.tif", "big.tif"}));
+}
+
 TEST(FileViewModel, OneOrderFlipsOnEveryClickWhateverTheColumn) {
     FileViewModel model;
     model.setEntries(Entries());
