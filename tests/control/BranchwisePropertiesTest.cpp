@@ -6,7 +6,10 @@
 #include "branchwise/PropertyPage.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QMetaProperty>
+#include <QStyleOptionViewItem>
+#include <QTreeWidget>
 
 namespace branchwise::test {
 
@@ -118,6 +121,41 @@ TEST(BranchwiseBase, LabelEditAndTreeLabelEditAreOneMode) {
     control.setTreeLabelEdit(1);
     EXPECT_EQ(control.LabelEdit(), 1);
     EXPECT_EQ(control.TreeView1()->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST(BranchwiseBase, LabelEditEventsMayCancelOrChangeTheEdit) {
+    velmora::test::TempFolder root;
+    ASSERT_TRUE(QDir().mkpath(root.file("a/b")));
+    BranchwiseBase control;
+    control.setCurrentDirectory(root.file("a/"));
+    control.ApInit();
+    control.setLabelEdit(0);
+    QTreeWidgetItem* node = control.NodeByKey(root.file("a/b"));
+    ASSERT_NE(node, nullptr);
+    QTreeWidget* tree = control.TreeView1();
+    const QModelIndex index = tree->indexFromItem(node);
+
+    qint16 refuseStart = 1;
+    QObject::connect(&control, &BranchwiseBase::BeforeLabelEdit,
+                     [&](qint16& cancel) { cancel = refuseStart; });
+    QStyleOptionViewItem option;
+    EXPECT_EQ(tree->itemDelegate()->createEditor(tree->viewport(), option, index), nullptr);
+    refuseStart = 0;
+    std::unique_ptr<QWidget> editor(tree->itemDelegate()->createEditor(tree->viewport(), option, index));
+    auto* line = qobject_cast<QLineEdit*>(editor.get());
+    ASSERT_NE(line, nullptr);
+
+    qint16 refuseEnd = 1;
+    QObject::connect(&control, &BranchwiseBase::AfterLabelEdit, [&](qint16& cancel, QString& newString) {
+        cancel = refuseEnd;
+        newString = newString.toUpper();
+    });
+    line->setText(QStringLiteral("renamed"));
+    tree->itemDelegate()->setModelData(line, tree->model(), index);
+    EXPECT_EQ(node->text(0), QStringLiteral("b"));
+    refuseEnd = 0;
+    tree->itemDelegate()->setModelData(line, tree->model(), index);
+    EXPECT_EQ(node->text(0), QStringLiteral("RENAMED"));
 }
 
 TEST(BranchwiseBase, RefusedValueKeepsTheConstituentsValue) {
