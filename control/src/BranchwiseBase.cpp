@@ -64,6 +64,10 @@ const ImageList& BranchwiseBase::imgNode(int index) const {
     return *m_imgNode.at(index == 1 ? 1 : 0);
 }
 
+int BranchwiseBase::ShownImageSet() const {
+    return m_treeView1->imageList() ? m_treeView1->imageList()->index() : -1;
+}
+
 QTreeWidgetItem* BranchwiseBase::NodeByKey(const QString& key) const {
     return m_treeView1->nodeByKey(key);
 }

@@ -2,7 +2,6 @@
 #include "TreeFixture.h"
 
 #include "FolderListing.h"
-#include "FolderTreeWidget.h"
 #include "ImageList.h"
 
 #include <QFile>
@@ -177,12 +176,11 @@ TEST(FolderListing, UnreadableFolderYieldsNothing) {
 TEST_F(TreeFixture, PicturesFollowImageTypeOnlyAtApInit) {
     makeFolders({"a"});
     openAt("a/");
-    auto* tree = static_cast<FolderTreeWidget*>(control->TreeView1());
-    EXPECT_EQ(tree->imageList()->index(), 0);
+    EXPECT_EQ(control->ShownImageSet(), 0);
     control->setImageType(BranchwiseBase::Copland);
-    EXPECT_EQ(tree->imageList()->index(), 0);
+    EXPECT_EQ(control->ShownImageSet(), 0);
     control->ApInit();
-    EXPECT_EQ(tree->imageList()->index(), 1);
+    EXPECT_EQ(control->ShownImageSet(), 1);
     for (const QString& key : ImageList::Keys()) {
         EXPECT_FALSE(control->imgNode(0).picture(key).isNull()) << key.toStdString();
         EXPECT_FALSE(control->imgNode(1).picture(key).isNull()) << key.toStdString();

@@ -14,6 +14,10 @@ struct SizeCase {
     const char* key;
 };
 
+void PrintTo(const SizeCase& c, std::ostream* os) {
+    *os << c.size;
+}
+
 class SizeTexts : public ::testing::TestWithParam<SizeCase> {};
 
 TEST_P(SizeTexts, GroupThousandsAndPadTheKey) {

@@ -138,6 +138,8 @@ public:
     QTreeWidget* TreeView1() const;
     const QStringList& lstDirBuf() const { return m_dirBuf; }
     const ImageList& imgNode(int index) const;
+    // The index of the picture set the tree shows now (ImageType as of the last ApInit), -1 before.
+    int ShownImageSet() const;
     // The node whose key is the path (the root's key is "root"), or null.
     QTreeWidgetItem* NodeByKey(const QString& key) const;
     // A node's folder path without the final separator ("/" for the root of "/").
