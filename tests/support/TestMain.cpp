@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 // Qt and fontconfig keep caches for the life of the process, which LeakSanitizer would report.
-extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
+extern "C" const char* __asan_default_options()
+{
+    return "detect_leaks=0";
+}
 
 int main(int argc, char* argv[])
 {

@@ -1,0 +1,7 @@
+#include "mainwindow/MainLoading.h"
+
+namespace velmora {
+
+bool MainLoading = false;
+
+} // namespace velmora

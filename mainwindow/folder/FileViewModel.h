@@ -1,0 +1,55 @@
+#pragma once
+// The items of the file view lvwFileName: five text columns per file and the list view's sorting
+// (one key, one order flipped on every header click, text comparison).
+#include "mainwindow/folder/FileNameScan.h"
+
+#include <QAbstractTableModel>
+#include <QIcon>
+
+#include <array>
+
+namespace velmora {
+
+class FileViewModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { FileName = 0, Size = 1, Date = 2, SizeDmy = 3, Ext = 4, ColumnCount = 5 };
+
+    explicit FileViewModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // Replaces every item. Items keep the given order unless a header click switched sorting on.
+    void setEntries(const QList<FileViewEntry>& entries);
+    void clear();
+
+    // A header click: sorting on, the key is the column ("SizeDmy" for "Size"), the order flips.
+    void ColumnClick(int column);
+    bool sorted() const { return m_sorted; }
+    int sortKey() const { return m_sortKey; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+
+    // The text of an item's column, and the item's file name.
+    QString text(int row, int column) const;
+    QString fileName(int row) const { return text(row, FileName); }
+
+    // Picture 1 of the icon lists, shown by every item.
+    void setPicture(const QIcon& picture) { m_picture = picture; }
+
+private:
+    using Row = std::array<QString, ColumnCount>;
+    // Sorts by the current key and order; the new place of every former row.
+    QList<int> sortRows();
+
+    QList<Row> m_rows;
+    QIcon m_picture;
+    bool m_sorted = false;
+    int m_sortKey = FileName;
+    // Before the first click the order is descending, so the first click sorts ascending.
+    Qt::SortOrder m_sortOrder = Qt::DescendingOrder;
+};
+
+} // namespace velmora

@@ -1,0 +1,202 @@
+#include "mainwindow/folder/FolderPage.h"
+
+#include "app/core/Failure.h"
+#include "app/core/PathRoutines.h"
+#include "app/core/Steps.h"
+#include "mainwindow/MainLoading.h"
+#include "mainwindow/Pictures.h"
+#include "mainwindow/folder/FileNameListView.h"
+#include "mainwindow/folder/FileNameScan.h"
+#include "mainwindow/folder/FileViewModel.h"
+
+#include <branchwise/ControlFactory.h>
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+// The hourglass for the life of a routine; put back before any message.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { restore(); }
+    void restore()
+    {
+        if (m_on)
+            QApplication::restoreOverrideCursor();
+        m_on = false;
+    }
+
+private:
+    bool m_on = true;
+};
+
+QToolButton* FolderButton(const QString& name, const QString& tip, const QIcon& icon, const QString& caption)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    if (icon.isNull()) {
+        button->setText(caption);
+    } else {
+        button->setIcon(icon);
+        button->setText(caption);
+        button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    }
+    return button;
+}
+
+} // namespace
+
+FolderPage::FolderPage(Settings& settings, QWidget* parent)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_model(new FileViewModel(this))
+    , m_lvwFileName(new FileNameListView(m_model))
+    , m_picPanelFolderCmd(new QWidget)
+    , m_cmdSearch(FolderButton(QStringLiteral("cmdSearch"), QStringLiteral("検索ウィンドウを表示"), QIcon(),
+                               QStringLiteral("検索")))
+    , m_cmdAllAddFile(FolderButton(QStringLiteral("cmdAllAddFile"),
+                                   QStringLiteral("フォルダ内の全てのファイルをリストに追加"),
+                                   MainWindowPicture(QStringLiteral("addall")), QString()))
+    , m_cmdSingleAddFile(FolderButton(QStringLiteral("cmdSingleAddFile"),
+                                      QStringLiteral("選択中のファイルをリストへ追加"),
+                                      MainWindowPicture(QStringLiteral("addselected")), QString()))
+    , m_splitter(new QSplitter(Qt::Horizontal))
+{
+    setObjectName(QStringLiteral("picPanelTabFileSelect0"));
+    m_model->setPicture(MainWindowPicture(QStringLiteral("imagefile")));
+    m_picPanelFolderCmd->setObjectName(QStringLiteral("picPanelFolderCmd"));
+    auto* buttons = new QHBoxLayout(m_picPanelFolderCmd);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(2);
+    buttons->addWidget(m_cmdSearch);
+    buttons->addWidget(m_cmdAllAddFile);
+    buttons->addWidget(m_cmdSingleAddFile);
+    buttons->addStretch();
+
+    m_branchwise = branchwise::CreateControl(QString::fromLatin1(branchwise::BranchwiseBaseProgId));
+    if (m_branchwise) {
+        m_branchwise->setObjectName(QStringLiteral("Branchwise"));
+        connect(m_branchwise, SIGNAL(ChangeDirectory()), this, SLOT(Branchwise_ChangeDirectory()));
+        m_splitter->addWidget(m_branchwise);
+    }
+    m_splitter->addWidget(m_lvwFileName);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setStretchFactor(m_splitter->count() - 1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_picPanelFolderCmd);
+    layout->addWidget(m_splitter, 1);
+
+    connect(m_lvwFileName, &FileNameListView::ColumnClick, this, &FolderPage::lvwFileName_ColumnClick);
+    connect(m_lvwFileName, &FileNameListView::ItemClick, this,
+            [this](int row) { emit FileClicked(TreeDirectory() + m_model->fileName(row)); });
+}
+
+void FolderPage::InitTree()
+{
+    if (!m_branchwise)
+        return;
+    m_branchwise->setProperty("CurrentDirectory", m_settings.CurrentDirectory);
+    m_branchwise->setProperty("ImageType", int(m_settings.DirImageType == 1 ? 1 : 0));
+    QMetaObject::invokeMethod(m_branchwise, "ApInit");
+}
+
+void FolderPage::Branchwise_ChangeDirectory()
+{
+    m_settings.CurrentDirectory = TreeDirectory();
+    FileNameLoad();
+}
+
+QString FolderPage::TreeDirectory() const
+{
+    return m_branchwise ? m_branchwise->property("CurrentDirectory").toString() : m_settings.CurrentDirectory;
+}
+
+void FolderPage::FileNameLoad()
+{
+    if (MainLoading)
+        return;
+    WaitCursor cursor;
+    Steps steps([&cursor](const Failure& failure) {
+        cursor.restore();
+        return AskUser(failure);
+    });
+    m_model->clear();
+    m_lvwFileName->ResetColumns();
+    const QString folder = m_settings.CurrentDirectory;
+    FileNameScanResult scan;
+    steps([&] {
+        scan = ScanImageFiles(folder);
+        if (scan.error != 0)
+            throw Failure::fromErrno(scan.error, folder);
+    });
+    m_model->setEntries(scan.entries);
+    FitFileViewColumns();
+}
+
+void FolderPage::FitFileViewColumns()
+{
+    m_lvwFileName->FitFileViewColumns();
+}
+
+void FolderPage::lvwFileName_ColumnClick(int column)
+{
+    m_model->ColumnClick(column);
+    QHeaderView* header = m_lvwFileName->detailsView()->header();
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(column, m_model->sortOrder());
+}
+
+void FolderPage::mnuViewListviewMode(int index)
+{
+    if (index < 0 || index > 3)
+        return;
+    const int previous = m_lvwFileName->viewMode();
+    m_lvwFileName->setViewMode(index);
+    m_settings.ListViewMode = Integer(index);
+    FitFileViewColumns();
+    emit ListViewModeChanged(previous, index);
+}
+
+void FolderPage::mnuViewDirimage()
+{
+    const qint64 next = (qint64(m_settings.DirImageType) + 1) % 2;
+    m_settings.DirImageType = Long(next < 0 ? next + 2 : next);
+    if (!m_branchwise)
+        return;
+    m_branchwise->setProperty("ImageType", int(m_settings.DirImageType));
+    QMetaObject::invokeMethod(m_branchwise, "ApInit");
+}
+
+QStringList FolderPage::SelectedFiles() const
+{
+    QStringList files;
+    const QString folder = TreeDirectory();
+    for (int row : m_lvwFileName->selectedRows())
+        files.append(folder + m_model->fileName(row));
+    return files;
+}
+
+QStringList FolderPage::AllFiles() const
+{
+    QStringList files;
+    const QString folder = TreeDirectory();
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        files.append(folder + m_model->fileName(row));
+    return files;
+}
+
+} // namespace velmora

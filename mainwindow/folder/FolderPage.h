@@ -1,0 +1,72 @@
+#pragma once
+// The folder page of the main window: the Branchwise tree (created by its identifier and reached
+// by member names), the file view lvwFileName, and the folder buttons above them. Holds the
+// operations the main window, its menus and its toolbar call: FileNameLoad, FitFileViewColumns,
+// mnuViewListviewMode, mnuViewDirimage.
+#include "app/core/Settings.h"
+
+#include <QWidget>
+
+class QSplitter;
+class QToolButton;
+
+namespace velmora {
+
+class FileNameListView;
+class FileViewModel;
+
+class FolderPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit FolderPage(Settings& settings, QWidget* parent = nullptr);
+
+    // The tree control; null when the Branchwise library offers no "Branchwise.BranchwiseBase".
+    QWidget* Branchwise() const { return m_branchwise; }
+    FileNameListView* lvwFileName() const { return m_lvwFileName; }
+    FileViewModel* fileModel() const { return m_model; }
+    QWidget* picPanelFolderCmd() const { return m_picPanelFolderCmd; }
+    QToolButton* cmdSearch() const { return m_cmdSearch; }
+    QToolButton* cmdAllAddFile() const { return m_cmdAllAddFile; }
+    QToolButton* cmdSingleAddFile() const { return m_cmdSingleAddFile; }
+    // Tree on the left, file view on the right; the main window may lay them out itself instead.
+    QSplitter* splitter() const { return m_splitter; }
+
+    // Start-up: the tree's CurrentDirectory and ImageType from the settings, then ApInit.
+    void InitTree();
+    // Refills the file view from the setting CurrentDirectory; returns at once while MainLoading.
+    void FileNameLoad();
+    void FitFileViewColumns();
+    // View mode 0 large icons, 1 small icons, 2 list, 3 details; stored in ListViewMode.
+    void mnuViewListviewMode(int index);
+    // Switches the tree's picture set (DirImageType) and rebuilds the tree.
+    void mnuViewDirimage();
+    void lvwFileName_ColumnClick(int column);
+
+    // The folder of the tree, ending in "/".
+    QString TreeDirectory() const;
+    // Full paths of the file view's items: the selected ones, and all.
+    QStringList SelectedFiles() const;
+    QStringList AllFiles() const;
+
+signals:
+    // For the menu check marks and the toolbar's view buttons (index + 4).
+    void ListViewModeChanged(int previous, int index);
+    // An item was clicked (activation on one click): the file's full path.
+    void FileClicked(const QString& path);
+
+private slots:
+    void Branchwise_ChangeDirectory();
+
+private:
+    Settings& m_settings;
+    QWidget* m_branchwise = nullptr;
+    FileViewModel* m_model;
+    FileNameListView* m_lvwFileName;
+    QWidget* m_picPanelFolderCmd;
+    QToolButton* m_cmdSearch;
+    QToolButton* m_cmdAllAddFile;
+    QToolButton* m_cmdSingleAddFile;
+    QSplitter* m_splitter;
+};
+
+} // namespace velmora

@@ -1,0 +1,102 @@
+// One pass over a real folder: which entries are listed, with which sizes and dates.
+#include "mainwindow/folder/FileNameScan.h"
+
+#include "app/core/FileKinds.h"
+#include "mainwindow/folder/FileViewText.h"
+#include "tests/support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace velmora {
+
+namespace {
+
+QStringList SortedNames(const FileNameScanResult& result)
+{
+    QStringList names;
+    for (const FileViewEntry& entry : result.entries)
+        names.append(entry.name);
+    names.sort();
+    return names;
+}
+
+const FileViewEntry* Find(const FileNameScanResult& result, const QString& name)
+{
+    auto it = std::find_if(result.entries.begin(), result.entries.end(),
+                           [&](const FileViewEntry& entry) { return entry.name == name; });
+    return it == result.entries.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+class FileNameScanTest : public ::testing::Test {
+protected:
+    void SetUp() override { BuildFileKindTable(); }
+    test::TempFolder folder;
+};
+
+TEST_F(FileNameScanTest, ListsImagesAndGifsOnly)
+{
+    for (const char* name :
+         {"a.jpg", "b.PNG", "c.gif", "d.bmp", "notes.txt", "noext", "song.mp3", "x.y.Jpeg"})
+        test::WriteBytes(folder.file(QString::fromLatin1(name)), "data");
+    ASSERT_TRUE(QDir().mkdir(folder.file("folder.jpg")));
+    test::WriteBytes(folder.file("pagefile.sys"), "x");
+    const FileNameScanResult result = ScanImageFiles(folder.path());
+    EXPECT_EQ(result.error, 0);
+    EXPECT_EQ(SortedNames(result), (QStringList{"a.jpg", "b.PNG", "c.gif", "d.bmp", "x.y.Jpeg"}));
+}
+
+TEST_F(FileNameScanTest, SizeAboveFourGibibytesIsExact)
+{
+    QFile sparse(folder.file("huge.tif"));
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+    const qint64 size = (qint64(5) << 30) + 123;
+    ASSERT_TRUE(sparse.resize(size));
+    sparse.close();
+    test::WriteBytes(folder.file("empty.jpg"), QByteArray());
+    const FileNameScanResult result = ScanImageFiles(folder.path());
+    ASSERT_NE(Find(result, "huge.tif"), nullptr);
+    EXPECT_EQ(Find(result, "huge.tif")->size, std::uint64_t(size));
+    EXPECT_EQ(SizeText(Find(result, "huge.tif")->size), QStringLiteral("5,368,709,243"));
+    ASSERT_NE(Find(result, "empty.jpg"), nullptr);
+    EXPECT_EQ(Find(result, "empty.jpg")->size, 0u);
+}
+
+TEST_F(FileNameScanTest, DateIsTheLastWriteInLocalTime)
+{
+    test::WriteBytes(folder.file("old.jpg"), "x");
+    const QDateTime written(QDate(2019, 4, 5), QTime(6, 7, 8), Qt::LocalTime);
+    QFile file(folder.file("old.jpg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(written, QFileDevice::FileModificationTime));
+    file.close();
+    const FileNameScanResult result = ScanImageFiles(folder.path());
+    ASSERT_NE(Find(result, "old.jpg"), nullptr);
+    EXPECT_EQ(Find(result, "old.jpg")->date, QStringLiteral("2019/04/05 06:07:08"));
+}
+
+TEST_F(FileNameScanTest, LinksToFilesCountAndLinksToFoldersDoNot)
+{
+    test::WriteBytes(folder.file("real.jpg"), "x");
+    ASSERT_TRUE(QDir().mkdir(folder.file("dir")));
+    ASSERT_TRUE(QFile::link(folder.file("real.jpg"), folder.file("link.jpg")));
+    ASSERT_TRUE(QFile::link(folder.file("dir"), folder.file("dirlink.jpg")));
+    ASSERT_TRUE(QFile::link(folder.file("gone.jpg"), folder.file("dangling.jpg")));
+    EXPECT_EQ(SortedNames(ScanImageFiles(folder.path())), (QStringList{"link.jpg", "real.jpg"}));
+}
+
+TEST_F(FileNameScanTest, MissingFolderReportsTheError)
+{
+    const FileNameScanResult result = ScanImageFiles(folder.file("missing/"));
+    EXPECT_EQ(result.error, ENOENT);
+    EXPECT_TRUE(result.entries.isEmpty());
+}
+
+} // namespace velmora

@@ -1,0 +1,153 @@
+// The folder page: the tree drives the file view; view modes, picture sets and the tab strip.
+#include "mainwindow/folder/FolderPage.h"
+
+#include "app/core/FileKinds.h"
+#include "app/core/Prompt.h"
+#include "mainwindow/FileSelectTabs.h"
+#include "mainwindow/MainLoading.h"
+#include "mainwindow/folder/FileNameListView.h"
+#include "mainwindow/folder/FileViewModel.h"
+#include "tests/support/TestSupport.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+
+class FolderPageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        BuildFileKindTable();
+        MainLoading = false;
+        test::WriteBytes(folder.file("one.jpg"), "1");
+        test::WriteBytes(folder.file("two.png"), "22");
+        test::WriteBytes(folder.file("skip.txt"), "x");
+        ASSERT_TRUE(QDir().mkpath(folder.file("sub/inner")));
+        test::WriteBytes(folder.file("sub/three.gif"), "333");
+        settings.CurrentDirectory = folder.path();
+        page.resize(800, 500);
+    }
+    QStringList names() const
+    {
+        QStringList list;
+        for (int row = 0; row < page.fileModel()->rowCount(); ++row)
+            list.append(page.fileModel()->fileName(row));
+        list.sort();
+        return list;
+    }
+
+    test::TempFolder folder;
+    Settings settings;
+    ScriptedPrompter prompter;
+    PrompterScope prompts{prompter};
+    FolderPage page{settings};
+};
+
+TEST_F(FolderPageTest, FileNameLoadListsTheImagesOfTheFolder)
+{
+    page.FileNameLoad();
+    EXPECT_EQ(names(), (QStringList{"one.jpg", "two.png"}));
+    EXPECT_EQ(prompter.count(), 0);
+}
+
+TEST_F(FolderPageTest, NothingIsFilledWhileTheMainWindowLoads)
+{
+    MainLoading = true;
+    page.FileNameLoad();
+    EXPECT_EQ(page.fileModel()->rowCount(), 0);
+    MainLoading = false;
+}
+
+TEST_F(FolderPageTest, TreeSelectionRefillsTheFileView)
+{
+    ASSERT_NE(page.Branchwise(), nullptr);
+    page.InitTree();
+    EXPECT_EQ(settings.CurrentDirectory, folder.path());
+    EXPECT_EQ(names(), (QStringList{"one.jpg", "two.png"}));
+    page.Branchwise()->setProperty("CurrentDirectory", folder.file("sub/"));
+    QMetaObject::invokeMethod(page.Branchwise(), "ApInit");
+    EXPECT_EQ(settings.CurrentDirectory, folder.file("sub/"));
+    EXPECT_EQ(names(), QStringList{"three.gif"});
+    EXPECT_EQ(page.AllFiles(), QStringList{folder.file("sub/three.gif")});
+}
+
+TEST_F(FolderPageTest, FolderThatCannotBeListedAsksAndLeavesTheViewEmpty)
+{
+    page.FileNameLoad();
+    settings.CurrentDirectory = folder.file("vanished/");
+    prompter.push(Answer::Abort);
+    page.FileNameLoad();
+    EXPECT_EQ(prompter.count(), 1);
+    EXPECT_EQ(prompter.requests().first().kind, PromptKind::AbortRetryIgnore);
+    EXPECT_EQ(page.fileModel()->rowCount(), 0);
+    EXPECT_EQ(page.fileModel()->columnCount(), 5);
+}
+
+TEST_F(FolderPageTest, DetailsViewHidesSizeDmyAndFitsTheOthers)
+{
+    QSignalSpy modes(&page, &FolderPage::ListViewModeChanged);
+    page.mnuViewListviewMode(2);
+    page.FileNameLoad();
+    EXPECT_EQ(settings.ListViewMode, 2);
+    // Outside the details view the columns keep the width they were added with.
+    EXPECT_EQ(page.lvwFileName()->columnWidth(3), page.lvwFileName()->width());
+    page.mnuViewListviewMode(3);
+    EXPECT_EQ(settings.ListViewMode, 3);
+    EXPECT_EQ(page.lvwFileName()->columnWidth(3), 0);
+    for (int column : {0, 1, 2, 4}) {
+        EXPECT_GT(page.lvwFileName()->columnWidth(column), 0) << column;
+        EXPECT_LT(page.lvwFileName()->columnWidth(column), page.lvwFileName()->width()) << column;
+    }
+    ASSERT_EQ(modes.count(), 2);
+    EXPECT_EQ(modes.at(1).at(0).toInt(), 2);
+    EXPECT_EQ(modes.at(1).at(1).toInt(), 3);
+    page.mnuViewListviewMode(7);
+    EXPECT_EQ(settings.ListViewMode, 3);
+}
+
+TEST_F(FolderPageTest, HeaderClickSortsAndShowsTheClickedColumn)
+{
+    page.FileNameLoad();
+    page.lvwFileName_ColumnClick(1);
+    EXPECT_EQ(page.fileModel()->fileName(0), QStringLiteral("one.jpg"));
+    EXPECT_EQ(page.lvwFileName()->detailsView()->header()->sortIndicatorSection(), 1);
+    page.lvwFileName_ColumnClick(1);
+    EXPECT_EQ(page.fileModel()->fileName(0), QStringLiteral("two.png"));
+}
+
+TEST_F(FolderPageTest, FolderPicturesToggleBetweenTheTwoSets)
+{
+    page.InitTree();
+    page.mnuViewDirimage();
+    EXPECT_EQ(settings.DirImageType, 1);
+    EXPECT_EQ(page.Branchwise()->property("ImageType").toInt(), 1);
+    page.mnuViewDirimage();
+    EXPECT_EQ(settings.DirImageType, 0);
+    EXPECT_EQ(page.Branchwise()->property("ImageType").toInt(), 0);
+    EXPECT_EQ(names(), (QStringList{"one.jpg", "two.png"}));
+}
+
+TEST(FileSelectTabs, ShowsThePageOfTheSelectedTab)
+{
+    Settings settings;
+    FileSelectTabs tabs(settings);
+    EXPECT_EQ(tabs.tabFileSelect()->tabText(0), QStringLiteral("Folder"));
+    EXPECT_EQ(tabs.tabKey(1), QStringLiteral("FileList"));
+    EXPECT_EQ(tabs.tabFileSelect()->tabToolTip(1), QStringLiteral("ファイルリストよりファイルを選択"));
+    tabs.SelectTab(2);
+    EXPECT_EQ(settings.ListMode, 2);
+    EXPECT_TRUE(tabs.picPanelTabFileSelect(1)->isVisibleTo(&tabs));
+    EXPECT_FALSE(tabs.picPanelTabFileSelect(0)->isVisibleTo(&tabs));
+    tabs.SelectTab(1);
+    EXPECT_EQ(settings.ListMode, 1);
+    EXPECT_TRUE(tabs.picPanelTabFileSelect(0)->isVisibleTo(&tabs));
+    EXPECT_FALSE(tabs.picPanelTabFileSelect(1)->isVisibleTo(&tabs));
+}
+
+} // namespace velmora
