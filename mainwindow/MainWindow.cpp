@@ -6,8 +6,13 @@
 #include "app/core/SettingsFile.h"
 #include "app/core/Steps.h"
 #include "dialogs/ListFileSelectDialog.h"
+#include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/MainLoadHandler.h"
+#include "mainwindow/MainLoading.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/folder/FileNameListView.h"
+#include "mainwindow/folder/FileViewItems.h"
+#include "mainwindow/folder/FolderPage.h"
 #include "mainwindow/lists/ListPage.h"
 
 #include <QAction>
@@ -16,22 +21,12 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSplitter>
-#include <QTabWidget>
 #include <QToolButton>
 
 #include <cmath>
 
 namespace velmora {
 namespace {
-
-// Until the folder page is embedded, the folder source is empty.
-class NoFolderItems final : public FolderItems {
-public:
-    int count() const override { return 0; }
-    QString text(int) const override { return {}; }
-    int selected() const override { return 0; }
-    void select(int) override {}
-};
 
 class NoInstaller final : public WallpaperInstaller {
 public:
@@ -54,32 +49,37 @@ MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* paren
     : QMainWindow(parent)
     , m_settings(settings)
     , m_programFolder(std::move(programFolder))
-    , m_folderItems(std::make_unique<NoFolderItems>())
     , m_installer(std::make_unique<NoInstaller>())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora"));
     setWindowIcon(QIcon(QStringLiteral(":/velmora/icon.svg")));
 
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setObjectName(QStringLiteral("picSplitterMain"));
-    m_tabs = new QTabWidget(splitter);
-    m_tabs->setObjectName(QStringLiteral("tabFileSelect"));
-    auto* folderPage = new QWidget(m_tabs);
-    m_listPage = new ListPage(m_settings, m_programFolder, m_tabs);
-    m_tabs->addTab(folderPage, QStringLiteral("Folder"));
-    m_tabs->addTab(m_listPage, QStringLiteral("File List"));
-    m_tabs->setTabToolTip(0, QStringLiteral("ディスク上のフォルダよりファイルを選択"));
-    m_tabs->setTabToolTip(1, QStringLiteral("ファイルリストよりファイルを選択"));
-    auto* preview = new QWidget(splitter);
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("picSplitterMain"));
+    m_splitter->setChildrenCollapsible(false);
+    m_tabs = new FileSelectTabs(m_settings, m_splitter);
+    m_folderPage = new FolderPage(m_settings);
+    m_listPage = new ListPage(m_settings, m_programFolder);
+    m_tabs->setPage(0, m_folderPage);
+    m_tabs->setPage(1, m_listPage);
+    auto* preview = new QWidget(m_splitter);
     preview->setObjectName(QStringLiteral("picPanelOption"));
-    splitter->addWidget(m_tabs);
-    splitter->addWidget(preview);
-    setCentralWidget(splitter);
+    m_splitter->addWidget(m_tabs);
+    m_splitter->addWidget(preview);
+    setCentralWidget(m_splitter);
 
+    m_folderItems = std::make_unique<FileViewItems>(*m_folderPage->lvwFileName());
     m_changer =
         std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_installer);
     m_editing = std::make_unique<ListEditing>(m_listPage->entries(), *m_changer);
+    m_timer.setInterval(1000);
+    buildMenus();
+    connectParts();
+}
+
+void MainWindow::connectParts()
+{
     m_listPage->entries().setSelectionHandler([this] { m_changer->ListSelectionChanged(); });
     connect(m_listPage, &ListPage::entryActivated, this, [this] { m_changer->ListSelectionChanged(); });
     connect(m_listPage, &ListPage::filesDropped, this,
@@ -88,12 +88,17 @@ MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* paren
     connect(m_listPage->cmdUp(), &QToolButton::clicked, this, [this] { m_editing->MoveUp(); });
     connect(m_listPage->cmdDown(), &QToolButton::clicked, this, [this] { m_editing->MoveDown(); });
     connect(m_listPage->cmdClear(), &QToolButton::clicked, this, [this] { m_editing->Clear(); });
-    connect(m_tabs, &QTabWidget::currentChanged, this,
-            [this](int index) { m_settings.ListMode = Integer(index + 1); });
-
-    m_timer.setInterval(1000);
+    connect(m_folderPage->cmdSingleAddFile(), &QToolButton::clicked, this,
+            [this] { m_editing->InsertEntries(m_folderPage->SelectedFiles()); });
+    connect(m_folderPage->cmdAllAddFile(), &QToolButton::clicked, this,
+            [this] { m_editing->InsertEntries(m_folderPage->AllFiles()); });
+    connect(m_folderPage->lvwFileName(), &FileNameListView::ItemClick, this,
+            [this](int row) { m_changer->FileItemClicked(row + 1); });
+    connect(m_folderPage, &FolderPage::ListViewModeChanged, this, [this](int, int index) {
+        if (QAction* action = (*m_menus)[QStringLiteral("mnuViewListviewMode%1").arg(index)])
+            action->setChecked(true);
+    });
     connect(&m_timer, &QTimer::timeout, this, [this] { m_changer->Tick(); });
-    buildMenus();
 }
 
 MainWindow::~MainWindow() = default;
@@ -110,6 +115,11 @@ void MainWindow::buildMenus()
     connect(menus[QStringLiteral("mnuFileDelete")], &QAction::triggered, this,
             [this] { m_listPage->mnuFileDelete_Click(); });
     connect(menus[QStringLiteral("mnuFileExit")], &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    for (int mode = 0; mode < 4; ++mode)
+        connect(menus[QStringLiteral("mnuViewListviewMode%1").arg(mode)], &QAction::triggered, this,
+                [this, mode] { m_folderPage->mnuViewListviewMode(mode); });
+    connect(menus[QStringLiteral("mnuViewDirimage")], &QAction::triggered, this,
+            [this] { m_folderPage->mnuViewDirimage(); });
     connect(menus[QStringLiteral("mnuToolNotexist")], &QAction::triggered, this, [this] {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         m_editing->RemoveMissingFiles();
@@ -141,10 +151,9 @@ void MainWindow::iniDataRead()
 {
     setGeometry(toPixels(m_settings.MainLeft), toPixels(m_settings.MainTop), toPixels(m_settings.MainWidth),
                 toPixels(m_settings.MainHeight));
-    if (auto* splitter = qobject_cast<QSplitter*>(centralWidget())) {
-        const int left = toPixels(m_settings.SplitterMain);
-        splitter->setSizes({left, std::max(1, width() - left)});
-    }
+    const int left = toPixels(m_settings.SplitterMain);
+    m_splitter->setSizes({left, std::max(1, width() - left)});
+    m_folderPage->splitter()->setSizes({toPixels(m_settings.SizeBarLeft), std::max(1, width() - left)});
 }
 
 void MainWindow::iniDataWrite()
@@ -156,8 +165,8 @@ void MainWindow::iniDataWrite()
     m_settings.MainLeft = toTwips(frame.left());
     m_settings.MainWidth = toTwips(frame.width());
     m_settings.MainHeight = toTwips(frame.height());
-    if (auto* splitter = qobject_cast<QSplitter*>(centralWidget()))
-        m_settings.SplitterMain = toTwips(splitter->sizes().value(0));
+    m_settings.SplitterMain = toTwips(m_splitter->sizes().value(0));
+    m_settings.SizeBarLeft = toTwips(m_folderPage->splitter()->sizes().value(0));
 }
 
 void MainWindow::lstFileRead()
@@ -167,21 +176,23 @@ void MainWindow::lstFileRead()
 
 void MainWindow::FileNameLoad()
 {
-    if (MainLoading)
-        return;
+    m_folderPage->FileNameLoad();
 }
 
 void MainWindow::ApplyStartupState()
 {
-    m_tabs->setCurrentIndex(m_settings.ListMode == 1 ? 0 : 1);
-    m_settings.ListMode = m_settings.ListMode == 1 ? 1 : 2;
+    m_folderPage->InitTree();
+    m_tabs->SelectTab(m_settings.ListMode == 1 ? 1 : 2);
     if (m_settings.TimerOnMode == 1)
         m_timer.start();
     else
         m_timer.stop();
 }
 
-void MainWindow::Form_Paint() {}
+void MainWindow::Form_Paint()
+{
+    m_folderPage->mnuViewListviewMode(m_settings.ListViewMode);
+}
 
 void MainWindow::AutoChange()
 {

@@ -9,10 +9,12 @@
 
 #include <memory>
 
-class QTabWidget;
+class QSplitter;
 
 namespace velmora {
 
+class FileSelectTabs;
+class FolderPage;
 class ListPage;
 class MainMenus;
 struct Settings;
@@ -27,8 +29,6 @@ public:
     // even when an earlier one failed.
     void load();
 
-    bool MainLoading = false;
-
     void iniDataRead();
     void iniDataWrite();
     void lstFileRead();
@@ -42,8 +42,9 @@ public:
 
     WallpaperChanger& changer() { return *m_changer; }
     ListPage& listPage() { return *m_listPage; }
+    FolderPage& folderPage() { return *m_folderPage; }
+    FileSelectTabs& fileSelectTabs() { return *m_tabs; }
     QTimer& Timer1() { return m_timer; }
-    QTabWidget* tabFileSelect() const { return m_tabs; }
 
 Q_SIGNALS:
     void exitRoutineDone();
@@ -55,11 +56,14 @@ protected:
 
 private:
     void buildMenus();
+    void connectParts();
     void mnuFileAdd_Click();
 
     Settings& m_settings;
     QString m_programFolder;
-    QTabWidget* m_tabs = nullptr;
+    QSplitter* m_splitter = nullptr;
+    FileSelectTabs* m_tabs = nullptr;
+    FolderPage* m_folderPage = nullptr;
     ListPage* m_listPage = nullptr;
     std::unique_ptr<MainMenus> m_menus;
     std::unique_ptr<FolderItems> m_folderItems;

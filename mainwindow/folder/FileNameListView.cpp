@@ -117,4 +117,22 @@ QList<int> FileNameListView::selectedRows() const
     return rows;
 }
 
+int FileNameListView::currentRow() const
+{
+    const QItemSelectionModel* selection = m_details->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    return current.isValid() && selection->isRowSelected(current.row(), {}) ? current.row() : -1;
+}
+
+void FileNameListView::selectRow(int row)
+{
+    const QModelIndex index = m_model->index(row, 0);
+    if (!index.isValid())
+        return;
+    m_details->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
+    m_details->scrollTo(index);
+    m_icons->scrollTo(index);
+}
+
 } // namespace velmora

@@ -31,6 +31,10 @@ public:
 
     // The selected rows, in row order.
     QList<int> selectedRows() const;
+    // The current row when it is selected, else -1.
+    int currentRow() const;
+    // Makes row the only selected and current one, without the click's activation.
+    void selectRow(int row);
 
     QListView* iconView() const { return m_icons; }
     QTreeView* detailsView() const { return m_details; }
