@@ -1,0 +1,76 @@
+#include "engine/BmpWriter.h"
+
+#include "app/core/Failure.h"
+#include "app/core/TextLines.h"
+#include "engine/ParallelRows.h"
+
+#include <cstring>
+#include <limits>
+
+namespace velmora {
+namespace {
+
+void put16(uchar* at, quint32 value) {
+    at[0] = uchar(value);
+    at[1] = uchar(value >> 8);
+}
+void put32(uchar* at, quint32 value) {
+    put16(at, value);
+    put16(at + 2, value >> 16);
+}
+
+} // namespace
+
+QByteArray EncodeBmp24(const QImage& source) {
+    if (source.isNull())
+        throw Failure(ErrorCode::InvalidPicture, Failure::standardText(ErrorCode::InvalidPicture));
+    const QImage image =
+        source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    const qint64 width = image.width();
+    const qint64 height = image.height();
+    const qint64 rowBytes = (width * 3 + 3) & ~qint64{3};
+    constexpr int headerBytes = 14 + 40;
+    const qint64 total = headerBytes + rowBytes * height;
+    if (total > std::numeric_limits<qint32>::max())
+        throw Failure(ErrorCode::Overflow, Failure::standardText(ErrorCode::Overflow));
+
+    QByteArray bytes(static_cast<qsizetype>(total), Qt::Uninitialized);
+    auto* out = reinterpret_cast<uchar*>(bytes.data());
+    std::memset(out, 0, headerBytes);
+    out[0] = 'B';
+    out[1] = 'M';
+    put32(out + 2, quint32(total));
+    put32(out + 10, headerBytes);
+    put32(out + 14, 40);
+    put32(out + 18, quint32(width));
+    put32(out + 22, quint32(height)); // positive: rows stored bottom-up
+    put16(out + 26, 1);
+    put16(out + 28, 24);
+    put32(out + 34, quint32(rowBytes * height));
+    put32(out + 38, 3780); // 96 DPI in pixels per metre
+    put32(out + 42, 3780);
+
+    ForEachRowBand(
+        static_cast<int>(height),
+        [&](int first, int end) {
+            for (int y = first; y < end; ++y) {
+                const auto* in = reinterpret_cast<const quint32*>(image.constScanLine(y));
+                uchar* row = out + headerBytes + rowBytes * (height - 1 - y);
+                for (qint64 x = 0; x < width; ++x) {
+                    const quint32 p = in[x];
+                    row[3 * x] = uchar(p);           // blue
+                    row[3 * x + 1] = uchar(p >> 8);  // green
+                    row[3 * x + 2] = uchar(p >> 16); // red
+                }
+                std::memset(row + 3 * width, 0, rowBytes - 3 * width);
+            }
+        },
+        static_cast<long long>(width));
+    return bytes;
+}
+
+void SaveBmp24(const QImage& image, const QString& path) {
+    WriteWholeFile(path, EncodeBmp24(image));
+}
+
+} // namespace velmora

@@ -1,0 +1,47 @@
+#include "engine/filters/ImageFilter.h"
+
+#include "engine/ParallelRows.h"
+
+namespace velmora {
+
+QImage FilterInput(const QImage& image) {
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_Grayscale8:
+        return image;
+    default:
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+}
+
+QImage MapChannels(const QImage& source, const unsigned char (&table)[256]) {
+    const QImage input = FilterInput(source);
+    QImage output(input.size(), input.format());
+    const int bytesPerRow = input.width() * ChannelBytes(input);
+    const bool grey = input.format() == QImage::Format_Grayscale8;
+    ForEachRowBand(
+        input.height(),
+        [&](int first, int end) {
+            for (int y = first; y < end; ++y) {
+                const uchar* in = input.constScanLine(y);
+                uchar* out = output.scanLine(y);
+                if (grey) {
+                    for (int i = 0; i < bytesPerRow; ++i)
+                        out[i] = table[in[i]];
+                    continue;
+                }
+                // RGB32 words: blue, green, red, padding in memory order on little-endian hosts.
+                const auto* inWords = reinterpret_cast<const quint32*>(in);
+                auto* outWords = reinterpret_cast<quint32*>(out);
+                for (int x = 0; x < input.width(); ++x) {
+                    const quint32 p = inWords[x];
+                    outWords[x] = 0xff000000u | (quint32(table[(p >> 16) & 0xff]) << 16) |
+                                  (quint32(table[(p >> 8) & 0xff]) << 8) | table[p & 0xff];
+                }
+            }
+        },
+        input.width());
+    return output;
+}
+
+} // namespace velmora
