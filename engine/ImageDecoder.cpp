@@ -77,9 +77,21 @@ QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize 
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    if (auto reader = qtReader(buffer, extension))
-        return fitted(decodeWithQt(*reader, path), fitWithin);
     const QString coder = MagickFormatFor(extension.toUpper());
+    if (auto reader = qtReader(buffer, extension)) {
+        try {
+            return fitted(decodeWithQt(*reader, path), fitWithin);
+        } catch (const Failure& failure) {
+            // Qt's readers cover only part of some formats (TGA); GraphicsMagick may know the rest.
+            if (coder.isEmpty() || failure.code() != ErrorCode::InvalidPicture)
+                throw;
+            try {
+                return fitted(DecodeWithMagick(bytes, coder, path), fitWithin);
+            } catch (const Failure&) {
+                throw failure;
+            }
+        }
+    }
     if (!coder.isEmpty())
         return fitted(DecodeWithMagick(bytes, coder, path), fitWithin);
     throw UnknownImageFormat(path);

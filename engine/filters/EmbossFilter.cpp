@@ -36,15 +36,15 @@ QImage EmbossFilter::apply(const QImage& image) const {
         height,
         [&](int first, int end) {
             for (int y = first; y < end; ++y) {
-                // The side facing the light is lit when the height rises towards it.
-                const uchar* toLight = heights.constScanLine(std::clamp(y + m_dy, 0, height - 1));
+                // A slope facing the light (height falling towards it) is lit, one facing away is shaded.
+                const uchar* towards = heights.constScanLine(std::clamp(y + m_dy, 0, height - 1));
                 const uchar* away = heights.constScanLine(std::clamp(y - m_dy, 0, height - 1));
                 uchar* greyOut = output.scanLine(y);
                 auto* colourOut = reinterpret_cast<quint32*>(greyOut);
                 for (int x = 0; x < width; ++x) {
-                    const int lit = toLight[std::clamp(x + m_dx, 0, width - 1)];
-                    const int shaded = away[std::clamp(x - m_dx, 0, width - 1)];
-                    const uchar value = m_relief[lit - shaded + 255];
+                    const int fall = away[std::clamp(x - m_dx, 0, width - 1)] -
+                                     towards[std::clamp(x + m_dx, 0, width - 1)];
+                    const uchar value = m_relief[fall + 255];
                     if (colour)
                         colourOut[x] = 0xff000000u | value * 0x010101u;
                     else
