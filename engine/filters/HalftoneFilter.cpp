@@ -1,7 +1,6 @@
 #include "engine/filters/HalftoneFilter.h"
 
 #include "engine/ParallelRows.h"
-#include "engine/filters/GrayscaleFilter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +8,14 @@
 #include <numeric>
 
 namespace velmora {
+namespace {
+
+// The luminance of an RGB32 pixel (BT.601 weights in 8-bit fixed point, as the grayscale effect).
+inline int luma(quint32 p) {
+    return static_cast<int>(((p >> 16 & 0xff) * 77 + (p >> 8 & 0xff) * 150 + (p & 0xff) * 29 + 128) >> 8);
+}
+
+} // namespace
 
 HalftoneFilter::HalftoneFilter(int type, int angle)
     : m_cell(type == 1 ? 8 : 4) {
@@ -32,28 +39,32 @@ HalftoneFilter::HalftoneFilter(int type, int angle)
 }
 
 QImage HalftoneFilter::apply(const QImage& image) const {
-    const QImage grey = GrayscaleFilter().apply(image);
-    const bool colour = FilterInput(image).format() != QImage::Format_Grayscale8;
+    const QImage input = FilterInput(image);
+    const bool colour = input.format() != QImage::Format_Grayscale8;
     const bool rotated = std::abs(m_sin) > 1e-9 || m_cos < 0;
-    const int width = grey.width();
-    QImage output(grey.size(), colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
+    const int width = input.width();
+    const int mask = m_cell - 1; // the cell is 4 or 8 pixels: a power of two
+    QImage output(input.size(), input.format());
     ForEachRowBand(
-        grey.height(),
+        input.height(),
         [&](int first, int end) {
             for (int y = first; y < end; ++y) {
-                const uchar* in = grey.constScanLine(y);
+                const uchar* greyIn = input.constScanLine(y);
+                const auto* colourIn = reinterpret_cast<const quint32*>(greyIn);
                 uchar* greyOut = output.scanLine(y);
                 auto* colourOut = reinterpret_cast<quint32*>(greyOut);
+                const unsigned char* thresholds = m_thresholds.data() + (y & mask) * m_cell;
                 for (int x = 0; x < width; ++x) {
-                    int cx = x;
-                    int cy = y;
+                    int threshold;
                     if (rotated) {
-                        cx = static_cast<int>(std::floor(x * m_cos + y * m_sin));
-                        cy = static_cast<int>(std::floor(y * m_cos - x * m_sin));
+                        const int cx = static_cast<int>(std::floor(x * m_cos + y * m_sin)) & mask;
+                        const int cy = static_cast<int>(std::floor(y * m_cos - x * m_sin)) & mask;
+                        threshold = m_thresholds[cy * m_cell + cx];
+                    } else {
+                        threshold = thresholds[x & mask];
                     }
-                    cx = ((cx % m_cell) + m_cell) % m_cell;
-                    cy = ((cy % m_cell) + m_cell) % m_cell;
-                    const bool black = 255 - in[x] > m_thresholds[cy * m_cell + cx];
+                    const int darkness = 255 - (colour ? luma(colourIn[x]) : greyIn[x]);
+                    const bool black = darkness > threshold;
                     if (colour)
                         colourOut[x] = black ? 0xff000000u : 0xffffffffu;
                     else

@@ -2,6 +2,8 @@
 
 #include "engine/ParallelRows.h"
 
+#include <vector>
+
 namespace velmora {
 
 QImage FilterInput(const QImage& image) {
@@ -19,6 +21,13 @@ QImage MapChannels(const QImage& source, const unsigned char (&table)[256]) {
     QImage output(input.size(), input.format());
     const int bytesPerRow = input.width() * ChannelBytes(input);
     const bool grey = input.format() == QImage::Format_Grayscale8;
+    // Blue and green looked up together: two table reads a pixel instead of three.
+    std::vector<quint16> pairs;
+    if (!grey) {
+        pairs.resize(65536);
+        for (int i = 0; i < 65536; ++i)
+            pairs[i] = static_cast<quint16>(table[i & 0xff] | table[i >> 8] << 8);
+    }
     ForEachRowBand(
         input.height(),
         [&](int first, int end) {
@@ -35,8 +44,7 @@ QImage MapChannels(const QImage& source, const unsigned char (&table)[256]) {
                 auto* outWords = reinterpret_cast<quint32*>(out);
                 for (int x = 0; x < input.width(); ++x) {
                     const quint32 p = inWords[x];
-                    outWords[x] = 0xff000000u | (quint32(table[(p >> 16) & 0xff]) << 16) |
-                                  (quint32(table[(p >> 8) & 0xff]) << 8) | table[p & 0xff];
+                    outWords[x] = 0xff000000u | (quint32(table[(p >> 16) & 0xff]) << 16) | pairs[p & 0xffff];
                 }
             }
         },
