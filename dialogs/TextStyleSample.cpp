@@ -28,12 +28,15 @@ void TextStyleSample::paintEvent(QPaintEvent*) {
     dark.setColorAt(0, QColor(60, 70, 40));
     dark.setColorAt(1, QColor(10, 10, 30));
     painter.fillRect(area.adjusted(area.width() / 2, 0, 0, 0), dark);
-    // Points as on the desktop: the widget's logical DPI.
+    // Points as on the desktop: the widget's logical DPI. The same lines on both halves.
     const double pixelsPerPoint = logicalDpiY() / 72.0;
-    DrawStyledText(painter, QRectF(12, 12, area.width() - 24, area.height() / 2.0),
-                   QStringLiteral("2026/12  Sun Mon Tue"), m_settings, pixelsPerPoint);
-    DrawStyledText(painter, QRectF(12, area.height() / 2.0, area.width() - 24, area.height() / 2.0),
-                   QStringLiteral("1  2  3  14  25  31"), m_settings, pixelsPerPoint);
+    for (const int left : {0, area.width() / 2}) {
+        const double x = left + 10;
+        DrawStyledText(painter, QRectF(x, 8, area.width() / 2.0 - 20, area.height() / 2.0),
+                       QStringLiteral("2026/12 Sun"), m_settings, pixelsPerPoint);
+        DrawStyledText(painter, QRectF(x, area.height() / 2.0, area.width() / 2.0 - 20, area.height() / 2.0),
+                       QStringLiteral("1 2 3 14 31"), m_settings, pixelsPerPoint);
+    }
 }
 
 } // namespace velmora
