@@ -103,12 +103,16 @@ TEST_F(DrawCalendarTest, EveryCornerKeepsItsMargins) {
         ASSERT_FALSE(area.isEmpty());
         const bool left = corner == 0 || corner == 2;
         const bool top = corner == 0 || corner == 1;
-        if (left)
+        if (left) {
             EXPECT_GE(area.left(), 40 - 3);
-        else
+        } else {
             EXPECT_LE(area.right(), 900 - 40 + 3);
-        if (top)
+        }
+        if (top) {
             EXPECT_GE(area.top(), 40 - 3);
+        } else {
+            EXPECT_LE(area.bottom(), 700 - 40 + 3);
+        }
         // The bottom corners count eight lines up from the margin.
         EXPECT_LT(left ? area.right() : 900 - area.left(), 450);
     }
