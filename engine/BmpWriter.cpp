@@ -1,6 +1,7 @@
 #include "engine/BmpWriter.h"
 
 #include "app/core/Failure.h"
+#include "engine/ImageMemory.h"
 #include "engine/ParallelRows.h"
 
 #include <QFile>
@@ -24,28 +25,39 @@ void put32(uchar* at, quint32 value) {
     put16(at + 2, value >> 16);
 }
 
-} // namespace
+// The picture as true colour, and the size of its file.
+struct Layout {
+    QImage image;
+    qint64 rowBytes = 0;
+    qint64 total = 0;
+};
+constexpr int kHeaderBytes = 14 + 40;
 
-QByteArray EncodeBmp24(const QImage& source) {
+Layout layOut(const QImage& source) {
     if (source.isNull())
         throw Failure(ErrorCode::InvalidPicture, Failure::standardText(ErrorCode::InvalidPicture));
-    const QImage image =
+    Layout layout;
+    layout.image =
         source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    if (layout.image.isNull())
+        throw Failure(ErrorCode::OutOfMemory, Failure::standardText(ErrorCode::OutOfMemory));
+    layout.rowBytes = (qint64{layout.image.width()} * 3 + 3) & ~qint64{3};
+    layout.total = kHeaderBytes + layout.rowBytes * layout.image.height();
+    if (layout.total > std::numeric_limits<qint32>::max())
+        throw Failure(ErrorCode::Overflow, Failure::standardText(ErrorCode::Overflow));
+    return layout;
+}
+
+void encodeInto(const Layout& layout, uchar* out) {
+    const QImage& image = layout.image;
     const qint64 width = image.width();
     const qint64 height = image.height();
-    const qint64 rowBytes = (width * 3 + 3) & ~qint64{3};
-    constexpr int headerBytes = 14 + 40;
-    const qint64 total = headerBytes + rowBytes * height;
-    if (total > std::numeric_limits<qint32>::max())
-        throw Failure(ErrorCode::Overflow, Failure::standardText(ErrorCode::Overflow));
-
-    QByteArray bytes(static_cast<qsizetype>(total), Qt::Uninitialized);
-    auto* out = reinterpret_cast<uchar*>(bytes.data());
-    std::memset(out, 0, headerBytes);
+    const qint64 rowBytes = layout.rowBytes;
+    std::memset(out, 0, kHeaderBytes);
     out[0] = 'B';
     out[1] = 'M';
-    put32(out + 2, quint32(total));
-    put32(out + 10, headerBytes);
+    put32(out + 2, quint32(layout.total));
+    put32(out + 10, kHeaderBytes);
     put32(out + 14, 40);
     put32(out + 18, quint32(width));
     put32(out + 22, quint32(height)); // positive: rows stored bottom-up
@@ -60,7 +72,7 @@ QByteArray EncodeBmp24(const QImage& source) {
         [&](int first, int end) {
             for (int y = first; y < end; ++y) {
                 const auto* in = reinterpret_cast<const quint32*>(image.constScanLine(y));
-                uchar* row = out + headerBytes + rowBytes * (height - 1 - y);
+                uchar* row = out + kHeaderBytes + rowBytes * (height - 1 - y);
                 for (qint64 x = 0; x < width; ++x) {
                     const quint32 p = in[x];
                     row[3 * x] = uchar(p);           // blue
@@ -71,11 +83,23 @@ QByteArray EncodeBmp24(const QImage& source) {
             }
         },
         static_cast<long long>(width));
+}
+
+} // namespace
+
+QByteArray EncodeBmp24(const QImage& source) {
+    const Layout layout = layOut(source);
+    QByteArray bytes(static_cast<qsizetype>(layout.total), Qt::Uninitialized);
+    encodeInto(layout, reinterpret_cast<uchar*>(bytes.data()));
     return bytes;
 }
 
 void SaveBmp24(const QImage& image, const QString& path) {
-    const QByteArray bytes = EncodeBmp24(image);
+    const Layout layout = layOut(image);
+    const LargeBuffer bytes = AllocateLarge(static_cast<std::size_t>(layout.total));
+    if (!bytes)
+        throw Failure(ErrorCode::OutOfMemory, Failure::standardText(ErrorCode::OutOfMemory));
+    encodeInto(layout, bytes.get());
     // A temporary file beside the target, renamed over it: the desktop never reads a half-written
     // bitmap, and a failure leaves the previous one. No fsync: the file is rebuilt on every change,
     // and waiting for the disk would double the time of the step.
@@ -95,11 +119,11 @@ void SaveBmp24(const QImage& image, const QString& path) {
         throw fail(errno);
     // Allocating the blocks up front finds a full disk before writing, and spares ext4 the forced
     // flush it does when a file with delayed allocation is renamed over another.
-    if (::fallocate(fd, 0, 0, static_cast<off_t>(bytes.size())) != 0 && errno != EOPNOTSUPP &&
+    if (::fallocate(fd, 0, 0, static_cast<off_t>(layout.total)) != 0 && errno != EOPNOTSUPP &&
         errno != ENOSYS)
         throw fail(errno);
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
+    const unsigned char* data = bytes.get();
+    qint64 left = layout.total;
     while (left > 0) {
         const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
         if (written < 0 && errno == EINTR)

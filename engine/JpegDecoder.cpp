@@ -2,6 +2,7 @@
 
 #include "engine/DecodeFailure.h"
 #include "engine/ImageDecoder.h"
+#include "engine/ImageMemory.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -80,10 +81,11 @@ bool readPixels(jpeg_decompress_struct* info, ErrorManager* errors, uchar* bits,
 
 // Adobe writes CMYK inverted; each channel times the inverted black gives RGB.
 void cmykToRgb(QImage& image) {
+    const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         auto* words = reinterpret_cast<quint32*>(image.scanLine(y));
         const uchar* bytes = image.constScanLine(y);
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const unsigned c = bytes[4 * x], m = bytes[4 * x + 1], yel = bytes[4 * x + 2],
                            k = bytes[4 * x + 3];
             words[x] = qRgb(c * k / 255, m * k / 255, yel * k / 255);
@@ -136,8 +138,8 @@ QImage DecodeJpeg(const QByteArray& bytes, QSize fitWithin, const QString& path)
         throw CorruptImage(path, QString::fromLatin1(errors.message));
 
     const bool grey = info.out_color_space == JCS_GRAYSCALE;
-    QImage image(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                 grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    QImage image = NewImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                            grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
     if (image.isNull())
         throw Failure(ErrorCode::OutOfMemory,
                       Failure::standardText(ErrorCode::OutOfMemory) + QStringLiteral("\n") + path);

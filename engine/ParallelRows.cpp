@@ -13,7 +13,8 @@ void ForEachRowBand(int rows, const std::function<void(int, int)>& work, long lo
     constexpr long long minPixelsPerBand = 64 * 1024;
     const long long total = static_cast<long long>(rows) * std::max(1LL, pixelsPerRow);
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const int threads = static_cast<int>(std::clamp<long long>(total / minPixelsPerBand, 1, std::min(cores, rows)));
+    const int threads =
+        static_cast<int>(std::clamp<long long>(total / minPixelsPerBand, 1, std::min(cores, rows)));
     if (threads == 1) {
         work(0, rows);
         return;

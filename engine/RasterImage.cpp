@@ -3,6 +3,7 @@
 #include "app/core/Failure.h"
 #include "engine/BmpWriter.h"
 #include "engine/ImageDecoder.h"
+#include "engine/ImageMemory.h"
 #include "engine/ScreenSize.h"
 #include "engine/TextPainter.h"
 #include "engine/filters/AverageFilter.h"
@@ -26,7 +27,7 @@ void checkSize(int width, int height) {
 
 QImage allocate(int width, int height, QImage::Format format) {
     checkSize(width, height);
-    QImage image(width, height, format);
+    QImage image = NewImage(width, height, format);
     if (image.isNull())
         throw Failure(ErrorCode::OutOfMemory, Failure::standardText(ErrorCode::OutOfMemory));
     return image;

@@ -1,5 +1,6 @@
 #include "engine/filters/AverageFilter.h"
 
+#include "engine/ImageMemory.h"
 #include "engine/ParallelRows.h"
 
 #include <algorithm>
@@ -13,7 +14,9 @@ AverageFilter::AverageFilter(int neighbourhood)
 
 QImage AverageFilter::apply(const QImage& image) const {
     const QImage input = FilterInput(image);
-    QImage output(input.size(), input.format());
+    QImage output = NewImage(input.width(), input.height(), input.format());
+    if (output.isNull())
+        return output;
     const int width = input.width();
     const int height = input.height();
     const int bpp = ChannelBytes(input);

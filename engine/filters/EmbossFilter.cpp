@@ -1,5 +1,6 @@
 #include "engine/filters/EmbossFilter.h"
 
+#include "engine/ImageMemory.h"
 #include "engine/ParallelRows.h"
 #include "engine/filters/GrayscaleFilter.h"
 
@@ -31,7 +32,9 @@ QImage EmbossFilter::apply(const QImage& image) const {
     const bool colour = FilterInput(image).format() != QImage::Format_Grayscale8;
     const int width = heights.width();
     const int height = heights.height();
-    QImage output(heights.size(), colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
+    QImage output = NewImage(width, height, colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
+    if (output.isNull())
+        return output;
     ForEachRowBand(
         height,
         [&](int first, int end) {

@@ -1,5 +1,6 @@
 #include "engine/filters/GrayscaleFilter.h"
 
+#include "engine/ImageMemory.h"
 #include "engine/ParallelRows.h"
 
 namespace velmora {
@@ -8,14 +9,17 @@ QImage GrayscaleFilter::apply(const QImage& image) const {
     const QImage input = FilterInput(image);
     if (input.format() == QImage::Format_Grayscale8)
         return input;
-    QImage output(input.size(), QImage::Format_Grayscale8);
+    QImage output = NewImage(input.width(), input.height(), QImage::Format_Grayscale8);
+    if (output.isNull())
+        return output;
+    const int width = input.width();
     ForEachRowBand(
         input.height(),
         [&](int first, int end) {
             for (int y = first; y < end; ++y) {
                 const auto* in = reinterpret_cast<const quint32*>(input.constScanLine(y));
                 uchar* out = output.scanLine(y);
-                for (int x = 0; x < input.width(); ++x) {
+                for (int x = 0; x < width; ++x) {
                     const quint32 p = in[x];
                     // 77 + 150 + 29 = 256: 0.299, 0.587, 0.114 in 8-bit fixed point.
                     out[x] = static_cast<uchar>(

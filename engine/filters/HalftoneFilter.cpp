@@ -1,5 +1,6 @@
 #include "engine/filters/HalftoneFilter.h"
 
+#include "engine/ImageMemory.h"
 #include "engine/ParallelRows.h"
 
 #include <algorithm>
@@ -44,7 +45,9 @@ QImage HalftoneFilter::apply(const QImage& image) const {
     const bool rotated = std::abs(m_sin) > 1e-9 || m_cos < 0;
     const int width = input.width();
     const int mask = m_cell - 1; // the cell is 4 or 8 pixels: a power of two
-    QImage output(input.size(), input.format());
+    QImage output = NewImage(input.width(), input.height(), input.format());
+    if (output.isNull())
+        return output;
     ForEachRowBand(
         input.height(),
         [&](int first, int end) {

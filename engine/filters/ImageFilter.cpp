@@ -1,5 +1,6 @@
 #include "engine/filters/ImageFilter.h"
 
+#include "engine/ImageMemory.h"
 #include "engine/ParallelRows.h"
 
 #include <vector>
@@ -18,7 +19,9 @@ QImage FilterInput(const QImage& image) {
 
 QImage MapChannels(const QImage& source, const unsigned char (&table)[256]) {
     const QImage input = FilterInput(source);
-    QImage output(input.size(), input.format());
+    QImage output = NewImage(input.width(), input.height(), input.format());
+    if (output.isNull())
+        return output;
     const int bytesPerRow = input.width() * ChannelBytes(input);
     const bool grey = input.format() == QImage::Format_Grayscale8;
     // Blue and green looked up together: two table reads a pixel instead of three.
@@ -28,6 +31,7 @@ QImage MapChannels(const QImage& source, const unsigned char (&table)[256]) {
         for (int i = 0; i < 65536; ++i)
             pairs[i] = static_cast<quint16>(table[i & 0xff] | table[i >> 8] << 8);
     }
+    const int width = input.width();
     ForEachRowBand(
         input.height(),
         [&](int first, int end) {
@@ -42,7 +46,7 @@ QImage MapChannels(const QImage& source, const unsigned char (&table)[256]) {
                 // RGB32 words: blue, green, red, padding in memory order on little-endian hosts.
                 const auto* inWords = reinterpret_cast<const quint32*>(in);
                 auto* outWords = reinterpret_cast<quint32*>(out);
-                for (int x = 0; x < input.width(); ++x) {
+                for (int x = 0; x < width; ++x) {
                     const quint32 p = inWords[x];
                     outWords[x] = 0xff000000u | (quint32(table[(p >> 16) & 0xff]) << 16) | pairs[p & 0xffff];
                 }
