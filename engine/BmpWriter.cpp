@@ -70,16 +70,19 @@ void encodeInto(const Layout& layout, uchar* out) {
     ForEachRowBand(
         static_cast<int>(height),
         [&](int first, int end) {
+            // Local copies: stores through byte pointers could alias captured variables.
+            const qint64 w = width;
+            const qint64 stride = rowBytes;
             for (int y = first; y < end; ++y) {
                 const auto* in = reinterpret_cast<const quint32*>(image.constScanLine(y));
-                uchar* row = out + kHeaderBytes + rowBytes * (height - 1 - y);
-                for (qint64 x = 0; x < width; ++x) {
+                uchar* row = out + kHeaderBytes + stride * (height - 1 - y);
+                for (qint64 x = 0; x < w; ++x) {
                     const quint32 p = in[x];
                     row[3 * x] = uchar(p);           // blue
                     row[3 * x + 1] = uchar(p >> 8);  // green
                     row[3 * x + 2] = uchar(p >> 16); // red
                 }
-                std::memset(row + 3 * width, 0, rowBytes - 3 * width);
+                std::memset(row + 3 * w, 0, stride - 3 * w);
             }
         },
         static_cast<long long>(width));

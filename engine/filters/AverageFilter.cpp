@@ -24,22 +24,25 @@ QImage AverageFilter::apply(const QImage& image) const {
     const int r = m_radius;
     const int taps = 2 * r + 1;
     const std::uint32_t divisor = static_cast<std::uint32_t>(taps * taps);
-    // For the 3 x 3 neighbourhood, sum / 9 rounded as a multiplication by a 19-bit fixed-point
-    // reciprocal: exact for every sum up to 9 x 255, and several times faster than a division.
-    constexpr int shift = 19;
-    constexpr std::uint32_t reciprocal = ((1u << shift) + 9 / 2) / 9;
-    constexpr std::uint32_t half = 1u << (shift - 1);
+    // For the 3 x 3 neighbourhood, round(sum / 9) = floor((sum + 4) / 9), taken as the high half of
+    // a 16-bit multiplication by 65536 / 9: exact for every sum up to 9 x 255, and vectorisable.
+    constexpr std::uint32_t reciprocal = 7282;
 
     // Sum of each byte across the horizontal window; bytes beyond the edge repeat the edge pixel.
     const auto horizontal = [&](int y, std::uint16_t* sums) {
         const uchar* in = input.constScanLine(std::clamp(y, 0, height - 1));
         const int interiorFirst = std::min(r, width) * bpp;
         const int interiorEnd = std::max(interiorFirst, (width - r) * bpp);
-        for (int i = interiorFirst; i < interiorEnd; ++i) {
-            unsigned sum = 0;
-            for (int k = -r; k <= r; ++k)
-                sum += in[i + k * bpp];
-            sums[i] = static_cast<std::uint16_t>(sum);
+        if (r == 1) {
+            for (int i = interiorFirst; i < interiorEnd; ++i)
+                sums[i] = static_cast<std::uint16_t>(in[i - bpp] + in[i] + in[i + bpp]);
+        } else {
+            for (int i = interiorFirst; i < interiorEnd; ++i) {
+                unsigned sum = 0;
+                for (int k = -r; k <= r; ++k)
+                    sum += in[i + k * bpp];
+                sums[i] = static_cast<std::uint16_t>(sum);
+            }
         }
         const auto edge = [&](int x) {
             for (int c = 0; c < bpp; ++c) {
@@ -58,6 +61,9 @@ QImage AverageFilter::apply(const QImage& image) const {
     ForEachRowBand(
         height,
         [&](int first, int end) {
+            // Local copies: stores through byte pointers could alias captured variables.
+            const int n = rowBytes;
+            const int w = width;
             // A ring of the window's rows of horizontal sums.
             std::vector<std::uint16_t> storage(static_cast<size_t>(taps) * rowBytes);
             std::vector<std::uint16_t*> window(taps);
@@ -75,10 +81,13 @@ QImage AverageFilter::apply(const QImage& image) const {
                     const std::uint16_t* a = window[0];
                     const std::uint16_t* b = window[1];
                     const std::uint16_t* c = window[2];
-                    for (int i = 0; i < rowBytes; ++i)
-                        out[i] = static_cast<uchar>(((a[i] + b[i] + c[i]) * reciprocal + half) >> shift);
+                    for (int i = 0; i < n; ++i) {
+                        const auto sum = static_cast<std::uint16_t>(a[i] + b[i] + c[i] + 4);
+                        const auto high = static_cast<std::uint16_t>((std::uint32_t{sum} * reciprocal) >> 16);
+                        out[i] = static_cast<uchar>(high);
+                    }
                 } else {
-                    for (int i = 0; i < rowBytes; ++i) {
+                    for (int i = 0; i < n; ++i) {
                         std::uint32_t sum = 0;
                         for (int k = 0; k < taps; ++k)
                             sum += window[k][i];
@@ -86,7 +95,7 @@ QImage AverageFilter::apply(const QImage& image) const {
                     }
                 }
                 if (bpp == 4)
-                    for (int x = 0; x < width; ++x)
+                    for (int x = 0; x < w; ++x)
                         out[x * 4 + 3] = 0xff;
             }
         },

@@ -38,16 +38,20 @@ QImage EmbossFilter::apply(const QImage& image) const {
     ForEachRowBand(
         height,
         [&](int first, int end) {
+            // Local copies: stores through byte pointers could alias captured variables.
+            const int w = width;
+            const int dx = m_dx;
+            const unsigned char* relief = m_relief;
             for (int y = first; y < end; ++y) {
                 // A slope facing the light (height falling towards it) is lit, one facing away is shaded.
                 const uchar* towards = heights.constScanLine(std::clamp(y + m_dy, 0, height - 1));
                 const uchar* away = heights.constScanLine(std::clamp(y - m_dy, 0, height - 1));
                 uchar* greyOut = output.scanLine(y);
                 auto* colourOut = reinterpret_cast<quint32*>(greyOut);
-                for (int x = 0; x < width; ++x) {
-                    const int fall = away[std::clamp(x - m_dx, 0, width - 1)] -
-                                     towards[std::clamp(x + m_dx, 0, width - 1)];
-                    const uchar value = m_relief[fall + 255];
+                for (int x = 0; x < w; ++x) {
+                    const int fall =
+                        away[std::clamp(x - dx, 0, w - 1)] - towards[std::clamp(x + dx, 0, w - 1)];
+                    const uchar value = relief[fall + 255];
                     if (colour)
                         colourOut[x] = 0xff000000u | value * 0x010101u;
                     else

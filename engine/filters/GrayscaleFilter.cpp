@@ -16,10 +16,11 @@ QImage GrayscaleFilter::apply(const QImage& image) const {
     ForEachRowBand(
         input.height(),
         [&](int first, int end) {
+            const int w = width; // a local: byte stores could alias a captured variable
             for (int y = first; y < end; ++y) {
                 const auto* in = reinterpret_cast<const quint32*>(input.constScanLine(y));
                 uchar* out = output.scanLine(y);
-                for (int x = 0; x < width; ++x) {
+                for (int x = 0; x < w; ++x) {
                     const quint32 p = in[x];
                     // 77 + 150 + 29 = 256: 0.299, 0.587, 0.114 in 8-bit fixed point.
                     out[x] = static_cast<uchar>(

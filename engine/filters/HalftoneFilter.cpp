@@ -51,13 +51,14 @@ QImage HalftoneFilter::apply(const QImage& image) const {
     ForEachRowBand(
         input.height(),
         [&](int first, int end) {
+            const int w = width; // a local: byte stores could alias a captured variable
             for (int y = first; y < end; ++y) {
                 const uchar* greyIn = input.constScanLine(y);
                 const auto* colourIn = reinterpret_cast<const quint32*>(greyIn);
                 uchar* greyOut = output.scanLine(y);
                 auto* colourOut = reinterpret_cast<quint32*>(greyOut);
                 const unsigned char* thresholds = m_thresholds.data() + (y & mask) * m_cell;
-                for (int x = 0; x < width; ++x) {
+                for (int x = 0; x < w; ++x) {
                     int threshold;
                     if (rotated) {
                         const int cx = static_cast<int>(std::floor(x * m_cos + y * m_sin)) & mask;

@@ -35,18 +35,21 @@ QImage MapChannels(const QImage& source, const unsigned char (&table)[256]) {
     ForEachRowBand(
         input.height(),
         [&](int first, int end) {
+            // Local copies: stores through byte pointers could alias captured variables.
+            const int n = bytesPerRow;
+            const int w = width;
             for (int y = first; y < end; ++y) {
                 const uchar* in = input.constScanLine(y);
                 uchar* out = output.scanLine(y);
                 if (grey) {
-                    for (int i = 0; i < bytesPerRow; ++i)
+                    for (int i = 0; i < n; ++i)
                         out[i] = table[in[i]];
                     continue;
                 }
                 // RGB32 words: blue, green, red, padding in memory order on little-endian hosts.
                 const auto* inWords = reinterpret_cast<const quint32*>(in);
                 auto* outWords = reinterpret_cast<quint32*>(out);
-                for (int x = 0; x < width; ++x) {
+                for (int x = 0; x < w; ++x) {
                     const quint32 p = inWords[x];
                     outWords[x] = 0xff000000u | (quint32(table[(p >> 16) & 0xff]) << 16) | pairs[p & 0xffff];
                 }
