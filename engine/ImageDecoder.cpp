@@ -10,6 +10,8 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include <mutex>
+
 namespace velmora {
 namespace {
 
@@ -41,7 +43,11 @@ QImage decodeWithQt(QImageReader& reader, const QString& path) {
     const QSize size = reader.size();
     if (size.isValid())
         CheckDecodedSize(size, path);
-    QImageReader::setAllocationLimit(static_cast<int>(MaxDecodedPixels * 4 / (1024 * 1024)) + 1);
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Also for formats whose header says nothing about the size before decoding.
+        QImageReader::setAllocationLimit(static_cast<int>(MaxDecodedPixels * 4 / (1024 * 1024)) + 1);
+    });
     QImage image;
     if (!reader.read(&image) || image.isNull())
         throw CorruptImage(path, reader.errorString());

@@ -30,7 +30,11 @@ const QHash<QString, QString>& coderTable() {
 void initialiseOnce() {
     static std::once_flag once;
     std::call_once(once, [] {
-        InitializeMagick(nullptr);
+        // The program keeps its own signal handling.
+        ExceptionInfo exception;
+        GetExceptionInfo(&exception);
+        InitializeMagickEx(nullptr, MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
+        DestroyExceptionInfo(&exception);
         SetMagickResourceLimit(WidthResource, MaxDecodedSide);
         SetMagickResourceLimit(HeightResource, MaxDecodedSide);
         SetMagickResourceLimit(PixelsResource, static_cast<magick_int64_t>(MaxDecodedPixels));

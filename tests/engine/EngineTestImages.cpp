@@ -68,9 +68,9 @@ ChannelStats Stats(const QImage& source, int channel) {
 // Formats Qt cannot write are made with GraphicsMagick's encoders.
 QByteArray EncodeWithMagick(const QImage& source, const char* format) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    InitializeMagick(nullptr);
     ExceptionInfo exception;
     GetExceptionInfo(&exception);
+    InitializeMagickEx(nullptr, MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
     Image* constituted =
         ConstituteImage(image.width(), image.height(), "BGRA", CharPixel, image.constBits(), &exception);
     if (!constituted)
