@@ -1,5 +1,5 @@
 // Times the composition engine's steps side by side with ImageMagick doing the same work on the same
-// files, and prints the medians. Usage: velmora-bench-engine [--runs N] [--photos N]
+// files, and prints the medians. Usage: velmora-bench-engine [--runs N] [--photos N] [--step NAME]
 #include "engine/BmpWriter.h"
 #include "engine/Calendar.h"
 #include "engine/EngineState.h"
@@ -157,12 +157,15 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     int runs = 5;
     int photoCount = 3;
+    QString only; // one step by name, or all
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == u"--runs")
             runs = std::max(1, args[i + 1].toInt());
         if (args[i] == u"--photos")
             photoCount = std::max(1, args[i + 1].toInt());
+        if (args[i] == u"--step")
+            only = args[i + 1];
     }
     OverridePrimaryScreen(kScreenPixels);
 
@@ -217,7 +220,7 @@ int main(int argc, char* argv[]) {
                              state.LoadedImageHeight = state.leadWallPaper.imageHeight();
                              AutoSizeChange(state, settings, kScreen);
                          },
-                         {QStringLiteral("{photo}"), QStringLiteral("-resize"), QStringLiteral("3840x2160"),
+                         {QStringLiteral("{photo}"), QStringLiteral("-scale"), QStringLiteral("3840x2160"),
                           QStringLiteral("null:")},
                          {QStringLiteral("-size"), QStringLiteral("1x1"), QStringLiteral("xc:black"),
                           QStringLiteral("null:")}});
@@ -260,6 +263,8 @@ int main(int argc, char* argv[]) {
     std::vector<Result> results;
     std::printf("\n%-10s %12s %12s %14s %12s\n", "step", "ours ms", "peer ms", "peer-base ms", "ratio");
     for (const Step& step : steps) {
+        if (!only.isEmpty() && step.name != only)
+            continue;
         std::vector<double> ourTimes;
         std::vector<double> peerTimes;
         std::vector<double> baseTimes;
