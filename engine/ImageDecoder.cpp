@@ -1,0 +1,143 @@
+#include "engine/ImageDecoder.h"
+
+#include "app/core/FileKinds.h"
+#include "app/core/PathRoutines.h"
+#include "app/core/TextLines.h"
+#include "engine/DecodeFailure.h"
+#include "engine/JpegDecoder.h"
+#include "engine/MagickDecoder.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <mutex>
+
+namespace velmora {
+namespace {
+
+QImage fitted(QImage image, QSize fitWithin)
+{
+    if (!fitWithin.isValid() || fitWithin.isEmpty())
+        return image;
+    const QSize target = FittedSize(image.size(), fitWithin);
+    if (target == image.size())
+        return image;
+    return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Qt's reader for the bytes: by content first, then by the extension for formats without a
+// signature (TGA). Null when no Qt reader accepts them.
+std::unique_ptr<QImageReader> qtReader(QBuffer& buffer, const QString& extension)
+{
+    auto reader = std::make_unique<QImageReader>(&buffer);
+    reader->setDecideFormatFromContent(true);
+    if (reader->canRead())
+        return reader;
+    buffer.seek(0);
+    const QByteArray format = extension.toLower().toLatin1();
+    if (format.isEmpty() || !QImageReader::supportedImageFormats().contains(format))
+        return nullptr;
+    reader = std::make_unique<QImageReader>(&buffer, format);
+    return reader->canRead() ? std::move(reader) : nullptr;
+}
+
+QImage decodeWithQt(QImageReader& reader, const QString& path)
+{
+    const QSize size = reader.size();
+    if (size.isValid())
+        CheckDecodedSize(size, path);
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Also for formats whose header says nothing about the size before decoding.
+        QImageReader::setAllocationLimit(static_cast<int>(MaxDecodedPixels * 4 / (1024 * 1024)) + 1);
+    });
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        throw CorruptImage(path, reader.errorString());
+    CheckDecodedSize(image.size(), path);
+    return image;
+}
+
+} // namespace
+
+QSize FittedSize(QSize picture, QSize fitWithin)
+{
+    if (!fitWithin.isValid() || fitWithin.isEmpty() || picture.isEmpty())
+        return picture;
+    if (picture.width() <= fitWithin.width() && picture.height() <= fitWithin.height())
+        return picture;
+    return picture.scaled(fitWithin, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+void CheckDecodedSize(QSize size, const QString& path)
+{
+    const qint64 width = size.width();
+    const qint64 height = size.height();
+    if (width > MaxDecodedSide || height > MaxDecodedSide || width * height > MaxDecodedPixels)
+        throw ImageTooLarge(path, width, height);
+}
+
+QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize fitWithin,
+                       const QString& path)
+{
+    if (bytes.isEmpty())
+        throw Failure(ErrorCode::InvalidPicture,
+                      QStringLiteral("画像ファイルが空です (0 バイト)。") +
+                          (path.isEmpty() ? QString() : QStringLiteral("\n") + path));
+    if (LooksLikeJpeg(bytes))
+        return fitted(DecodeJpeg(bytes, fitWithin, path), fitWithin);
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    const QString coder = MagickFormatFor(extension.toUpper());
+    if (auto reader = qtReader(buffer, extension)) {
+        try {
+            return fitted(decodeWithQt(*reader, path), fitWithin);
+        } catch (const Failure& failure) {
+            // Qt's readers cover only part of some formats (TGA); GraphicsMagick may know the rest.
+            if (coder.isEmpty() || failure.code() != ErrorCode::InvalidPicture)
+                throw;
+            try {
+                return fitted(DecodeWithMagick(bytes, coder, path), fitWithin);
+            } catch (const Failure&) {
+                throw failure;
+            }
+        }
+    }
+    if (!coder.isEmpty())
+        return fitted(DecodeWithMagick(bytes, coder, path), fitWithin);
+    throw UnknownImageFormat(path);
+}
+
+QImage DecodeImage(const QString& path, QSize fitWithin)
+{
+    return DecodeImageData(ReadWholeFile(path, MaxImageFileBytes), GetExtension(GetFileName(path)), fitWithin,
+                           path);
+}
+
+QStringList QtReadableExtensions()
+{
+    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    QStringList result;
+    for (int i = 0; i <= FileKindTable.lastIndex; ++i) {
+        const FileKindRow& row = FileKindTable.rows[i];
+        if (row.code != Kind::Image && row.code != Kind::Gif)
+            continue;
+        if (row.extension == u"JPG" || row.extension == u"JPE" || row.extension == u"JPEG" ||
+            formats.contains(row.extension.toLower().toLatin1()))
+            result << row.extension;
+    }
+    return result;
+}
+
+QStringList MagickReadableExtensions()
+{
+    const QStringList qt = QtReadableExtensions();
+    QStringList result;
+    for (const QString& extension : MagickExtensions())
+        if (!qt.contains(extension))
+            result << extension;
+    return result;
+}
+
+} // namespace velmora

@@ -1,0 +1,39 @@
+#pragma once
+// Turns an image file into a QImage: JPEG through libjpeg-turbo, the other formats Qt reads through
+// Qt's image readers, and the remaining raster formats of the file-kind table through GraphicsMagick.
+// Every decoder refuses pictures larger than the bounds below before allocating their pixels.
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace velmora {
+
+// A decoded picture is at most 2^27 pixels (512 MiB as 32-bit pixels) and 32767 pixels a side;
+// files are at most 512 MiB. Larger claims are refused as they are read from the header.
+inline constexpr qint64 MaxDecodedPixels = qint64{1} << 27;
+inline constexpr int MaxDecodedSide = 32767;
+inline constexpr qint64 MaxImageFileBytes = qint64{512} * 1024 * 1024;
+
+// The picture in its native depth (Indexed8, Grayscale8, RGB32, ARGB32...); the first frame of an
+// animation. With a valid fitWithin the picture is scaled down (never up), keeping its shape, to fit
+// that box; JPEG files are then decoded at reduced size directly (DCT scaling), which is much faster.
+// Throws a Failure with a clear text and the path: missing, empty, unknown format, corrupt or
+// truncated data, or too large.
+QImage DecodeImage(const QString& path, QSize fitWithin = {});
+
+// The same from bytes already in memory; extension chooses the decoder when the content does not.
+QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize fitWithin = {},
+                       const QString& path = {});
+
+// Upper-case extensions of the image kinds that load, by the decoder that reads them.
+QStringList QtReadableExtensions();
+QStringList MagickReadableExtensions();
+
+// The box-fitted size of a picture: shape kept, never larger than the picture itself.
+QSize FittedSize(QSize picture, QSize fitWithin);
+
+// Throws the "too large" Failure when a header's size exceeds the bounds.
+void CheckDecodedSize(QSize size, const QString& path);
+
+} // namespace velmora

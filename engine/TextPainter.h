@@ -1,0 +1,16 @@
+#pragma once
+// Draws one text with the text settings' style, angle and shadow; shared by the raster image's
+// DrawText and the text-style dialog's sample, so the sample shows what the calendar will look like.
+#include "engine/TextSettings.h"
+
+#include <QPainter>
+#include <QRectF>
+
+namespace velmora {
+
+// Draws text with its top-left at rect's top-left (the text is not clipped to rect), turned about
+// that corner by the settings' angle. pixelsPerPoint sizes the font and the style's strokes.
+void DrawStyledText(QPainter& painter, const QRectF& rect, const QString& text, const TextSettings& settings,
+                    double pixelsPerPoint);
+
+} // namespace velmora

@@ -1,0 +1,253 @@
+#include "app/core/Failure.h"
+#include "app/core/FileKinds.h"
+#include "engine/ImageDecoder.h"
+#include "tests/engine/EngineTestImages.h"
+#include "tests/support/TestSupport.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::PhotoLikeImage;
+using test::TempFolder;
+using test::WriteBytes;
+
+QByteArray encodeWithQt(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format, 90));
+    return bytes;
+}
+
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : bytes) {
+        crc ^= static_cast<uchar>(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>(value >> (24 - 8 * i));
+    return bytes;
+}
+
+// A well-formed PNG header that claims a huge picture, and no pixel data.
+QByteArray pngBomb(quint32 width, quint32 height)
+{
+    QByteArray ihdr = "IHDR" + bigEndian(width) + bigEndian(height) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += bigEndian(13) + ihdr + bigEndian(crc32(ihdr));
+    // The start of the pixel data: a zlib stream of zeros, as a real bomb's would be.
+    const QByteArray idat = "IDAT" + qCompress(QByteArray(4096, '\0')).mid(4);
+    png += bigEndian(quint32(idat.size() - 4)) + idat + bigEndian(crc32(idat));
+    png += bigEndian(0) + QByteArray("IEND") + bigEndian(crc32("IEND"));
+    return png;
+}
+
+// A real small JPEG whose frame header is rewritten to claim a huge picture.
+QByteArray jpegBomb(quint16 width, quint16 height)
+{
+    QByteArray jpeg = encodeWithQt(PhotoLikeImage(16, 16, 1), "JPG");
+    const qsizetype sof = jpeg.indexOf(QByteArray("\xff\xc0", 2));
+    EXPECT_GT(sof, 0);
+    jpeg[sof + 5] = static_cast<char>(height >> 8);
+    jpeg[sof + 6] = static_cast<char>(height);
+    jpeg[sof + 7] = static_cast<char>(width >> 8);
+    jpeg[sof + 8] = static_cast<char>(width);
+    return jpeg;
+}
+
+QByteArray sunRasterBomb()
+{
+    QByteArray header;
+    for (quint32 word : {0x59a66a95u, 60000u, 60000u, 24u, 0u, 1u, 0u, 0u})
+        header += bigEndian(word);
+    return header + QByteArray(64, '\x7f');
+}
+
+QByteArray randomBytes(int count)
+{
+    const QImage noise = test::NoiseImage(count / 4 + 1, 1, 5);
+    return QByteArray(reinterpret_cast<const char*>(noise.constBits()), count);
+}
+
+class DecoderTest : public ::testing::Test {
+protected:
+    void SetUp() override { BuildFileKindTable(); }
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = folder.file(name);
+        WriteBytes(path, bytes);
+        return path;
+    }
+
+    TempFolder folder;
+    const QImage photo = PhotoLikeImage(300, 200, 42);
+};
+
+TEST_F(DecoderTest, LoadsEveryFormatItNames)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    const std::vector<Case> cases = {
+        {"photo.jpg", encodeWithQt(photo, "JPG")},
+        {"photo.jpe", encodeWithQt(photo, "JPG")},
+        {"photo.png", encodeWithQt(photo, "PNG")},
+        {"photo.bmp", encodeWithQt(photo, "BMP")},
+        {"photo.tif", encodeWithQt(photo, "TIFF")},
+        {"photo.tga", test::EncodeWithMagick(photo, "TGA")},
+        {"photo.gif", test::EncodeWithMagick(photo, "GIF")},
+        {"photo.pcx", test::EncodeWithMagick(photo, "PCX")},
+        {"photo.ras", test::EncodeWithMagick(photo, "SUN")},
+        {"photo.sgi", test::EncodeWithMagick(photo, "SGI")},
+        {"photo.xwd", test::EncodeWithMagick(photo, "XWD")},
+        {"photo.pct", test::EncodeWithMagick(photo, "PICT")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage image;
+        ASSERT_NO_THROW(image = DecodeImage(write(c.name, c.bytes)));
+        EXPECT_EQ(image.size(), photo.size());
+        // Lossy and palette formats change pixels a little; the picture stays recognisable.
+        const QRgb expected = photo.pixel(150, 20);
+        const QRgb got = image.pixel(150, 20);
+        EXPECT_NEAR(qRed(got), qRed(expected), 40);
+        EXPECT_NEAR(qGreen(got), qGreen(expected), 40);
+        EXPECT_NEAR(qBlue(got), qBlue(expected), 40);
+    }
+}
+
+TEST_F(DecoderTest, ExtensionListsSplitTheImageKindsBetweenTheDecoders)
+{
+    const QStringList qt = QtReadableExtensions();
+    const QStringList magick = MagickReadableExtensions();
+    for (const char* extension : {"JPG", "JPE", "JPEG", "PNG", "BMP", "GIF", "TIF", "TIFF", "TGA"})
+        EXPECT_TRUE(qt.contains(QString::fromLatin1(extension))) << extension;
+    for (const char* extension : {"PCX", "RAS", "PCT", "SGI", "XWD"})
+        EXPECT_TRUE(magick.contains(QString::fromLatin1(extension))) << extension;
+    for (const QString& extension : magick)
+        EXPECT_FALSE(qt.contains(extension)) << extension.toStdString();
+    EXPECT_FALSE(magick.contains(QStringLiteral("EPS"))); // no PostScript interpreter on hostile files
+}
+
+TEST_F(DecoderTest, TakesTheContentOverAMisleadingExtension)
+{
+    EXPECT_EQ(DecodeImage(write("png-with-jpeg-extension.jpg", encodeWithQt(photo, "PNG"))).size(),
+              photo.size());
+    EXPECT_EQ(DecodeImage(write("jpeg-with-png-extension.png", encodeWithQt(photo, "JPG"))).size(),
+              photo.size());
+}
+
+TEST_F(DecoderTest, ScalesDownToTheRequestedBoxKeepingTheShape)
+{
+    const QImage big = PhotoLikeImage(1600, 1200, 3);
+    for (const char* format : {"JPG", "PNG"}) {
+        SCOPED_TRACE(format);
+        const QString path = write(QStringLiteral("big.") + format, encodeWithQt(big, format));
+        EXPECT_EQ(DecodeImage(path, QSize(200, 200)).size(), QSize(200, 150));
+        EXPECT_EQ(DecodeImage(path, QSize(1000, 300)).size(), QSize(400, 300));
+        EXPECT_EQ(DecodeImage(path, QSize(4000, 4000)).size(), QSize(1600, 1200)); // never enlarged
+        EXPECT_EQ(DecodeImage(path).size(), QSize(1600, 1200));
+    }
+    // DCT scaling still yields the picture, not noise.
+    const QImage small = DecodeImage(folder.file("big.JPG"), QSize(200, 200));
+    const QRgb expected =
+        big.scaled(200, 150, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(100, 10);
+    EXPECT_NEAR(qRed(small.pixel(100, 10)), qRed(expected), 30);
+}
+
+struct BadFile {
+    const char* name;
+    QByteArray bytes;
+    ErrorCode code;
+};
+
+TEST_F(DecoderTest, RefusesBadFilesWithAClearMessage)
+{
+    const QByteArray jpeg = encodeWithQt(photo, "JPG");
+    const QByteArray png = encodeWithQt(photo, "PNG");
+    const QByteArray pcx = test::EncodeWithMagick(photo, "PCX");
+    const std::vector<BadFile> corpus = {
+        {"zero-byte.jpg", QByteArray(), ErrorCode::InvalidPicture},
+        {"zero-byte.pcx", QByteArray(), ErrorCode::InvalidPicture},
+        {"truncated.jpg", jpeg.left(jpeg.size() * 6 / 10), ErrorCode::InvalidPicture},
+        {"truncated-header.jpg", jpeg.left(100), ErrorCode::InvalidPicture},
+        {"truncated.png", png.left(png.size() / 2), ErrorCode::InvalidPicture},
+        {"truncated.pcx", pcx.left(pcx.size() / 3), ErrorCode::InvalidPicture},
+        {"text-named-as-image.jpg", "This is not a picture.\r\n", ErrorCode::InvalidPicture},
+        {"text-named-as-image.pcx", "This is not a picture.\r\n", ErrorCode::InvalidPicture},
+        {"random-bytes.png", randomBytes(4000), ErrorCode::InvalidPicture},
+        {"bomb.png", pngBomb(60000, 60000), ErrorCode::OutOfMemory},
+        {"bomb.jpg", jpegBomb(60000, 60000), ErrorCode::OutOfMemory},
+        {"bomb-wide.png", pngBomb(40000, 2), ErrorCode::OutOfMemory},
+    };
+    for (const BadFile& bad : corpus) {
+        SCOPED_TRACE(bad.name);
+        const QString path = write(bad.name, bad.bytes);
+        try {
+            DecodeImage(path);
+            ADD_FAILURE() << "decoded";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.code(), bad.code) << failure.text().toStdString();
+            EXPECT_TRUE(failure.text().contains(path)) << failure.text().toStdString();
+        }
+        // A requested reduced size must not get around the checks.
+        EXPECT_THROW(DecodeImage(path, QSize(100, 100)), Failure);
+    }
+}
+
+TEST_F(DecoderTest, RefusesABombInAGraphicsMagickFormat)
+{
+    const QString path = write("bomb.ras", sunRasterBomb());
+    try {
+        DecodeImage(path);
+        ADD_FAILURE() << "decoded";
+    } catch (const Failure& failure) {
+        EXPECT_TRUE(failure.code() == ErrorCode::OutOfMemory || failure.code() == ErrorCode::InvalidPicture);
+        EXPECT_TRUE(failure.text().contains(path));
+    }
+}
+
+TEST_F(DecoderTest, NamesAMissingFileOrAFolder)
+{
+    try {
+        DecodeImage(folder.file("missing.jpg"));
+        ADD_FAILURE();
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.code(), ErrorCode::FileNotFound);
+    }
+    EXPECT_THROW(DecodeImage(folder.path()), Failure);
+}
+
+TEST_F(DecoderTest, KeepsTheNativeDepth)
+{
+    EXPECT_EQ(
+        DecodeImage(write("grey.png", encodeWithQt(photo.convertToFormat(QImage::Format_Grayscale8), "PNG")))
+            .format(),
+        QImage::Format_Grayscale8);
+    EXPECT_EQ(
+        DecodeImage(write("grey.jpg", encodeWithQt(photo.convertToFormat(QImage::Format_Grayscale8), "JPG")))
+            .format(),
+        QImage::Format_Grayscale8);
+    EXPECT_TRUE(
+        DecodeImage(write("alpha.png", encodeWithQt(photo.convertToFormat(QImage::Format_ARGB32), "PNG")))
+            .hasAlphaChannel());
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,44 @@
+#include "engine/ParallelRows.h"
+#include "engine/ScreenSize.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+TEST(ForEachRowBand, CoversEveryRowExactlyOnce)
+{
+    for (const int rows : {1, 2, 7, 100, 2160}) {
+        for (const long long pixelsPerRow : {1LL, 4000LL}) {
+            std::vector<std::atomic<int>> visits(rows);
+            ForEachRowBand(
+                rows,
+                [&](int first, int end) {
+                    for (int y = first; y < end; ++y)
+                        ++visits[y];
+                },
+                pixelsPerRow);
+            for (int y = 0; y < rows; ++y)
+                ASSERT_EQ(visits[y].load(), 1) << rows << " rows, row " << y;
+        }
+    }
+    ForEachRowBand(0, [](int, int) { FAIL(); });
+}
+
+TEST(PrimaryScreenPixels, CanBeFixedForTestsAndConvertsTwips)
+{
+    OverridePrimaryScreen(ScreenPixels{QSize(2880, 1800), 192.0});
+    EXPECT_EQ(PrimaryScreenPixels().size, QSize(2880, 1800));
+    // 500 twips is a third of an inch: twice the pixels on a screen of twice the density.
+    EXPECT_NEAR(PixelsFromTwips(500, PrimaryScreenPixels()), 66.67, 0.01);
+    EXPECT_NEAR(PixelsFromTwips(500, ScreenPixels{QSize(1024, 768), 96.0}), 33.33, 0.01);
+    EXPECT_DOUBLE_EQ(PixelsPerPoint(ScreenPixels{QSize(1024, 768), 96.0}), 96.0 / 72.0);
+    OverridePrimaryScreen(std::nullopt);
+    EXPECT_FALSE(PrimaryScreenPixels().size.isEmpty());
+}
+
+} // namespace
+} // namespace velmora
