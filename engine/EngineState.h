@@ -18,6 +18,8 @@ struct EngineState {
     Long LoadedImageHeight = 0;
     // The desktop's placement: "1" tiled, "0" centred, empty when unknown.
     QString TileWallpaper;
+    // True while ApplyWallpaper composes; a second change must wait for it.
+    bool applying = false;
 };
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #include "engine/ScreenSize.h"
 
+#include "platform/wallpaper/ScreenImage.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -28,9 +30,7 @@ ScreenPixels PrimaryScreenPixels()
     const double ratio = screen->devicePixelRatio();
     const QSize logical = screen->size();
     const double dpi = screen->logicalDotsPerInch() > 0 ? screen->logicalDotsPerInch() : 96.0;
-    return {QSize(static_cast<int>(std::lround(logical.width() * ratio)),
-                  static_cast<int>(std::lround(logical.height() * ratio))),
-            dpi * ratio};
+    return {platform::PhysicalSize(logical, ratio), dpi * ratio};
 }
 
 void OverridePrimaryScreen(std::optional<ScreenPixels> screen)

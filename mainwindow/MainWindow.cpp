@@ -6,14 +6,18 @@
 #include "app/core/SettingsFile.h"
 #include "app/core/Steps.h"
 #include "dialogs/ListFileSelectDialog.h"
+#include "engine/TextSettings.h"
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/MainLoadHandler.h"
 #include "mainwindow/MainLoading.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/PreviewPanel.h"
+#include "mainwindow/change/WallpaperService.h"
 #include "mainwindow/folder/FileNameListView.h"
 #include "mainwindow/folder/FileViewItems.h"
 #include "mainwindow/folder/FolderPage.h"
 #include "mainwindow/lists/ListPage.h"
+#include "platform/wallpaper/WallpaperBackendLoader.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,12 +32,6 @@
 namespace velmora {
 namespace {
 
-class NoInstaller final : public WallpaperInstaller {
-public:
-    void LoadWallpaperImage(const QString&) override {}
-    void ApplyWallpaper(const QString&) override {}
-};
-
 int toPixels(Long twips)
 {
     return static_cast<int>(std::lround(twips / TwipsPerPixel()));
@@ -45,11 +43,13 @@ Long toTwips(int pixels)
 
 } // namespace
 
-MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* parent)
+MainWindow::MainWindow(Settings& settings, QString programFolder,
+                       std::unique_ptr<platform::WallpaperBackend> backend, QWidget* parent)
     : QMainWindow(parent)
     , m_settings(settings)
     , m_programFolder(std::move(programFolder))
-    , m_installer(std::make_unique<NoInstaller>())
+    , m_wallpaper(std::make_unique<WallpaperService>(
+          settings, m_programFolder, backend ? std::move(backend) : platform::LoadWallpaperBackend()))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora"));
@@ -63,15 +63,14 @@ MainWindow::MainWindow(Settings& settings, QString programFolder, QWidget* paren
     m_listPage = new ListPage(m_settings, m_programFolder);
     m_tabs->setPage(0, m_folderPage);
     m_tabs->setPage(1, m_listPage);
-    auto* preview = new QWidget(m_splitter);
-    preview->setObjectName(QStringLiteral("picPanelOption"));
+    m_preview = new PreviewPanel(m_wallpaper->state(), m_splitter);
     m_splitter->addWidget(m_tabs);
-    m_splitter->addWidget(preview);
+    m_splitter->addWidget(m_preview);
     setCentralWidget(m_splitter);
 
     m_folderItems = std::make_unique<FileViewItems>(*m_folderPage->lvwFileName());
     m_changer =
-        std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_installer);
+        std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_wallpaper);
     m_editing = std::make_unique<ListEditing>(m_listPage->entries(), *m_changer);
     m_timer.setInterval(1000);
     buildMenus();
@@ -99,6 +98,7 @@ void MainWindow::connectParts()
             action->setChecked(true);
     });
     connect(&m_timer, &QTimer::timeout, this, [this] { m_changer->Tick(); });
+    connect(m_preview, &PreviewPanel::clicked, this, [this] { m_changer->PreviewClicked(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -136,12 +136,20 @@ void MainWindow::mnuFileAdd_Click()
 
 void MainWindow::load()
 {
+    // Every step runs even when an earlier one failed.
     Steps steps(LoadFailureHandler);
-    steps([&] { MainLoading = true; })([&] { ResetSettings(m_settings, CurrentSettingsEnvironment()); })([&] {
-        ReadSettingsFile(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName));
-    })([&] { iniDataRead(); })([&] { lstFileRead(); })([&] { BuildFileKindTable(); })([&] {
-        ApplyStartupState();
-    })([&] { MainLoading = false; })([&] { FileNameLoad(); })([&] { RestoreSelection(); })([&] {
+    steps([&] { MainLoading = true; });
+    steps([&] { ResetSettings(m_settings, CurrentSettingsEnvironment()); });
+    steps([&] { ReadSettingsFile(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName)); });
+    steps([&] { iniDataRead(); });
+    steps([&] { m_wallpaper->ReadTileWallpaper(); });
+    steps([&] { lstFileRead(); });
+    steps([&] { BuildFileKindTable(); });
+    steps([&] { ApplyStartupState(); });
+    steps([&] { MainLoading = false; });
+    steps([&] { FileNameLoad(); });
+    steps([&] { RestoreSelection(); });
+    steps([&] {
         if (m_settings.MinBoot)
             setWindowState(windowState() | Qt::WindowMinimized);
     });
@@ -183,6 +191,7 @@ void MainWindow::ApplyStartupState()
 {
     m_folderPage->InitTree();
     m_tabs->SelectTab(m_settings.ListMode == 1 ? 1 : 2);
+    m_wallpaper->state().leadWallPaper.textSettings() = CalendarTextSettings(m_settings);
     if (m_settings.TimerOnMode == 1)
         m_timer.start();
     else

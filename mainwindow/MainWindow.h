@@ -3,6 +3,7 @@
 // its parts: the list page, the wallpaper changer, the list editing commands and the installer.
 #include "mainwindow/change/WallpaperChanger.h"
 #include "mainwindow/lists/ListEditing.h"
+#include "platform/wallpaper/WallpaperBackend.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -14,6 +15,8 @@ class QSplitter;
 namespace velmora {
 
 class FileSelectTabs;
+class PreviewPanel;
+class WallpaperService;
 class FolderPage;
 class ListPage;
 class MainMenus;
@@ -22,7 +25,9 @@ struct Settings;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Settings& settings, QString programFolder, QWidget* parent = nullptr);
+    // backend: the desktop to install on; by default the one of the running session.
+    MainWindow(Settings& settings, QString programFolder,
+               std::unique_ptr<platform::WallpaperBackend> backend = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The main window's load: reads the settings and lists and fills the views, every step running
@@ -41,6 +46,7 @@ public:
     void mnuFileExit_Click();
 
     WallpaperChanger& changer() { return *m_changer; }
+    WallpaperService& wallpaper() { return *m_wallpaper; }
     ListPage& listPage() { return *m_listPage; }
     FolderPage& folderPage() { return *m_folderPage; }
     FileSelectTabs& fileSelectTabs() { return *m_tabs; }
@@ -67,7 +73,8 @@ private:
     ListPage* m_listPage = nullptr;
     std::unique_ptr<MainMenus> m_menus;
     std::unique_ptr<FolderItems> m_folderItems;
-    std::unique_ptr<WallpaperInstaller> m_installer;
+    std::unique_ptr<WallpaperService> m_wallpaper;
+    PreviewPanel* m_preview = nullptr;
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;
     QTimer m_timer;

@@ -17,7 +17,8 @@ for i in 0 1 2; do
 done
 printf 'demo.lst\r\n' >"$demo/lfname.dat"
 for i in 1 2 3; do printf '%s\r\n' "$demo/pictures/sample$i.png"; done >"$demo/demo.lst"
-printf '[Velmora]\r\nListMode= 2\r\nListFileName=demo.lst\r\nFileIndex2= 0\r\nChangeMode= 1\r\n' >"$demo/Velmora.INI"
+# The second picture, enlarged to the screen, with this month's calendar in its top right corner.
+printf '[Velmora]\r\nListMode= 2\r\nListFileName=demo.lst\r\nFileIndex2= 0\r\nChangeMode= 1\r\nSizeChangeMode= 1\r\nCalendarOnMode= 1\r\nCalendarFontName=Noto Sans CJK JP\r\nCalendarFontSize= 14\r\n' >"$demo/Velmora.INI"
 touch "$demo/NOSPLASH"
 
 display=:$((50 + RANDOM % 400))
@@ -31,6 +32,6 @@ env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY -u SWAYSOCK -u 
     -u KDE_FULL_SESSION DISPLAY="$display" QT_QPA_PLATFORM=xcb "$demo/velmora" -ng -s
 import -display "$display" -window root "$demo/desktop.png"
 
-echo "Velmora changed the wallpaper of a virtual desktop to the second sample picture."
+echo "Velmora changed the wallpaper of a virtual desktop to the second sample picture, with a calendar."
 echo "Screenshot of that desktop: $demo/desktop.png"
 echo "Settings written by the run: $demo/Velmora.INI"

@@ -1,5 +1,5 @@
 #include "platform/wallpaper/GSettingsBackend.h"
-#include "tests/platform/DesktopTestSupport.h"
+#include "tests/support/DesktopTestSupport.h"
 
 #include <QDir>
 #include <QFile>

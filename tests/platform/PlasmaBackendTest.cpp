@@ -1,5 +1,5 @@
 #include "platform/wallpaper/PlasmaBackend.h"
-#include "tests/platform/DesktopTestSupport.h"
+#include "tests/support/DesktopTestSupport.h"
 
 #include <QDBusConnection>
 #include <QDir>

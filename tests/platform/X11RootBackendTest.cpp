@@ -1,5 +1,5 @@
 #include "platform/wallpaper/X11RootBackend.h"
-#include "tests/platform/DesktopTestSupport.h"
+#include "tests/support/DesktopTestSupport.h"
 
 #include <QImage>
 #include <QProcess>

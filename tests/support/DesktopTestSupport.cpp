@@ -1,4 +1,4 @@
-#include "tests/platform/DesktopTestSupport.h"
+#include "tests/support/DesktopTestSupport.h"
 
 #include <QDir>
 #include <QFile>

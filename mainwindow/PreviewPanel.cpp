@@ -1,0 +1,39 @@
+#include "mainwindow/PreviewPanel.h"
+
+#include "engine/EngineState.h"
+#include "engine/WallpaperLoading.h"
+#include "engine/view/PreviewView.h"
+
+#include <QMouseEvent>
+
+namespace velmora {
+
+PreviewPanel::PreviewPanel(EngineState& state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_view(new PreviewView(state.leadWallPaper, this))
+{
+    setObjectName(QStringLiteral("picPanelTabOption"));
+    m_view->setObjectName(QStringLiteral("leadWallPaper"));
+    m_view->setToolTip(QStringLiteral("クリックで壁紙チェンジ"));
+    setMinimumSize(120, 90);
+    connect(m_view, &PreviewView::clicked, this, &PreviewPanel::clicked);
+}
+
+void PreviewPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_state.previewArea = size();
+    const RasterImage& image = m_state.leadWallPaper;
+    if (image.imageWidth() > 0)
+        m_state.leadWallPaper.setPreviewGeometry(
+            PlacePreview(image.imageWidth(), image.imageHeight(), size()));
+}
+
+void PreviewPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+} // namespace velmora
