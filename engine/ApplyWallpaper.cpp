@@ -27,7 +27,8 @@ bool ApplyWallpaper(ApplyContext& context, const QString&)
 {
     EngineState& state = context.state;
     const Settings& settings = context.settings;
-    if (state.applying)
+    // Nothing was ever loaded (the first pick failed to load): there is nothing to install.
+    if (state.applying || state.leadWallPaper.image().isNull())
         return false;
     state.applying = true;
     struct Done {

@@ -28,7 +28,8 @@ void ReadTileWallpaper(EngineState& state, platform::WallpaperBackend& backend);
 // Composes what leadWallPaper holds and installs it. Each step runs under the uniform handler:
 // Retry runs the failing step again, Ignore goes on with the next, Abort leaves. The chosen file's
 // path is not used: the image was loaded before. A call that comes while another one is still
-// composing (the collage lets the event loop run) is refused and returns false at once.
+// composing (the collage lets the event loop run) is refused and returns false at once, and so is
+// one before any picture was loaded.
 bool ApplyWallpaper(ApplyContext& context, const QString& path = {});
 
 } // namespace velmora

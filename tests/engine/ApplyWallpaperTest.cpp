@@ -3,8 +3,8 @@
 #include "app/core/Prompt.h"
 #include "engine/ApplyWallpaper.h"
 #include "engine/ScreenSize.h"
-#include "platform/wallpaper/WallpaperBackend.h"
 #include "tests/engine/EngineTestImages.h"
+#include "tests/support/RecordingBackend.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,32 +15,6 @@ using namespace velmora;
 using namespace velmora::test;
 
 namespace {
-
-// Records the calls in order and fails the ones it is told to.
-class RecordingBackend final : public platform::WallpaperBackend {
-public:
-    QStringList calls;
-    QString failSet;
-    QString notice;
-
-    QString name() const override { return QStringLiteral("recording"); }
-    QString ReadTileWallpaper() override { return QStringLiteral("0"); }
-    platform::WallpaperResult WriteTileWallpaper(const QString& value) override
-    {
-        calls << QStringLiteral("tile ") + value;
-        return platform::WallpaperResult::success();
-    }
-    platform::WallpaperResult SetWallpaper(const QString& file, const QString& tile) override
-    {
-        calls << QStringLiteral("set %1 %2 %3")
-                     .arg(QFileInfo(file).fileName(), tile)
-                     .arg(QFileInfo::exists(file));
-        if (!failSet.isEmpty())
-            return platform::WallpaperResult::failure(std::exchange(failSet, QString()));
-        return platform::WallpaperResult::success();
-    }
-    QString TakeNotice() override { return std::exchange(notice, QString()); }
-};
 
 struct Rig {
     TempFolder program;

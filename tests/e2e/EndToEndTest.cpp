@@ -1,0 +1,131 @@
+#include "tests/e2e/ProgramRun.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace velmora::test;
+
+namespace {
+
+// A picture whose every pixel tells where it came from.
+QImage Pattern(int width, int height, int seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y,
+                           qRgb((x * 7 + seed * 50) % 256, (y * 5 + seed * 90) % 256, ((x + y) * 3) % 256));
+    return image;
+}
+
+// Counts the pixels of the root window that differ from the picture placed at offset, repeated
+// over the whole screen when tiled.
+int Mismatches(const QImage& root, const QImage& picture, QPoint offset, bool tiled)
+{
+    int wrong = 0;
+    for (int y = 0; y < root.height(); ++y) {
+        for (int x = 0; x < root.width(); ++x) {
+            int px = x - offset.x();
+            int py = y - offset.y();
+            if (tiled) {
+                px %= picture.width();
+                py %= picture.height();
+            } else if (px < 0 || py < 0 || px >= picture.width() || py >= picture.height()) {
+                continue;
+            }
+            wrong += root.pixel(x, y) != picture.pixel(px, py);
+        }
+    }
+    return wrong;
+}
+
+QByteArray ListLines(const QStringList& paths)
+{
+    QByteArray bytes;
+    for (const QString& path : paths)
+        bytes += path.toUtf8() + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+TEST(EndToEnd, FirstStartCreatesTheCatalogueAndTheDefaultList)
+{
+    ProgramRun velmora;
+    ASSERT_FALSE(velmora.display().isEmpty());
+    const QString a = velmora.picture(QStringLiteral("a.png"), Pattern(80, 60, 1));
+    const QString b = velmora.picture(QStringLiteral("b.png"), Pattern(80, 60, 2));
+    ASSERT_EQ(velmora.run({QStringLiteral("-ng"), QStringLiteral("-s")}), 0);
+    EXPECT_EQ(ReadBytes(velmora.program().file(QStringLiteral("lfname.dat"))), QByteArray("Velmora.lst\r\n"));
+    EXPECT_EQ(ReadBytes(velmora.program().file(QStringLiteral("Velmora.lst"))), ListLines({a, b}));
+    // The folder page is the source by default: its first item was selected, so the second is installed.
+    EXPECT_EQ(velmora.setting(QStringLiteral("FileIndex1")), QStringLiteral(" 2"));
+    EXPECT_TRUE(QFileInfo::exists(velmora.program().file(QStringLiteral("$$WALL$$.BMP"))));
+    EXPECT_EQ(velmora.setting(QStringLiteral("CurrentDirectory")),
+              velmora.home() + QStringLiteral("Pictures/"));
+}
+
+TEST(EndToEnd, OneShotInstallsTheNextListEntryOnTheRootWindowAndExits)
+{
+    ProgramRun velmora;
+    const QStringList pictures = {velmora.picture(QStringLiteral("1.png"), Pattern(320, 200, 1)),
+                                  velmora.picture(QStringLiteral("2.png"), Pattern(320, 200, 2)),
+                                  velmora.picture(QStringLiteral("3.png"), Pattern(320, 200, 3))};
+    WriteBytes(velmora.program().file(QStringLiteral("lfname.dat")), "mine.lst\r\n");
+    WriteBytes(velmora.program().file(QStringLiteral("mine.lst")), ListLines(pictures));
+    velmora.writeSettings("ListMode= 2\r\nListFileName=mine.lst\r\nFileIndex2= 0\r\n");
+
+    ASSERT_EQ(velmora.run({QStringLiteral("-ng -s")}), 0);
+    EXPECT_EQ(velmora.setting(QStringLiteral("FileIndex2")), QStringLiteral(" 1"));
+    EXPECT_EQ(velmora.setting(QStringLiteral("ListFileName")), QStringLiteral("mine.lst"));
+    const QImage wallpaper(velmora.program().file(QStringLiteral("$$WALL$$.BMP")));
+    ASSERT_EQ(wallpaper.size(), QSize(320, 200));
+    EXPECT_EQ(wallpaper.convertToFormat(QImage::Format_RGB32), Pattern(320, 200, 2));
+
+    // The process has ended; the desktop still shows its picture, centred.
+    const QImage root = velmora.rootWindow();
+    ASSERT_EQ(root.size(), QSize(640, 400));
+    EXPECT_EQ(Mismatches(root, Pattern(320, 200, 2), QPoint(160, 100), false), 0);
+    EXPECT_EQ(ReadBytes(velmora.program().file(QStringLiteral("mine.lst"))), ListLines(pictures))
+        << "lists are never saved on exit";
+}
+
+TEST(EndToEnd, SmallPicturesAreTiledOverTheScreen)
+{
+    ProgramRun velmora;
+    const QString small = velmora.picture(QStringLiteral("small.png"), Pattern(50, 40, 4));
+    WriteBytes(velmora.program().file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
+    WriteBytes(velmora.program().file(QStringLiteral("Velmora.lst")), ListLines({small, small}));
+    velmora.writeSettings("ListMode= 2\r\nFileIndex2= 0\r\nAutoTileMode= 1\r\n");
+    ASSERT_EQ(velmora.run({QStringLiteral("-ng"), QStringLiteral("-s")}), 0);
+    EXPECT_EQ(Mismatches(velmora.rootWindow(), Pattern(50, 40, 4), QPoint(0, 0), true), 0);
+}
+
+TEST(EndToEnd, TheTimerChangesTheWallpaperOnItsOwnAndSigtermSavesTheSettings)
+{
+    ProgramRun velmora;
+    const QStringList pictures = {velmora.picture(QStringLiteral("1.png"), Pattern(320, 200, 5)),
+                                  velmora.picture(QStringLiteral("2.png"), Pattern(320, 200, 6))};
+    WriteBytes(velmora.program().file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
+    WriteBytes(velmora.program().file(QStringLiteral("Velmora.lst")), ListLines(pictures));
+    velmora.writeSettings("ListMode= 2\r\nFileIndex2= 0\r\nTimerOnMode= 1\r\nChangeTimer= 1\r\n");
+
+    velmora.start({QStringLiteral("-ng")});
+    const QString wallpaper = velmora.program().file(QStringLiteral("$$WALL$$.BMP"));
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFileInfo::exists(wallpaper) && waited.elapsed() < 20000)
+        QThread::msleep(100);
+    EXPECT_TRUE(QFileInfo::exists(wallpaper)) << "no change within 20 s with a one-second timer";
+    QThread::msleep(300);
+    EXPECT_EQ(velmora.stop(), 0);
+    const QString index = velmora.setting(QStringLiteral("FileIndex2"));
+    EXPECT_TRUE(index == QStringLiteral(" 0") || index == QStringLiteral(" 1")) << index.toStdString();
+    EXPECT_FALSE(velmora.settingsFile().isEmpty());
+    const QImage root = velmora.rootWindow();
+    EXPECT_TRUE(Mismatches(root, Pattern(320, 200, 5), QPoint(160, 100), false) == 0 ||
+                Mismatches(root, Pattern(320, 200, 6), QPoint(160, 100), false) == 0);
+}

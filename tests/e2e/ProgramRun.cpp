@@ -1,0 +1,110 @@
+#include "tests/e2e/ProgramRun.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <csignal>
+#include <stdexcept>
+
+namespace velmora::test {
+
+ProgramRun::ProgramRun()
+{
+    if (!QFile::copy(QStringLiteral(VELMORA_BINARY), m_program.file(QStringLiteral("velmora"))))
+        throw std::runtime_error("cannot copy the program");
+    QFile::setPermissions(m_program.file(QStringLiteral("velmora")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir(m_home.path()).mkpath(QStringLiteral("Pictures"));
+    // Splash windows only slow the runs down.
+    WriteBytes(m_program.file(QStringLiteral("NOSPLASH")), "");
+}
+
+QProcessEnvironment ProgramRun::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name :
+         {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "WAYLAND_DISPLAY", "SWAYSOCK",
+          "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID", "XDG_DATA_HOME",
+          "XDG_CONFIG_HOME", "XDG_PICTURES_DIR"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("DISPLAY"), m_x.display());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("HOME"), m_home.path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+    return env;
+}
+
+void ProgramRun::writeSettings(const QByteArray& lines) const
+{
+    WriteBytes(m_program.file(QStringLiteral("Velmora.INI")), "[Velmora]\r\n" + lines);
+}
+
+QString ProgramRun::picture(const QString& name, const QImage& image) const
+{
+    const QString path = m_home.file(QStringLiteral("Pictures/") + name);
+    if (!image.save(path))
+        throw std::runtime_error("cannot write a picture");
+    return path;
+}
+
+void ProgramRun::start(const QStringList& arguments)
+{
+    m_process.setProcessEnvironment(environment());
+    m_process.setWorkingDirectory(m_program.path());
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(m_program.file(QStringLiteral("velmora")), arguments);
+    m_process.waitForStarted(10000);
+}
+
+int ProgramRun::run(const QStringList& arguments)
+{
+    start(arguments);
+    if (!m_process.waitForFinished(60000)) {
+        m_process.kill();
+        m_process.waitForFinished();
+        return -1;
+    }
+    return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
+int ProgramRun::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return -1;
+    ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM);
+    if (!m_process.waitForFinished(20000)) {
+        m_process.kill();
+        m_process.waitForFinished();
+        return -1;
+    }
+    return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
+QByteArray ProgramRun::settingsFile() const
+{
+    QFile file(m_program.file(QStringLiteral("Velmora.INI")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString ProgramRun::setting(const QString& key) const
+{
+    const QByteArray prefix = "\r\n" + key.toUtf8() + "=";
+    const QByteArray text = settingsFile();
+    const qsizetype start = text.indexOf(prefix);
+    if (start < 0)
+        return {};
+    const qsizetype valueStart = start + prefix.size();
+    return QString::fromUtf8(text.mid(valueStart, text.indexOf("\r\n", valueStart) - valueStart));
+}
+
+QImage ProgramRun::rootWindow() const
+{
+    QProcess import;
+    import.start(QStringLiteral("import"),
+                 {QStringLiteral("-display"), m_x.display(), QStringLiteral("-window"),
+                  QStringLiteral("root"), QStringLiteral("png:-")});
+    import.waitForFinished(30000);
+    return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace velmora::test

@@ -1,0 +1,99 @@
+#include "tests/support/RecordingBackend.h"
+#include "tests/support/TestSupport.h"
+
+#include "app/core/Prompt.h"
+#include "app/core/Settings.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/change/WallpaperService.h"
+#include "mainwindow/lists/ListPage.h"
+
+#include <QImage>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+struct Rig {
+    TempFolder program;
+    Settings settings;
+    ScriptedPrompter prompter;
+    PrompterScope scope{prompter};
+    RecordingBackend* backend = nullptr;
+    std::unique_ptr<MainWindow> window;
+
+    Rig(const QStringList& entries, const QByteArray& settingsLines)
+    {
+        QByteArray list;
+        for (const QString& entry : entries)
+            list += entry.toUtf8() + "\r\n";
+        WriteBytes(program.file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
+        WriteBytes(program.file(QStringLiteral("Velmora.lst")), list);
+        WriteBytes(program.file(QStringLiteral("Velmora.INI")), "[Velmora]\r\n" + settingsLines);
+        auto recording = std::make_unique<RecordingBackend>();
+        backend = recording.get();
+        window = std::make_unique<MainWindow>(settings, program.path(), std::move(recording));
+        window->load();
+    }
+};
+
+} // namespace
+
+TEST(MainWindow, LoadRestoresTheListAndThePlacement)
+{
+    TempFolder pictures;
+    const QString a = pictures.file(QStringLiteral("a.png"));
+    QImage(8, 8, QImage::Format_RGB32).save(a);
+    Rig rig({a, a, a}, "ListMode= 2\r\nFileIndex2= 2\r\nTimerOnMode= 1\r\nChangeTimer= 7\r\n");
+    EXPECT_EQ(rig.prompter.count(), 0) << rig.prompter.texts().join(u'|').toStdString();
+    EXPECT_EQ(rig.window->listPage().lstFileList()->count(), 3);
+    EXPECT_EQ(rig.window->listPage().lstFileList()->currentRow(), 2);
+    EXPECT_TRUE(rig.window->Timer1().isActive());
+    EXPECT_EQ(rig.window->wallpaper().state().TileWallpaper, QStringLiteral("0"));
+    EXPECT_TRUE(rig.backend->calls.isEmpty()) << "restoring a selection installs nothing";
+}
+
+TEST(MainWindow, AMissingOrCorruptEntryGetsThePromptAndLosesNothing)
+{
+    TempFolder pictures;
+    const QString good = pictures.file(QStringLiteral("good.png"));
+    const QString corrupt = pictures.file(QStringLiteral("corrupt.jpg"));
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    image.save(good);
+    WriteBytes(corrupt, QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 24));
+    const QString missing = pictures.file(QStringLiteral("gone.png"));
+    Rig rig({good, missing, corrupt}, "ListMode= 2\r\nFileIndex2= 0\r\nPreviewPauseMode= 0\r\n");
+    const QByteArray listBefore = ReadBytes(rig.program.file(QStringLiteral("Velmora.lst")));
+
+    rig.prompter.push(Answer::Ignore);
+    rig.window->AutoChange(); // to the missing entry
+    ASSERT_EQ(rig.prompter.count(), 1);
+    EXPECT_EQ(rig.prompter.requests()[0].kind, PromptKind::AbortRetryIgnore);
+    EXPECT_TRUE(rig.prompter.texts()[0].contains(missing));
+
+    rig.prompter.push(Answer::Ignore);
+    rig.window->AutoChange(); // to the corrupt entry
+    ASSERT_EQ(rig.prompter.count(), 2);
+    EXPECT_TRUE(rig.prompter.texts()[1].contains(corrupt));
+
+    EXPECT_EQ(rig.window->listPage().lstFileList()->count(), 3);
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("Velmora.lst"))), listBefore);
+    EXPECT_EQ(rig.settings.FileIndex2, 2);
+}
+
+TEST(MainWindow, ExitWritesTheSettingsOnce)
+{
+    Rig rig({}, "MainTop= 0\r\n");
+    int done = 0;
+    QObject::connect(rig.window.get(), &MainWindow::exitRoutineDone, [&] { ++done; });
+    rig.settings.ChangeTimer = 123;
+    rig.window->mnuFileExit_Click();
+    rig.window->close();
+    EXPECT_EQ(done, 1);
+    EXPECT_TRUE(
+        ReadBytes(rig.program.file(QStringLiteral("Velmora.INI"))).contains("\r\nChangeTimer= 123\r\n"));
+}
