@@ -17,6 +17,11 @@ PreviewPanel::PreviewPanel(EngineState& state, QWidget* parent)
     m_view->setObjectName(QStringLiteral("leadWallPaper"));
     m_view->setToolTip(QStringLiteral("クリックで壁紙チェンジ"));
     setMinimumSize(120, 90);
+    // A dark surround, as picture viewers have, so that the wallpaper's own colours stand out.
+    setAutoFillBackground(true);
+    QPalette surround = palette();
+    surround.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x30));
+    setPalette(surround);
     connect(m_view, &PreviewView::clicked, this, &PreviewPanel::clicked);
 }
 
