@@ -97,6 +97,8 @@ void MainWindow::connectParts()
         if (QAction* action = (*m_menus)[QStringLiteral("mnuViewListviewMode%1").arg(index)])
             action->setChecked(true);
     });
+    m_folderPage->cmdSearch()->setEnabled(false);
+    m_listPage->cmdAutoPilot()->setEnabled(false);
     connect(&m_timer, &QTimer::timeout, this, [this] { m_changer->Tick(); });
     connect(m_preview, &PreviewPanel::clicked, this, [this] { m_changer->PreviewClicked(); });
 }
@@ -120,6 +122,10 @@ void MainWindow::buildMenus()
                 [this, mode] { m_folderPage->mnuViewListviewMode(mode); });
     connect(menus[QStringLiteral("mnuViewDirimage")], &QAction::triggered, this,
             [this] { m_folderPage->mnuViewDirimage(); });
+    // Windows that do not exist yet: their commands stay visible but cannot be chosen.
+    for (const char* pending : {"mnuThumbnail", "mnuViewToolbar", "mnuOption", "mnuHelpDoc", "mnuHelpHomepage",
+                                "mnuHelpDonation", "mnuHelpAbout"})
+        menus[QString::fromLatin1(pending)]->setEnabled(false);
     connect(menus[QStringLiteral("mnuToolNotexist")], &QAction::triggered, this, [this] {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         m_editing->RemoveMissingFiles();
