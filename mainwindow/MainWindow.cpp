@@ -1,6 +1,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "app/core/FileKinds.h"
+#include "app/core/Prompt.h"
 #include "app/core/ScreenMetrics.h"
 #include "app/core/Settings.h"
 #include "app/core/SettingsFile.h"
@@ -226,7 +227,15 @@ void MainWindow::mnuFileExit_Click()
     m_exited = true;
     m_timer.stop();
     iniDataWrite();
-    WriteSettingsFile(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName));
+    const QString path = m_programFolder + QString::fromUtf16(SettingsFileName);
+    if (!WriteSettingsFile(m_settings, path)) {
+        // The previous file is still whole; the user should know this run's changes are not in it.
+        const QString text = QStringLiteral("設定ファイルを保存できませんでした。\n%1").arg(path);
+        if (isVisible())
+            ShowWarning(text);
+        else
+            qWarning("%s", qUtf8Printable(text));
+    }
     Q_EMIT exitRoutineDone();
 }
 
