@@ -7,6 +7,8 @@
 #include "mainwindow/change/WallpaperService.h"
 #include "mainwindow/lists/ListPage.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QListWidget>
 
@@ -96,4 +98,15 @@ TEST(MainWindow, ExitWritesTheSettingsOnce)
     EXPECT_EQ(done, 1);
     EXPECT_TRUE(
         ReadBytes(rig.program.file(QStringLiteral("Velmora.INI"))).contains("\r\nChangeTimer= 123\r\n"));
+}
+
+TEST(MainWindow, ExitSaysSoWhenTheSettingsCannotBeWritten)
+{
+    Rig rig({}, "MainTop= 0\r\n");
+    QFile::remove(rig.program.file(QStringLiteral("Velmora.INI")));
+    QDir(rig.program.path()).mkdir(QStringLiteral("Velmora.INI"));
+    rig.window->show();
+    rig.window->mnuFileExit_Click();
+    ASSERT_EQ(rig.prompter.count(), 1);
+    EXPECT_TRUE(rig.prompter.texts()[0].startsWith(QStringLiteral("設定ファイルを保存できませんでした。")));
 }
