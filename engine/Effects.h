@@ -1,8 +1,8 @@
 #pragma once
 // The composition's effect step: which of the six filters run, and running them in their fixed order.
+#include "app/core/RandomSource.h"
 #include "app/core/Settings.h"
 #include "engine/EngineState.h"
-#include "engine/RandomSource.h"
 
 namespace velmora {
 

@@ -124,8 +124,8 @@ void MainWindow::buildMenus()
     connect(menus[QStringLiteral("mnuViewDirimage")], &QAction::triggered, this,
             [this] { m_folderPage->mnuViewDirimage(); });
     // Windows that do not exist yet: their commands stay visible but cannot be chosen.
-    for (const char* pending : {"mnuThumbnail", "mnuViewToolbar", "mnuOption", "mnuHelpDoc", "mnuHelpHomepage",
-                                "mnuHelpDonation", "mnuHelpAbout"})
+    for (const char* pending : {"mnuThumbnail", "mnuViewToolbar", "mnuOption", "mnuHelpDoc",
+                                "mnuHelpHomepage", "mnuHelpDonation", "mnuHelpAbout"})
         menus[QString::fromLatin1(pending)]->setEnabled(false);
     connect(menus[QStringLiteral("mnuToolNotexist")], &QAction::triggered, this, [this] {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);

@@ -1,6 +1,6 @@
 #include "mainwindow/change/WallpaperChanger.h"
 
-#include <QRandomGenerator>
+#include "app/core/RandomSource.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +16,7 @@ WallpaperChanger::WallpaperChanger(Settings& settings, FolderItems& folder, Entr
     , m_random(std::move(random))
 {
     if (!m_random)
-        m_random = [] { return QRandomGenerator::global()->generateDouble(); };
+        m_random = [] { return ProcessRandom().draw(); };
 }
 
 int WallpaperChanger::draw(int count)

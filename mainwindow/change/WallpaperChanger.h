@@ -10,7 +10,7 @@ namespace velmora {
 
 class WallpaperChanger {
 public:
-    // random draws uniformly from [0, 1); by default from the process's securely seeded generator.
+    // random draws uniformly from [0, 1); by default from the program's one generator.
     WallpaperChanger(Settings& settings, FolderItems& folder, EntryList& list, WallpaperInstaller& installer,
                      std::function<double()> random = {});
 

@@ -1,6 +1,6 @@
 #pragma once
 // Pictures and statistics the engine tests build their cases from.
-#include "engine/RandomSource.h"
+#include "app/core/RandomSource.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "engine/RandomSource.h"
+#include "app/core/RandomSource.h"
 
 namespace velmora {
 
