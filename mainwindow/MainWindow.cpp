@@ -104,7 +104,11 @@ void MainWindow::connectParts()
     connect(m_preview, &PreviewPanel::clicked, this, [this] { m_changer->PreviewClicked(); });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The preview follows the engine's image: it must go before the engine state it watches.
+    delete m_splitter;
+}
 
 void MainWindow::buildMenus()
 {

@@ -66,7 +66,7 @@ TEST(MainWindow, AMissingOrCorruptEntryGetsThePromptAndLosesNothing)
     QImage image(16, 16, QImage::Format_RGB32);
     image.fill(Qt::red);
     image.save(good);
-    WriteBytes(corrupt, QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 24));
+    WriteBytes(corrupt, QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG"));
     const QString missing = pictures.file(QStringLiteral("gone.png"));
     Rig rig({good, missing, corrupt}, "ListMode= 2\r\nFileIndex2= 0\r\nPreviewPauseMode= 0\r\n");
     const QByteArray listBefore = ReadBytes(rig.program.file(QStringLiteral("Velmora.lst")));
