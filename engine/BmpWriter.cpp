@@ -10,6 +10,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <memory>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -105,7 +107,10 @@ QByteArray EncodeBmp24(const QImage& source)
 void SaveBmp24(const QImage& image, const QString& path)
 {
     const Layout layout = layOut(image);
-    const LargeBuffer bytes = AllocateLarge(static_cast<std::size_t>(layout.total));
+    // Ordinary pages here: asking for huge ones makes the kernel compact memory on the spot, and
+    // right after the previous bitmap filled the page cache that stall can outlast the whole save.
+    const std::unique_ptr<unsigned char[]> bytes(
+        new (std::nothrow) unsigned char[static_cast<std::size_t>(layout.total)]);
     if (!bytes)
         throw Failure(ErrorCode::OutOfMemory, Failure::standardText(ErrorCode::OutOfMemory));
     encodeInto(layout, bytes.get());

@@ -172,7 +172,8 @@ void MainWindow::iniDataRead()
                 toPixels(m_settings.MainHeight));
     const int left = toPixels(m_settings.SplitterMain);
     m_splitter->setSizes({left, std::max(1, width() - left)});
-    m_folderPage->splitter()->setSizes({toPixels(m_settings.SizeBarLeft), std::max(1, width() - left)});
+    const int tree = toPixels(m_settings.SizeBarLeft);
+    m_folderPage->splitter()->setSizes({tree, std::max(1, left - tree)});
 }
 
 void MainWindow::iniDataWrite()
@@ -256,11 +257,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-void MainWindow::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
 }
 
 } // namespace velmora
