@@ -4,6 +4,7 @@
 #include "app/core/PathRoutines.h"
 #include "app/core/TextLines.h"
 #include "engine/DecodeFailure.h"
+#include "engine/ExifOrientation.h"
 #include "engine/JpegDecoder.h"
 #include "engine/MagickDecoder.h"
 
@@ -84,8 +85,12 @@ QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize 
         throw Failure(ErrorCode::InvalidPicture,
                       QStringLiteral("画像ファイルが空です (0 バイト)。") +
                           (path.isEmpty() ? QString() : QStringLiteral("\n") + path));
-    if (LooksLikeJpeg(bytes))
-        return fitted(DecodeJpeg(bytes, fitWithin, path), fitWithin);
+    if (LooksLikeJpeg(bytes)) {
+        // Cameras store portraits sideways with an orientation tag; the wallpaper shows them upright.
+        const int orientation = ExifOrientation(bytes);
+        const QSize box = OrientationSwapsSides(orientation) ? fitWithin.transposed() : fitWithin;
+        return fitted(Upright(DecodeJpeg(bytes, box, path), orientation), fitWithin);
+    }
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
