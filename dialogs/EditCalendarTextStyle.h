@@ -1,6 +1,6 @@
 #pragma once
 // Lets the user choose the calendar's text settings in the "Calendar" dialog.
-#include "app/core/Settings.h"
+#include "core/Settings.h"
 #include "engine/EngineState.h"
 
 class QWidget;

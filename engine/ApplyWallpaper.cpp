@@ -1,7 +1,7 @@
 #include "engine/ApplyWallpaper.h"
 
-#include "app/core/Prompt.h"
-#include "app/core/Steps.h"
+#include "core/Prompt.h"
+#include "core/Steps.h"
 #include "engine/Calendar.h"
 #include "engine/Effects.h"
 #include "engine/Tiling.h"

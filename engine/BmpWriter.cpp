@@ -1,6 +1,6 @@
 #include "engine/BmpWriter.h"
 
-#include "app/core/Failure.h"
+#include "core/Failure.h"
 #include "engine/ImageMemory.h"
 #include "engine/ParallelRows.h"
 

@@ -41,18 +41,18 @@ QString CalendarTitle(QDate today)
         .arg(today.month(), 2, 10, QChar(u'0'));
 }
 
-void DrawCalendar(EngineState& state, const Settings& settings, QDate today, const ScreenPixels& screen)
+void DrawCalendar(EngineState& state, const Settings& settings, QDate today, const platform::ScreenPixels& screen)
 {
     RasterImage& image = state.leadWallPaper;
     EnsureTrueColour(image);
-    image.setPixelsPerPoint(PixelsPerPoint(screen));
+    image.setPixelsPerPoint(platform::PixelsPerPoint(screen));
     const MonthGrid grid = BuildMonthGrid(today);
     const QString cellText = QStringLiteral("WWW ");
     const CalendarCell cell{image.measureTextWidth(cellText), std::round(image.measureTextHeight(cellText))};
     const std::optional<QPointF> origin =
         CalendarOrigin(QSize(image.imageWidth(), image.imageHeight()), cell, settings.CalendarOffsetMode,
-                       PixelsFromTwips(settings.CalendarOffsetWidth, screen),
-                       PixelsFromTwips(settings.CalendarOffsetHeight, screen));
+                       platform::PixelsFromTwips(settings.CalendarOffsetWidth, screen),
+                       platform::PixelsFromTwips(settings.CalendarOffsetHeight, screen));
     if (!origin)
         return;
     const double x = origin->x();

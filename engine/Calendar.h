@@ -2,7 +2,7 @@
 // The month calendar printed into a corner of the wallpaper: a "yyyy/mm" title, the weekday names
 // and six week lines of day numbers, drawn with the wallpaper image's text settings.
 #include "engine/EngineState.h"
-#include "engine/ScreenSize.h"
+#include "platform/Screen.h"
 
 #include <QDate>
 #include <QPointF>
@@ -28,6 +28,6 @@ QString CalendarTitle(QDate today);
 // Draws this month's calendar into leadWallPaper (made true colour first); an image too small for it
 // is left as it is. Margins come from CalendarOffsetWidth/Height (twips) on the given screen.
 void DrawCalendar(EngineState& state, const Settings& settings, QDate today = QDate::currentDate(),
-                  const ScreenPixels& screen = PrimaryScreenPixels());
+                  const platform::ScreenPixels& screen = platform::PrimaryScreenPixels());
 
 } // namespace velmora

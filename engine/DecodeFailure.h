@@ -1,6 +1,6 @@
 #pragma once
 // The texts of image decoding failures, shared by the decoders.
-#include "app/core/Failure.h"
+#include "core/Failure.h"
 
 namespace velmora {
 

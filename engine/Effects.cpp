@@ -1,6 +1,6 @@
 #include "engine/Effects.h"
 
-#include "app/core/Failure.h"
+#include "core/Failure.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The composition's effect step: which of the six filters run, and running them in their fixed order.
-#include "app/core/RandomSource.h"
-#include "app/core/Settings.h"
+#include "core/RandomSource.h"
+#include "core/Settings.h"
 #include "engine/EngineState.h"
 
 namespace velmora {

@@ -1,6 +1,6 @@
 #pragma once
 // The composition engine's state, held by the main window and handed to every engine step.
-#include "app/core/Settings.h"
+#include "core/Settings.h"
 #include "engine/RasterImage.h"
 
 #include <QSizeF>

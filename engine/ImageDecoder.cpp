@@ -1,8 +1,8 @@
 #include "engine/ImageDecoder.h"
 
-#include "app/core/FileKinds.h"
-#include "app/core/PathRoutines.h"
-#include "app/core/TextLines.h"
+#include "core/FileKinds.h"
+#include "core/PathRoutines.h"
+#include "core/TextLines.h"
 #include "engine/DecodeFailure.h"
 #include "engine/ExifOrientation.h"
 #include "engine/JpegDecoder.h"

@@ -1,10 +1,10 @@
 #include "engine/RasterImage.h"
 
-#include "app/core/Failure.h"
+#include "core/Failure.h"
 #include "engine/BmpWriter.h"
 #include "engine/ImageDecoder.h"
 #include "engine/ImageMemory.h"
-#include "engine/ScreenSize.h"
+#include "platform/Screen.h"
 #include "engine/TextPainter.h"
 #include "engine/filters/AverageFilter.h"
 #include "engine/filters/ContrastFilter.h"
@@ -38,7 +38,7 @@ QImage allocate(int width, int height, QImage::Format format)
 } // namespace
 
 RasterImage::RasterImage()
-    : m_pixelsPerPoint(PixelsPerPoint(PrimaryScreenPixels()))
+    : m_pixelsPerPoint(platform::PixelsPerPoint(platform::PrimaryScreenPixels()))
 {}
 
 void RasterImage::loadImageFile(const QString& path, QSize fitWithin)

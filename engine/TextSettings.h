@@ -1,6 +1,6 @@
 #pragma once
 // The text settings a raster image draws with, and their exchange with the calendar's settings keys.
-#include "app/core/Settings.h"
+#include "core/Settings.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,8 +1,8 @@
 #include "engine/WallpaperLoading.h"
 
-#include "app/core/FileKinds.h"
-#include "app/core/PathRoutines.h"
-#include "app/core/Steps.h"
+#include "core/FileKinds.h"
+#include "core/PathRoutines.h"
+#include "core/Steps.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 #pragma once
 // tabFileSelect: the tab strip of the left panel ("Folder", "File List") and the two pages
 // picPanelTabFileSelect 0 and 1 in one place; exactly the page of the selected tab is visible.
-#include "app/core/Settings.h"
+#include "core/Settings.h"
 
 #include <QWidget>
 

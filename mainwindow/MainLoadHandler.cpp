@@ -1,6 +1,6 @@
 #include "mainwindow/MainLoadHandler.h"
 
-#include "app/core/Prompt.h"
+#include "core/Prompt.h"
 
 namespace velmora {
 

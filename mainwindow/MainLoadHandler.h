@@ -1,6 +1,6 @@
 #pragma once
 // How the main window's load reacts to a failing step: it always goes on with the next step.
-#include "app/core/Steps.h"
+#include "core/Steps.h"
 
 namespace velmora {
 

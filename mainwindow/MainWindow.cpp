@@ -1,11 +1,11 @@
 #include "mainwindow/MainWindow.h"
 
-#include "app/core/FileKinds.h"
-#include "app/core/Prompt.h"
-#include "app/core/ScreenMetrics.h"
-#include "app/core/Settings.h"
-#include "app/core/SettingsFile.h"
-#include "app/core/Steps.h"
+#include "core/FileKinds.h"
+#include "core/Prompt.h"
+#include "platform/Screen.h"
+#include "core/Settings.h"
+#include "core/SettingsFile.h"
+#include "core/Steps.h"
 #include "dialogs/ListFileSelectDialog.h"
 #include "engine/TextSettings.h"
 #include "mainwindow/FileSelectTabs.h"
@@ -35,11 +35,11 @@ namespace {
 
 int toPixels(Long twips)
 {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel()));
+    return static_cast<int>(std::lround(twips / platform::TwipsPerPixel()));
 }
 Long toTwips(int pixels)
 {
-    return static_cast<Long>(std::lround(pixels * TwipsPerPixel()));
+    return static_cast<Long>(std::lround(pixels * platform::TwipsPerPixel()));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "engine/EngineState.h"
 #include "engine/WallpaperLoading.h"
-#include "engine/view/PreviewView.h"
+#include "ui/PreviewView.h"
 
 #include <QMouseEvent>
 

@@ -37,7 +37,7 @@ using namespace velmora;
 namespace {
 
 const QSize kScreen(3840, 2160);
-const ScreenPixels kScreenPixels{kScreen, 192.0}; // a 4K screen at 200 %
+const platform::ScreenPixels kScreenPixels{kScreen, 192.0}; // a 4K screen at 200 %
 const QDate kToday(2026, 12, 7);
 
 // A photo-like picture: soft gradients, blurred shapes and fine grain, fixed by the seed.
@@ -184,7 +184,7 @@ int main(int argc, char* argv[])
         if (args[i] == u"--step")
             only = args[i + 1];
     }
-    OverridePrimaryScreen(kScreenPixels);
+    platform::OverridePrimaryScreen(kScreenPixels);
 
     QTemporaryDir folder;
     const QString convert = findConvert();
@@ -213,13 +213,13 @@ int main(int argc, char* argv[])
     Settings settings;
     settings.CalendarFontName = QStringLiteral("DejaVu Sans");
     calendarState.leadWallPaper.textSettings() = CalendarTextSettings(settings);
-    calendarState.leadWallPaper.setPixelsPerPoint(PixelsPerPoint(kScreenPixels));
+    calendarState.leadWallPaper.setPixelsPerPoint(platform::PixelsPerPoint(kScreenPixels));
     const double cellWidth = calendarState.leadWallPaper.measureTextWidth(QStringLiteral("WWW "));
     const double cellHeight =
         std::round(calendarState.leadWallPaper.measureTextHeight(QStringLiteral("WWW ")));
     const QPointF origin = *CalendarOrigin(kScreen, {cellWidth, cellHeight}, 1,
-                                           PixelsFromTwips(settings.CalendarOffsetWidth, kScreenPixels),
-                                           PixelsFromTwips(settings.CalendarOffsetHeight, kScreenPixels));
+                                           platform::PixelsFromTwips(settings.CalendarOffsetWidth, kScreenPixels),
+                                           platform::PixelsFromTwips(settings.CalendarOffsetHeight, kScreenPixels));
 
     const QStringList readOnly = {QStringLiteral("{input}"), QStringLiteral("null:")};
     auto effect = [&](const QString& name, std::shared_ptr<ImageFilter> filter, QStringList peerOps) {

@@ -6,8 +6,8 @@
 //   and its sub-folders (find FOLDERS -mindepth 1 -maxdepth 2 -type d).
 // Prints the median of several runs; the last lines read "<step>: ours <ms> ms, peer <ms> ms, ratio
 // <peer/ours>". Usage: velmora-bench-folders [runs]
-#include "app/core/FileKinds.h"
-#include "app/core/Settings.h"
+#include "core/FileKinds.h"
+#include "core/Settings.h"
 #include "mainwindow/MainLoading.h"
 #include "mainwindow/folder/FileViewModel.h"
 #include "mainwindow/folder/FolderPage.h"

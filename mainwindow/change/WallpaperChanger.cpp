@@ -1,6 +1,6 @@
 #include "mainwindow/change/WallpaperChanger.h"
 
-#include "app/core/RandomSource.h"
+#include "core/RandomSource.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // Chooses the next wallpaper and when: the one-second timer, clicks on the list, the file view and
 // the preview, and restoring the remembered positions at start-up.
-#include "app/core/Settings.h"
+#include "core/Settings.h"
 #include "mainwindow/change/ChangeSources.h"
 
 #include <functional>

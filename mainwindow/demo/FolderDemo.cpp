@@ -1,8 +1,8 @@
 // A small window with the folder page alone: the Branchwise tree beside the file view.
 // Usage: velmora-folder-demo [folder] [view mode 0-3]
-#include "app/core/FileKinds.h"
-#include "app/core/Settings.h"
-#include "app/ui/MessageBoxPrompter.h"
+#include "core/FileKinds.h"
+#include "core/Settings.h"
+#include "ui/MessageBoxPrompter.h"
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/folder/FileNameListView.h"
 #include "mainwindow/folder/FolderPage.h"

@@ -1,6 +1,6 @@
 #include "mainwindow/folder/FileNameScan.h"
 
-#include "app/core/FileKinds.h"
+#include "core/FileKinds.h"
 #include "mainwindow/folder/FileViewText.h"
 
 #include <QFile>

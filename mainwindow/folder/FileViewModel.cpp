@@ -1,6 +1,6 @@
 #include "mainwindow/folder/FileViewModel.h"
 
-#include "app/core/PathRoutines.h"
+#include "core/PathRoutines.h"
 #include "mainwindow/folder/FileViewText.h"
 
 #include <algorithm>

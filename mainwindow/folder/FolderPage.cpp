@@ -1,8 +1,8 @@
 #include "mainwindow/folder/FolderPage.h"
 
-#include "app/core/Failure.h"
-#include "app/core/PathRoutines.h"
-#include "app/core/Steps.h"
+#include "core/Failure.h"
+#include "core/PathRoutines.h"
+#include "core/Steps.h"
 #include "mainwindow/MainLoading.h"
 #include "mainwindow/Pictures.h"
 #include "mainwindow/folder/FileNameListView.h"

@@ -3,7 +3,7 @@
 // by member names), the file view lvwFileName, and the folder buttons above them. Holds the
 // operations the main window, its menus and its toolbar call: FileNameLoad, FitFileViewColumns,
 // mnuViewListviewMode, mnuViewDirimage.
-#include "app/core/Settings.h"
+#include "core/Settings.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "mainwindow/lists/ListCatalog.h"
 
-#include "app/core/FileKinds.h"
-#include "app/core/PathRoutines.h"
-#include "app/core/TextLines.h"
+#include "core/FileKinds.h"
+#include "core/PathRoutines.h"
+#include "core/TextLines.h"
 
 #include <QDir>
 #include <QFileInfo>

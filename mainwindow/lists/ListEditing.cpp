@@ -1,8 +1,8 @@
 #include "mainwindow/lists/ListEditing.h"
 
-#include "app/core/ListFiles.h"
-#include "app/core/PathRoutines.h"
-#include "app/core/Prompt.h"
+#include "core/ListFiles.h"
+#include "core/PathRoutines.h"
+#include "core/Prompt.h"
 #include "mainwindow/change/WallpaperChanger.h"
 
 namespace velmora {

@@ -1,11 +1,11 @@
 #include "mainwindow/lists/ListPage.h"
 
-#include "app/core/PathRoutines.h"
-#include "app/core/Prompt.h"
-#include "app/core/Settings.h"
-#include "app/core/ShellRoutines.h"
-#include "app/core/Steps.h"
-#include "app/ui/ListControls.h"
+#include "core/PathRoutines.h"
+#include "core/Prompt.h"
+#include "core/Settings.h"
+#include "core/ShellRoutines.h"
+#include "core/Steps.h"
+#include "ui/ListControls.h"
 #include "mainwindow/lists/ListCatalog.h"
 
 #include <QComboBox>

@@ -1,7 +1,8 @@
 #include "platform/wallpaper/GSettingsBackend.h"
 
 #include "platform/wallpaper/FreshWallpaperFile.h"
-#include "platform/wallpaper/ScreenImage.h"
+#include "platform/Screen.h"
+#include "platform/wallpaper/ScreenPicture.h"
 #include "platform/wallpaper/ToolRun.h"
 
 #include <QImageReader>

@@ -1,6 +1,7 @@
 #include "platform/wallpaper/X11RootBackend.h"
 
-#include "platform/wallpaper/ScreenImage.h"
+#include "platform/Screen.h"
+#include "platform/wallpaper/ScreenPicture.h"
 
 #include <QImageReader>
 

@@ -1,9 +1,9 @@
 #include "tests/support/TestSupport.h"
 
-#include "app/core/Prompt.h"
+#include "core/Prompt.h"
 #include "engine/ApplyWallpaper.h"
-#include "engine/ScreenSize.h"
-#include "tests/engine/EngineTestImages.h"
+#include "platform/Screen.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/RecordingBackend.h"
 
 #include <QDir>
@@ -27,12 +27,12 @@ struct Rig {
 
     explicit Rig(const QImage& loaded)
     {
-        OverridePrimaryScreen(ScreenPixels{QSize(400, 300), 96.0});
+        platform::OverridePrimaryScreen(platform::ScreenPixels{QSize(400, 300), 96.0});
         state.leadWallPaper.assignPicture(loaded);
         state.LoadedImageWidth = loaded.width();
         state.LoadedImageHeight = loaded.height();
     }
-    ~Rig() { OverridePrimaryScreen(std::nullopt); }
+    ~Rig() { platform::OverridePrimaryScreen(std::nullopt); }
 
     QImage written() const { return QImage(program.file(QStringLiteral("$$WALL$$.BMP"))); }
 };

@@ -1,7 +1,7 @@
 #include "engine/BmpWriter.h"
-#include "app/core/Failure.h"
+#include "core/Failure.h"
 #include "engine/RasterImage.h"
-#include "tests/engine/EngineTestImages.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "engine/Calendar.h"
 #include "engine/TextSettings.h"
-#include "tests/engine/EngineTestImages.h"
+#include "tests/support/TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 
 using test::FlatImage;
 
-constexpr ScreenPixels kScreen{QSize(1920, 1080), 96.0}; // 15 twips a pixel
+constexpr platform::ScreenPixels kScreen{QSize(1920, 1080), 96.0}; // 15 twips a pixel
 const QDate kToday(2026, 12, 7);
 
 TEST(CalendarOrigin, PutsTheCalendarInTheChosenCornerInsideItsMargins)

@@ -1,12 +1,12 @@
 // The engine's steps chained as the apply pipeline runs them, on a photo loaded from a JPEG file.
-#include "app/core/FileKinds.h"
-#include "app/core/Prompt.h"
-#include "app/core/Steps.h"
+#include "core/FileKinds.h"
+#include "core/Prompt.h"
+#include "core/Steps.h"
 #include "engine/Calendar.h"
 #include "engine/Effects.h"
 #include "engine/Tiling.h"
 #include "engine/WallpaperLoading.h"
-#include "tests/engine/EngineTestImages.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
 #include <QtEndian>
@@ -22,7 +22,7 @@ TEST(Composition, APhotoBecomesAScreenSizedBitmapWithItsCalendar)
     test::TempFolder folder;
     const QString photo = folder.file("photo.jpg");
     ASSERT_TRUE(test::PhotoLikeImage(1600, 1200, 8).save(photo, "JPG", 90));
-    const ScreenPixels screen{QSize(1920, 1080), 96.0};
+    const platform::ScreenPixels screen{QSize(1920, 1080), 96.0};
 
     EngineState state;
     state.previewArea = QSizeF(320, 240);

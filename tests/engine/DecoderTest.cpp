@@ -1,7 +1,7 @@
-#include "app/core/Failure.h"
-#include "app/core/FileKinds.h"
+#include "core/Failure.h"
+#include "core/FileKinds.h"
 #include "engine/ImageDecoder.h"
-#include "tests/engine/EngineTestImages.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
 #include <QBuffer>

@@ -1,8 +1,8 @@
 #include "engine/Effects.h"
-#include "app/core/Failure.h"
+#include "core/Failure.h"
 #include "engine/filters/EmbossFilter.h"
 #include "engine/filters/GammaFilter.h"
-#include "tests/engine/EngineTestImages.h"
+#include "tests/support/TestImages.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "engine/filters/GammaFilter.h"
 #include "engine/filters/GrayscaleFilter.h"
 #include "engine/filters/HalftoneFilter.h"
-#include "tests/engine/EngineTestImages.h"
+#include "tests/support/TestImages.h"
 
 #include <gtest/gtest.h>
 

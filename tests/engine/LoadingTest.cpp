@@ -1,7 +1,7 @@
-#include "app/core/FileKinds.h"
-#include "app/core/Prompt.h"
+#include "core/FileKinds.h"
+#include "core/Prompt.h"
 #include "engine/WallpaperLoading.h"
-#include "tests/engine/EngineTestImages.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

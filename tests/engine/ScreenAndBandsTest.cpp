@@ -1,5 +1,5 @@
 #include "engine/ParallelRows.h"
-#include "engine/ScreenSize.h"
+#include "platform/Screen.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +30,14 @@ TEST(ForEachRowBand, CoversEveryRowExactlyOnce)
 
 TEST(PrimaryScreenPixels, CanBeFixedForTestsAndConvertsTwips)
 {
-    OverridePrimaryScreen(ScreenPixels{QSize(2880, 1800), 192.0});
-    EXPECT_EQ(PrimaryScreenPixels().size, QSize(2880, 1800));
+    platform::OverridePrimaryScreen(platform::ScreenPixels{QSize(2880, 1800), 192.0});
+    EXPECT_EQ(platform::PrimaryScreenPixels().size, QSize(2880, 1800));
     // 500 twips is a third of an inch: twice the pixels on a screen of twice the density.
-    EXPECT_NEAR(PixelsFromTwips(500, PrimaryScreenPixels()), 66.67, 0.01);
-    EXPECT_NEAR(PixelsFromTwips(500, ScreenPixels{QSize(1024, 768), 96.0}), 33.33, 0.01);
-    EXPECT_DOUBLE_EQ(PixelsPerPoint(ScreenPixels{QSize(1024, 768), 96.0}), 96.0 / 72.0);
-    OverridePrimaryScreen(std::nullopt);
-    EXPECT_FALSE(PrimaryScreenPixels().size.isEmpty());
+    EXPECT_NEAR(platform::PixelsFromTwips(500, platform::PrimaryScreenPixels()), 66.67, 0.01);
+    EXPECT_NEAR(platform::PixelsFromTwips(500, platform::ScreenPixels{QSize(1024, 768), 96.0}), 33.33, 0.01);
+    EXPECT_DOUBLE_EQ(platform::PixelsPerPoint(platform::ScreenPixels{QSize(1024, 768), 96.0}), 96.0 / 72.0);
+    platform::OverridePrimaryScreen(std::nullopt);
+    EXPECT_FALSE(platform::PrimaryScreenPixels().size.isEmpty());
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "engine/Tiling.h"
-#include "tests/engine/EngineTestImages.h"
+#include "tests/support/TestImages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // One pass over a real folder: which entries are listed, with which sizes and dates.
 #include "mainwindow/folder/FileNameScan.h"
 
-#include "app/core/FileKinds.h"
+#include "core/FileKinds.h"
 #include "mainwindow/folder/FileViewText.h"
 #include "tests/support/TestSupport.h"
 

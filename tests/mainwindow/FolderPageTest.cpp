@@ -1,8 +1,8 @@
 // The folder page: the tree drives the file view; view modes, picture sets and the tab strip.
 #include "mainwindow/folder/FolderPage.h"
 
-#include "app/core/FileKinds.h"
-#include "app/core/Prompt.h"
+#include "core/FileKinds.h"
+#include "core/Prompt.h"
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/MainLoading.h"
 #include "mainwindow/folder/FileNameListView.h"

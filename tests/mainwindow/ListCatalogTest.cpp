@@ -1,7 +1,7 @@
 #include "tests/support/TestSupport.h"
 
-#include "app/core/FileKinds.h"
-#include "app/core/TextLines.h"
+#include "core/FileKinds.h"
+#include "core/TextLines.h"
 #include "mainwindow/lists/ListCatalog.h"
 
 #include <QDir>

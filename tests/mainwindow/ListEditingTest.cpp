@@ -1,8 +1,8 @@
 #include "tests/mainwindow/FakeSources.h"
 #include "tests/support/TestSupport.h"
 
-#include "app/core/ListFiles.h"
-#include "app/core/Prompt.h"
+#include "core/ListFiles.h"
+#include "core/Prompt.h"
 #include "mainwindow/change/WallpaperChanger.h"
 #include "mainwindow/lists/ListEditing.h"
 

@@ -1,7 +1,7 @@
 #include "tests/support/TestSupport.h"
 
-#include "app/core/Prompt.h"
-#include "app/core/Settings.h"
+#include "core/Prompt.h"
+#include "core/Settings.h"
 #include "dialogs/ListFileSelectDialog.h"
 #include "mainwindow/lists/ListPage.h"
 

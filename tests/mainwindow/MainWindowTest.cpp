@@ -1,8 +1,8 @@
 #include "tests/support/RecordingBackend.h"
 #include "tests/support/TestSupport.h"
 
-#include "app/core/Prompt.h"
-#include "app/core/Settings.h"
+#include "core/Prompt.h"
+#include "core/Settings.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/change/WallpaperService.h"
 #include "mainwindow/lists/ListPage.h"

@@ -1,4 +1,4 @@
-#include "platform/wallpaper/ScreenImage.h"
+#include "platform/Screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -21,6 +21,6 @@ TEST(PhysicalScreenSize, OfAScaledScreenCountsDevicePixels)
     const QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
     ASSERT_DOUBLE_EQ(screen->devicePixelRatio(), 2.0);
-    EXPECT_EQ(PrimaryPhysicalScreenSize(), screen->size() * 2);
+    EXPECT_EQ(PrimaryScreenPixels().size, screen->size() * 2);
     EXPECT_EQ(LargestPhysicalScreenSize(), screen->size() * 2);
 }

@@ -1,0 +1,75 @@
+#include "core/Failure.h"
+
+#include <QFileDevice>
+
+#include <cerrno>
+#include <cstring>
+
+namespace velmora {
+
+Failure::Failure(ErrorCode code, QString text)
+    : m_code(code)
+    , m_text(std::move(text))
+    , m_utf8(m_text.toUtf8())
+{}
+
+QString Failure::standardText(ErrorCode code)
+{
+    switch (code) {
+    case ErrorCode::InvalidCall: return QStringLiteral("プロシージャの呼び出しが不正です。");
+    case ErrorCode::Overflow: return QStringLiteral("オーバーフローしました。");
+    case ErrorCode::OutOfMemory: return QStringLiteral("メモリが不足しています。");
+    case ErrorCode::SubscriptOutOfRange: return QStringLiteral("インデックスが有効範囲にありません。");
+    case ErrorCode::TypeMismatch: return QStringLiteral("型が一致しません。");
+    case ErrorCode::FileNotFound: return QStringLiteral("ファイルが見つかりません。");
+    case ErrorCode::DiskFull: return QStringLiteral("ディスクの空き容量が不足しています。");
+    case ErrorCode::PermissionDenied: return QStringLiteral("書き込みできません。アクセスが拒否されました。");
+    case ErrorCode::PathFileAccess: return QStringLiteral("パス名またはファイル名が無効です。");
+    case ErrorCode::PathNotFound: return QStringLiteral("パスが見つかりません。");
+    case ErrorCode::InvalidPropertyArrayIndex:
+        return QStringLiteral("プロパティ配列のインデックスが無効です。");
+    case ErrorCode::NotAvailableAtDesignTime: return QStringLiteral("デザイン時には設定できません。");
+    case ErrorCode::InvalidPicture: return QStringLiteral("画像が無効です。");
+    case ErrorCode::IndexOutOfBounds: return QStringLiteral("インデックスが範囲を超えています。");
+    case ErrorCode::ElementNotFound: return QStringLiteral("要素が見つかりません。");
+    }
+    return QStringLiteral("エラーが発生しました。");
+}
+
+Failure Failure::fromErrno(int error, const QString& path)
+{
+    ErrorCode code = ErrorCode::PathFileAccess;
+    switch (error) {
+    case ENOENT: code = ErrorCode::FileNotFound; break;
+    case ENOTDIR: code = ErrorCode::PathNotFound; break;
+    case EACCES:
+    case EPERM:
+    case EROFS: code = ErrorCode::PermissionDenied; break;
+    case ENOSPC:
+    case EDQUOT: code = ErrorCode::DiskFull; break;
+    case ENOMEM: code = ErrorCode::OutOfMemory; break;
+    default: break;
+    }
+    QString text = standardText(code);
+    if (code == ErrorCode::PathFileAccess && error != 0)
+        text += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+    if (!path.isEmpty())
+        text += QStringLiteral("\n%1").arg(path);
+    return Failure(code, text);
+}
+
+Failure Failure::fromFile(const QFileDevice& file, const QString& path)
+{
+    // Callers clear errno before the operation, so a set errno names the cause precisely.
+    const int saved = errno;
+    if (saved != 0)
+        return fromErrno(saved, path);
+    QString text = standardText(ErrorCode::PathFileAccess);
+    if (!file.errorString().isEmpty())
+        text += QStringLiteral(" (%1)").arg(file.errorString());
+    if (!path.isEmpty())
+        text += QStringLiteral("\n%1").arg(path);
+    return Failure(ErrorCode::PathFileAccess, text);
+}
+
+} // namespace velmora

@@ -1,0 +1,87 @@
+#include "core/PathRoutines.h"
+
+#include "core/Failure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmora {
+
+QString GetExtension(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot < 0 ? QString() : path.mid(dot + 1);
+}
+
+void SplitText(const QString& text, QChar delimiter, QStringList& pieces, int& count, int capacity)
+{
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype next = text.indexOf(delimiter, start);
+        if (count >= capacity)
+            throw Failure(ErrorCode::SubscriptOutOfRange,
+                          Failure::standardText(ErrorCode::SubscriptOutOfRange));
+        while (pieces.size() <= count)
+            pieces.append(QString());
+        pieces[count++] = text.mid(start, next < 0 ? -1 : next - start);
+        if (next < 0)
+            return;
+        start = next + 1;
+    }
+}
+
+QString GetFileName(const QString& path)
+{
+    // Linux paths may nest far deeper than the hundred levels a fixed piece array allowed,
+    // so the name is taken directly rather than through SplitText.
+    const qsizetype sep = path.lastIndexOf(PathSep);
+    return sep < 0 ? path : path.mid(sep + 1);
+}
+
+QString AddPathSep(const QString& path)
+{
+    return path.endsWith(PathSep) ? path : path + PathSep;
+}
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+bool FolderExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    // Entering a folder needs search permission, which is what chdir would test.
+    return ::stat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           ::access(native.constData(), X_OK) == 0;
+}
+
+QString TrimAtNul(const QString& text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
+}
+
+QString GetWindowsFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QFileInfo(pictures).isDir())
+        return QDir::cleanPath(pictures);
+    const QString home = QDir::homePath();
+    if (!home.isEmpty() && QFileInfo(home).isDir())
+        return QDir::cleanPath(home);
+    return {};
+}
+
+} // namespace velmora

@@ -1,0 +1,102 @@
+#include "program/Startup.h"
+
+#include "core/Settings.h"
+#include "core/Steps.h"
+#include "program/CommandLine.h"
+#include "platform/SignalBridge.h"
+#include "program/SplashWindow.h"
+#include "ui/MessageBoxPrompter.h"
+#include "mainwindow/MainWindow.h"
+#include "platform/ProgramFolder.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QListWidget>
+#include <QLocale>
+#include <QSessionManager>
+#include <QTranslator>
+
+#include <memory>
+
+namespace velmora {
+namespace {
+
+// Abort in the entry routine ends the program rather than leaving a half-started one.
+Recovery StartupHandler(const Failure& failure)
+{
+    const Recovery recovery = AskUser(failure);
+    if (recovery == Recovery::Leave)
+        std::exit(1);
+    return recovery;
+}
+
+void installTranslations(QApplication& app)
+{
+    // Qt's own dialogs (file choosers, input boxes) speak the interface's language too.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+} // namespace
+
+int RunVelmora(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setOrganizationName(QStringLiteral("velmora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/icon.svg")));
+    // The window hides to the notification area; closing it is not the end of the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installTranslations(app);
+
+    MessageBoxPrompter prompter;
+    PrompterScope prompterScope(prompter);
+    const QString programFolder = platform::ProgramFolder();
+    const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
+
+    Settings settings;
+    std::unique_ptr<SplashWindow> splash;
+    std::unique_ptr<MainWindow> window;
+    Steps steps(StartupHandler);
+    steps([&] {
+        if (!SplashSuppressed(programFolder)) {
+            splash = std::make_unique<SplashWindow>();
+            splash->show();
+            splash->repaint();
+            QApplication::processEvents();
+        }
+    })([&] {
+        window = std::make_unique<MainWindow>(settings, programFolder);
+        window->load();
+    })([&] { splash.reset(); })([&] {
+        if (commandLine.hidden)
+            window->hide();
+        else
+            window->show();
+    })([&] { window->Form_Paint(); });
+    if (!window)
+        return 1;
+
+    QObject::connect(window.get(), &MainWindow::exitRoutineDone, &app, [] { QCoreApplication::exit(0); });
+    SignalBridge bridge;
+    QObject::connect(&bridge, &SignalBridge::terminationRequested, window.get(),
+                     &MainWindow::mnuFileExit_Click);
+    // A logout saves the settings like any other way out.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, window.get(),
+                     [&window](QSessionManager&) { window->mnuFileExit_Click(); });
+
+    if (commandLine.oneShot) {
+        // Remembered positions beyond the current list or folder are passed over silently.
+        Steps restore(ContinueSilently);
+        restore([&] { window->RestoreSelection(); });
+        Steps change(StartupHandler);
+        change([&] { window->AutoChange(); });
+        window->mnuFileExit_Click();
+        return 0;
+    }
+    return QApplication::exec();
+}
+
+} // namespace velmora

@@ -1,0 +1,73 @@
+#include "core/ListFiles.h"
+#include "core/Prompt.h"
+#include "ui/ListControls.h"
+#include "tests/support/TestSupport.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+TEST(ListFiles, LongListsLoadUpToTheLimitAndSaySo)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("big.lst"));
+    QByteArray bytes;
+    for (int i = 0; i < 100000; ++i)
+        bytes += "/pics/" + QByteArray::number(i) + ".jpg\r\n";
+    test::WriteBytes(path, bytes);
+
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    QStringList entries;
+    EXPECT_EQ(LoadListEntries(path, entries), 0);
+    EXPECT_EQ(entries.size(), MaxListEntries);
+    EXPECT_EQ(entries.last(), QStringLiteral("/pics/32766.jpg"));
+    ASSERT_EQ(prompter.count(), 1);
+    EXPECT_TRUE(prompter.texts()[0].contains(QStringLiteral("100000")));
+    EXPECT_EQ(test::ReadBytes(path), bytes) << "loading never rewrites the file";
+}
+
+TEST(ListFiles, FailuresShowOneMessageAndKeepTheEntries)
+{
+    test::TempFolder folder;
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    QStringList entries{QStringLiteral("kept")};
+    EXPECT_EQ(LoadListEntries(folder.file(QStringLiteral("missing.lst")), entries), 1);
+    EXPECT_EQ(entries, QStringList{QStringLiteral("kept")});
+    EXPECT_EQ(SaveListEntries(folder.file(QStringLiteral("no/such/folder.lst")), entries), 1);
+    EXPECT_EQ(prompter.count(), 2);
+    for (const PromptRequest& request : prompter.requests())
+        EXPECT_EQ(request.kind, PromptKind::Warning);
+}
+
+TEST(ListControls, ListBoxAndComboRoundTripExactBytes)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("Velmora.lst"));
+    const QByteArray bytes("/b.jpg\r\n/a.jpg\r\n/b.jpg\r\n \r\n");
+    test::WriteBytes(path, bytes);
+
+    QListWidget list;
+    list.addItem(QStringLiteral("replaced"));
+    ASSERT_EQ(ListBoxLoad(path, list), 0);
+    ASSERT_EQ(list.count(), 4);
+    EXPECT_EQ(list.item(3)->text(), QStringLiteral(" "));
+    const QString copy = folder.file(QStringLiteral("copy.lst"));
+    ASSERT_EQ(ListBoxSave(copy, list), 0);
+    EXPECT_EQ(test::ReadBytes(copy), bytes);
+
+    QComboBox combo;
+    ASSERT_EQ(ComboLoad(path, combo), 0);
+    EXPECT_EQ(combo.count(), 4);
+    ASSERT_EQ(ComboSave(copy, combo), 0);
+    EXPECT_EQ(test::ReadBytes(copy), bytes);
+
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    EXPECT_EQ(ListBoxLoad(folder.file(QStringLiteral("missing.lst")), list), 1);
+    EXPECT_EQ(list.count(), 4) << "a failed load leaves the entries";
+}

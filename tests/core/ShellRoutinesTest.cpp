@@ -1,0 +1,48 @@
+#include "core/ShellRoutines.h"
+#include "core/Prompt.h"
+#include "tests/support/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+TEST(ShellDelete, ConfirmsThenMovesToTheTrash)
+{
+    test::TempFolder home;
+    // The trash of a test run lives in its own temporary data folder.
+    qputenv("XDG_DATA_HOME", home.file(QStringLiteral("data")).toUtf8());
+    test::TempFolder folder;
+    const QString file = folder.file(QStringLiteral("doomed.lst"));
+    test::WriteBytes(file, "x");
+
+    ScriptedPrompter prompter{Answer::No, Answer::Yes};
+    PrompterScope scope(prompter);
+    EXPECT_EQ(ShellDelete(QString(), true), 0);
+    EXPECT_EQ(prompter.count(), 0) << "an empty path asks nothing";
+
+    EXPECT_NE(ShellDelete(file, true), 0) << "declined";
+    EXPECT_TRUE(QFileInfo::exists(file));
+
+    EXPECT_EQ(ShellDelete(file, true), 0);
+    EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_EQ(prompter.count(), 2);
+    EXPECT_EQ(prompter.requests()[1].kind, PromptKind::YesNo);
+}
+
+TEST(ShellDelete, FolderWithTrailingSeparatorAndFailures)
+{
+    test::TempFolder folder;
+    QDir(folder.path()).mkpath(QStringLiteral("sub/inner"));
+    ScriptedPrompter prompter{Answer::Yes, Answer::Yes};
+    PrompterScope scope(prompter);
+    EXPECT_EQ(ShellDelete(folder.file(QStringLiteral("sub/")), false), 0);
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("sub"))));
+    EXPECT_TRUE(prompter.texts()[0].contains(folder.file(QStringLiteral("sub'"))))
+        << "asked without the separator";
+
+    EXPECT_NE(ShellDelete(folder.file(QStringLiteral("missing")), true), 0);
+    EXPECT_EQ(prompter.requests().last().kind, PromptKind::Warning);
+}

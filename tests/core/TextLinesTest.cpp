@@ -1,0 +1,58 @@
+#include "core/TextLines.h"
+#include "core/Failure.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+TEST(TextLines, LinesEndAtCrLfOrLoneCrButNotAtLf)
+{
+    EXPECT_EQ(SplitLines(QStringLiteral("a\r\nb\rc\nd\r\n")),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c\nd")}));
+    EXPECT_EQ(SplitLines(QStringLiteral("last")), QStringList{QStringLiteral("last")});
+    EXPECT_EQ(SplitLines(QString()), QStringList());
+    EXPECT_EQ(SplitLines(QStringLiteral("\r\n")), QStringList{QString()});
+    EXPECT_EQ(SplitLines(QStringLiteral(" a \r\n\r\n a \r\n")),
+              (QStringList{QStringLiteral(" a "), QString(), QStringLiteral(" a ")}))
+        << "nothing trimmed or de-duplicated";
+    EXPECT_EQ(SplitLines(QStringLiteral("a\r\r\nb")),
+              (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
+}
+
+TEST(TextLines, WritesUtf8WithCrLfAfterEveryLine)
+{
+    EXPECT_EQ(EncodeLines({QStringLiteral("写真"), QString(), QStringLiteral("b\nc")}),
+              QByteArray("\xe5\x86\x99\xe7\x9c\x9f\r\n\r\nb\nc\r\n"));
+    EXPECT_EQ(EncodeLines({}), QByteArray());
+}
+
+TEST(TextLines, DecodesUtf8ShiftJisAndSkipsABom)
+{
+    EXPECT_EQ(DecodeText("\xe5\x86\x99\xe7\x9c\x9f"), QStringLiteral("写真"));
+    EXPECT_EQ(DecodeText("\xef\xbb\xbf"
+                         "abc"),
+              QStringLiteral("abc"));
+    EXPECT_EQ(DecodeText("C:\\\x95\x5c\\a.jpg"), QStringLiteral("C:\\表\\a.jpg"))
+        << "Shift_JIS whose second byte is a backslash";
+}
+
+TEST(TextLines, FilesRoundTripAndFailuresNameTheCause)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("list.lst"));
+    const QStringList lines{QStringLiteral("/a b/c.jpg"), QStringLiteral("写真.png"), QString()};
+    WriteLinesFile(path, lines);
+    EXPECT_EQ(ReadLinesFile(path), lines);
+
+    try {
+        ReadLinesFile(folder.file(QStringLiteral("missing.lst")));
+        ADD_FAILURE();
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.code(), ErrorCode::FileNotFound);
+        EXPECT_TRUE(failure.text().contains(QStringLiteral("missing.lst")));
+    }
+    EXPECT_THROW(ReadLinesFile(folder.path()), Failure);
+    test::WriteBytes(path, QByteArray(2000, 'x'));
+    EXPECT_THROW(ReadLinesFile(path, 1000), Failure) << "a file over the bound is refused, not truncated";
+}

@@ -1,0 +1,106 @@
+#include "tests/support/TestImages.h"
+
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <cstring>
+
+#include <magick/api.h>
+
+namespace velmora::test {
+
+QImage FlatImage(int width, int height, QRgb colour, QImage::Format format)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return format == QImage::Format_RGB32 ? image : image.convertToFormat(format);
+}
+
+QImage NoiseImage(int width, int height, quint32 seed, int low, int high)
+{
+    QRandomGenerator random(seed);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb(random.bounded(low, high + 1), random.bounded(low, high + 1),
+                           random.bounded(low, high + 1));
+    }
+    return image;
+}
+
+QImage PhotoLikeImage(int width, int height, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] =
+                qRgb(40 + 160 * x / width, 60 + 120 * y / height, 200 - 150 * (x + y) / (width + height));
+    }
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 12; ++i) {
+        painter.setBrush(QColor(random.bounded(256), random.bounded(256), random.bounded(256)));
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QPointF(random.bounded(width), random.bounded(height)), width / 10.0,
+                            height / 10.0);
+    }
+    return image;
+}
+
+ChannelStats Stats(const QImage& source, int channel)
+{
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    double squares = 0;
+    const double count = double(image.width()) * image.height();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int value = channel == 0 ? qRed(line[x]) : channel == 1 ? qGreen(line[x]) : qBlue(line[x]);
+            sum += value;
+            squares += double(value) * value;
+        }
+    }
+    const double mean = sum / count;
+    return {mean, squares / count - mean * mean};
+}
+
+// Formats Qt cannot write are made with GraphicsMagick's encoders.
+QByteArray EncodeWithMagick(const QImage& source, const char* format)
+{
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    ExceptionInfo exception;
+    GetExceptionInfo(&exception);
+    InitializeMagickEx(nullptr, MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
+    Image* constituted =
+        ConstituteImage(image.width(), image.height(), "BGRA", CharPixel, image.constBits(), &exception);
+    if (!constituted)
+        return {};
+    ImageInfo* info = CloneImageInfo(nullptr);
+    std::strcpy(info->magick, format);
+    std::strcpy(constituted->magick, format);
+    size_t length = 0;
+    void* blob = ImageToBlob(info, constituted, &length, &exception);
+    QByteArray bytes(static_cast<const char*>(blob), static_cast<qsizetype>(length));
+    MagickFree(blob);
+    DestroyImageInfo(info);
+    DestroyImage(constituted);
+    DestroyExceptionInfo(&exception);
+    return bytes;
+}
+
+double ScriptedRandom::draw()
+{
+    ++m_used;
+    if (m_draws.empty())
+        return 0;
+    const double value = m_draws.front();
+    m_draws.pop_front();
+    return value;
+}
+
+} // namespace velmora::test

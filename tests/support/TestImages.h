@@ -1,0 +1,42 @@
+#pragma once
+// Pictures and statistics the engine tests build their cases from.
+#include "core/RandomSource.h"
+
+#include <QImage>
+
+#include <deque>
+
+namespace velmora::test {
+
+// One colour all over.
+QImage FlatImage(int width, int height, QRgb colour, QImage::Format format = QImage::Format_RGB32);
+// Independent uniform noise per channel, from a fixed seed.
+QImage NoiseImage(int width, int height, quint32 seed, int low = 0, int high = 255);
+// A smooth colour gradient with a few hard-edged shapes: something like a photo.
+QImage PhotoLikeImage(int width, int height, quint32 seed);
+
+// The picture in a format only GraphicsMagick writes ("PCX", "SUN", "GIF"...).
+QByteArray EncodeWithMagick(const QImage& image, const char* format);
+
+// Mean and variance of one channel (0 red, 1 green, 2 blue) over the whole image.
+struct ChannelStats {
+    double mean = 0;
+    double variance = 0;
+};
+ChannelStats Stats(const QImage& image, int channel);
+
+// Answers the draws given, then 0.
+class ScriptedRandom final : public RandomSource {
+public:
+    ScriptedRandom(std::initializer_list<double> draws)
+        : m_draws(draws)
+    {}
+    double draw() override;
+    int used() const { return m_used; }
+
+private:
+    std::deque<double> m_draws;
+    int m_used = 0;
+};
+
+} // namespace velmora::test

@@ -1,0 +1,48 @@
+#include "ui/ListControls.h"
+
+#include "core/ListFiles.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace velmora {
+
+int ListBoxLoad(const QString& path, QListWidget& list)
+{
+    QStringList entries;
+    if (LoadListEntries(path, entries) != 0)
+        return 1;
+    list.clear();
+    list.addItems(entries);
+    return 0;
+}
+
+int ListBoxSave(const QString& path, const QListWidget& list)
+{
+    QStringList entries;
+    entries.reserve(list.count());
+    for (int i = 0; i < list.count(); ++i)
+        entries << list.item(i)->text();
+    return SaveListEntries(path, entries);
+}
+
+int ComboLoad(const QString& path, QComboBox& combo)
+{
+    QStringList entries;
+    if (LoadListEntries(path, entries) != 0)
+        return 1;
+    combo.clear();
+    combo.addItems(entries);
+    return 0;
+}
+
+int ComboSave(const QString& path, const QComboBox& combo)
+{
+    QStringList entries;
+    entries.reserve(combo.count());
+    for (int i = 0; i < combo.count(); ++i)
+        entries << combo.itemText(i);
+    return SaveListEntries(path, entries);
+}
+
+} // namespace velmora
