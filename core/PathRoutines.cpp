@@ -1,14 +1,12 @@
 #include "core/PathRoutines.h"
 
 #include "core/Failure.h"
+#include "platform/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace velmora {
 
@@ -50,21 +48,12 @@ QString AddPathSep(const QString& path)
 
 bool FileExists(const QString& path)
 {
-    if (path.isEmpty())
-        return false;
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+    return platform::PathExists(path);
 }
 
 bool FolderExists(const QString& path)
 {
-    if (path.isEmpty())
-        return false;
-    const QByteArray native = QFile::encodeName(path);
-    struct stat info {};
-    // Entering a folder needs search permission, which is what chdir would test.
-    return ::stat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           ::access(native.constData(), X_OK) == 0;
+    return platform::IsEnterableFolder(path);
 }
 
 QString TrimAtNul(const QString& text)

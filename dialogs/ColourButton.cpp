@@ -20,7 +20,7 @@ void ColourButton::setColour(const QColor& colour)
     swatch.fill(colour);
     setIcon(swatch);
     if (changed)
-        emit colourChanged(colour);
+        Q_EMIT colourChanged(colour);
 }
 
 void ColourButton::choose()

@@ -12,7 +12,7 @@ public:
     QColor colour() const { return m_colour; }
     void setColour(const QColor& colour);
 
-signals:
+Q_SIGNALS:
     void colourChanged(const QColor& colour);
 
 private:

@@ -3,17 +3,14 @@
 #include "core/Failure.h"
 #include "engine/ImageMemory.h"
 #include "engine/ParallelRows.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <limits>
 #include <memory>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace velmora {
 namespace {
@@ -114,49 +111,12 @@ void SaveBmp24(const QImage& image, const QString& path)
     if (!bytes)
         throw Failure(ErrorCode::OutOfMemory, Failure::standardText(ErrorCode::OutOfMemory));
     encodeInto(layout, bytes.get());
-    // A temporary file beside the target, renamed over it: the desktop never reads a half-written
-    // bitmap, and a failure leaves the previous one. No fsync: the file is rebuilt on every change,
-    // and waiting for the disk would double the time of the step.
-    const QByteArray target = QFile::encodeName(path);
-    QByteArray temporary = target + ".XXXXXX";
-    errno = 0;
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        throw Failure::fromErrno(errno, path);
-    const auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        return Failure::fromErrno(error, path);
-    };
-    // Readable like an ordinary picture (mkostemp makes the file private to the owner).
-    if (::fchmod(fd, 0644) != 0)
-        throw fail(errno);
-    // Allocating the blocks up front finds a full disk before writing, and spares ext4 the forced
-    // flush it does when a file with delayed allocation is renamed over another.
-    if (::fallocate(fd, 0, 0, static_cast<off_t>(layout.total)) != 0 && errno != EOPNOTSUPP &&
-        errno != ENOSYS)
-        throw fail(errno);
-    const unsigned char* data = bytes.get();
-    qint64 left = layout.total;
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            throw fail(written < 0 ? errno : ENOSPC);
-        data += written;
-        left -= written;
-    }
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        throw Failure::fromErrno(error, path);
-    }
-    if (::rename(temporary.constData(), target.constData()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        throw Failure::fromErrno(error, path);
-    }
+    // The desktop never reads a half-written bitmap, and a failure leaves the previous one.
+    platform::AtomicFileWriter file(path);
+    file.reserve(layout.total);
+    file.write(bytes.get(), layout.total);
+    if (!file.commit())
+        throw Failure::fromErrno(file.error(), path);
 }
 
 } // namespace velmora

@@ -1,28 +1,13 @@
 #include "engine/ImageMemory.h"
 
-#include <cstdlib>
-#include <sys/mman.h>
+#include "platform/PageMemory.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
-
-void* allocate(std::size_t bytes)
-{
-    if (bytes < kHugePage)
-        return std::malloc(bytes);
-    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* memory = std::aligned_alloc(kHugePage, rounded);
-    // Only advice: without transparent huge pages the memory works the same, only slower to touch.
-    if (memory)
-        ::madvise(memory, rounded, MADV_HUGEPAGE);
-    return memory;
-}
-
 void release(void* memory)
 {
-    std::free(memory);
+    platform::FreePages(memory);
 }
 
 } // namespace
@@ -34,7 +19,7 @@ void FreeDeleter::operator()(void* memory) const
 
 LargeBuffer AllocateLarge(std::size_t bytes)
 {
-    return LargeBuffer(static_cast<unsigned char*>(allocate(bytes)));
+    return LargeBuffer(static_cast<unsigned char*>(platform::AllocatePages(bytes)));
 }
 
 QImage NewImage(int width, int height, QImage::Format format)
@@ -45,9 +30,9 @@ QImage NewImage(int width, int height, QImage::Format format)
     // Scanlines are 32-bit aligned, as QImage lays them out.
     const qsizetype bytesPerLine = ((qsizetype(width) * depth + 31) / 32) * 4;
     const std::size_t bytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
-    if (bytes < kHugePage)
+    if (bytes < platform::HugePageBytes)
         return QImage(width, height, format);
-    void* memory = allocate(bytes);
+    void* memory = platform::AllocatePages(bytes);
     if (!memory)
         return {};
     QImage image(static_cast<uchar*>(memory), width, height, bytesPerLine, format, release, memory);

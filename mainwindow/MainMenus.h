@@ -1,11 +1,12 @@
 #pragma once
-// The menu bar of the main window: every item named as the program's commands refer to it.
-#include <QHash>
-#include <QString>
+// The menu bar of the main window: every item is an action named as the design names it
+// ("mnuFileExit"), reached by its command.
+#include "mainwindow/MainCommands.h"
+
+#include <array>
 
 class QAction;
 class QMenuBar;
-class QObject;
 
 namespace velmora {
 
@@ -14,11 +15,10 @@ public:
     // Builds the menus into the bar; the actions are owned by the bar's menus.
     explicit MainMenus(QMenuBar& bar);
 
-    // The action of a menu item by its name ("mnuFileExit", "mnuViewListviewMode0" ... "3").
-    QAction* operator[](const QString& name) const;
+    QAction* action(MainCommand command) const { return m_actions[static_cast<int>(command)]; }
 
 private:
-    QHash<QString, QAction*> m_actions;
+    std::array<QAction*, MainCommandCount> m_actions{};
 };
 
 } // namespace velmora

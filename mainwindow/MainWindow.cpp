@@ -95,7 +95,7 @@ void MainWindow::connectParts()
     connect(m_folderPage->lvwFileName(), &FileNameListView::ItemClick, this,
             [this](int row) { m_changer->FileItemClicked(row + 1); });
     connect(m_folderPage, &FolderPage::ListViewModeChanged, this, [this](int, int index) {
-        if (QAction* action = (*m_menus)[QStringLiteral("mnuViewListviewMode%1").arg(index)])
+        if (QAction* action = m_menus->action(ListviewModeCommand(index)))
             action->setChecked(true);
     });
     m_folderPage->cmdSearch()->setEnabled(false);
@@ -114,24 +114,25 @@ void MainWindow::buildMenus()
 {
     m_menus = std::make_unique<MainMenus>(*menuBar());
     const MainMenus& menus = *m_menus;
-    connect(menus[QStringLiteral("mnuFileNew")], &QAction::triggered, this,
+    connect(menus.action(MainCommand::FileNew), &QAction::triggered, this,
             [this] { m_listPage->NewListFile(); });
-    connect(menus[QStringLiteral("mnuFileAdd")], &QAction::triggered, this, &MainWindow::mnuFileAdd_Click);
-    connect(menus[QStringLiteral("mnuFileRelease")], &QAction::triggered, this,
+    connect(menus.action(MainCommand::FileAdd), &QAction::triggered, this, &MainWindow::mnuFileAdd_Click);
+    connect(menus.action(MainCommand::FileRelease), &QAction::triggered, this,
             [this] { m_listPage->mnuFileRelease_Click(); });
-    connect(menus[QStringLiteral("mnuFileDelete")], &QAction::triggered, this,
+    connect(menus.action(MainCommand::FileDelete), &QAction::triggered, this,
             [this] { m_listPage->mnuFileDelete_Click(); });
-    connect(menus[QStringLiteral("mnuFileExit")], &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    connect(menus.action(MainCommand::FileExit), &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
     for (int mode = 0; mode < 4; ++mode)
-        connect(menus[QStringLiteral("mnuViewListviewMode%1").arg(mode)], &QAction::triggered, this,
+        connect(menus.action(ListviewModeCommand(mode)), &QAction::triggered, this,
                 [this, mode] { m_folderPage->mnuViewListviewMode(mode); });
-    connect(menus[QStringLiteral("mnuViewDirimage")], &QAction::triggered, this,
+    connect(menus.action(MainCommand::ViewDirimage), &QAction::triggered, this,
             [this] { m_folderPage->mnuViewDirimage(); });
     // Windows that do not exist yet: their commands stay visible but cannot be chosen.
-    for (const char* pending : {"mnuThumbnail", "mnuViewToolbar", "mnuOption", "mnuHelpDoc",
-                                "mnuHelpHomepage", "mnuHelpDonation", "mnuHelpAbout"})
-        menus[QString::fromLatin1(pending)]->setEnabled(false);
-    connect(menus[QStringLiteral("mnuToolNotexist")], &QAction::triggered, this, [this] {
+    for (MainCommand pending : {MainCommand::Thumbnail, MainCommand::ViewToolbar, MainCommand::Option,
+                                MainCommand::HelpDoc, MainCommand::HelpHomepage, MainCommand::HelpDonation,
+                                MainCommand::HelpAbout})
+        menus.action(pending)->setEnabled(false);
+    connect(menus.action(MainCommand::ToolNotexist), &QAction::triggered, this, [this] {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         m_editing->RemoveMissingFiles();
         QGuiApplication::restoreOverrideCursor();

@@ -54,7 +54,7 @@ void PreviewView::paintEvent(QPaintEvent*)
 void PreviewView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        Q_EMIT clicked();
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -15,7 +15,7 @@ public:
     explicit PreviewView(RasterImage& image, QWidget* parent = nullptr);
     ~PreviewView() override;
 
-signals:
+Q_SIGNALS:
     void clicked();
 
 protected:

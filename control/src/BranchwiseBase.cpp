@@ -44,9 +44,9 @@ BranchwiseBase::BranchwiseBase(QWidget* parent)
             TreeView1_Expand(node);
     });
     connect(m_treeView1, &FolderTreeWidget::beforeLabelEdit, this,
-            [this](qint16& cancel) { emit BeforeLabelEdit(cancel); });
+            [this](qint16& cancel) { Q_EMIT BeforeLabelEdit(cancel); });
     connect(m_treeView1, &FolderTreeWidget::afterLabelEdit, this,
-            [this](qint16& cancel, QString& newString) { emit AfterLabelEdit(cancel, newString); });
+            [this](qint16& cancel, QString& newString) { Q_EMIT AfterLabelEdit(cancel, newString); });
     m_treeView1->viewport()->installEventFilter(this);
     layoutConstituents();
 }
@@ -112,14 +112,14 @@ QString BranchwiseBase::LastErrorText() const
 void BranchwiseBase::raiseError(int number)
 {
     m_lastError = number;
-    emit Error(number, LastErrorText());
+    Q_EMIT Error(number, LastErrorText());
 }
 
 void BranchwiseBase::notify(const char* name)
 {
     if (m_reading)
         return;
-    emit PropertyChanged(QString::fromLatin1(name));
+    Q_EMIT PropertyChanged(QString::fromLatin1(name));
 }
 
 // Layout: the drive list across the top at its own height, the tree below it after a gap of ten
@@ -178,7 +178,7 @@ void BranchwiseBase::applyObjectForeColor()
 void BranchwiseBase::setViewType(ViewTypeConstants value)
 {
     m_viewType = value;
-    emit ViewTypeChanged();
+    Q_EMIT ViewTypeChanged();
     notify("ViewType");
 }
 
@@ -186,7 +186,7 @@ void BranchwiseBase::setBackColor(quint32 value)
 {
     m_backColor = value;
     applySurfaceColors();
-    emit BackColorChanged();
+    Q_EMIT BackColorChanged();
     notify("BackColor");
 }
 
@@ -194,14 +194,14 @@ void BranchwiseBase::setForeColor(quint32 value)
 {
     m_foreColor = value;
     applySurfaceColors();
-    emit ForeColorChanged();
+    Q_EMIT ForeColorChanged();
     notify("ForeColor");
 }
 
 void BranchwiseBase::setEnabledProperty(bool value)
 {
     setEnabled(value);
-    emit EnabledChanged();
+    Q_EMIT EnabledChanged();
     notify("Enabled");
 }
 
@@ -209,7 +209,7 @@ void BranchwiseBase::setFontProperty(const QFont& value)
 {
     setFont(value);
     layoutConstituents();
-    emit FontChanged();
+    Q_EMIT FontChanged();
     notify("Font");
 }
 
@@ -222,7 +222,7 @@ void BranchwiseBase::setBackStyle(qint16 value)
     m_backStyle = value;
     setAutoFillBackground(value == 1);
     update();
-    emit BackStyleChanged();
+    Q_EMIT BackStyleChanged();
     notify("BackStyle");
 }
 
@@ -235,7 +235,7 @@ void BranchwiseBase::setBorderStyle(qint16 value)
     m_borderStyle = value;
     setFrameStyle(value == 1 ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
     layoutConstituents();
-    emit BorderStyleChanged();
+    Q_EMIT BorderStyleChanged();
     notify("BorderStyle");
 }
 
@@ -247,7 +247,7 @@ bool BranchwiseBase::StoreCurrentDirectory(const QString& value)
     }
     m_lastError = 0;
     m_currentDirectory = value;
-    emit CurrentDirectoryChanged();
+    Q_EMIT CurrentDirectoryChanged();
     notify("CurrentDirectory");
     return true;
 }
@@ -260,14 +260,14 @@ void BranchwiseBase::setCurrentDirectory(const QString& value)
 void BranchwiseBase::setImageType(ImageTypeConstants value)
 {
     m_imageType = value;
-    emit ImageTypeChanged();
+    Q_EMIT ImageTypeChanged();
     notify("ImageType");
 }
 
 void BranchwiseBase::setQuickMode(bool value)
 {
     m_quickMode = value;
-    emit QuickModeChanged();
+    Q_EMIT QuickModeChanged();
     notify("QuickMode");
 }
 
@@ -280,7 +280,7 @@ void BranchwiseBase::setOLEDragMode(qint32 value)
     m_oleDragMode = value;
     m_treeView1->setDragMode(value);
     m_treeView1->setAcceptDrops(m_oleDropMode != 0);
-    emit OLEDragModeChanged();
+    Q_EMIT OLEDragModeChanged();
     notify("OLEDragMode");
 }
 
@@ -292,7 +292,7 @@ void BranchwiseBase::setOLEDropMode(qint32 value)
     }
     m_oleDropMode = value;
     m_treeView1->setAcceptDrops(value != 0);
-    emit OLEDropModeChanged();
+    Q_EMIT OLEDropModeChanged();
     notify("OLEDropMode");
 }
 
@@ -300,7 +300,7 @@ void BranchwiseBase::setObjectBackColor(quint32 value)
 {
     m_objectBackColor = value;
     applyObjectBackColor();
-    emit ObjectBackColorChanged();
+    Q_EMIT ObjectBackColorChanged();
     notify("ObjectBackColor");
 }
 
@@ -308,7 +308,7 @@ void BranchwiseBase::setObjectForeColor(quint32 value)
 {
     m_objectForeColor = value;
     applyObjectForeColor();
-    emit ObjectForeColorChanged();
+    Q_EMIT ObjectForeColorChanged();
     notify("ObjectForeColor");
 }
 
@@ -320,7 +320,7 @@ void BranchwiseBase::setLabelEdit(qint32 value)
     }
     m_labelEdit = value;
     m_treeView1->setLabelEditMode(value);
-    emit LabelEditChanged();
+    Q_EMIT LabelEditChanged();
     notify("LabelEdit");
 }
 
@@ -332,7 +332,7 @@ void BranchwiseBase::setTreeLabelEdit(qint32 value)
     }
     m_labelEdit = value;
     m_treeView1->setLabelEditMode(value);
-    emit TreeLabelEditChanged();
+    Q_EMIT TreeLabelEditChanged();
     notify("TreeLabelEdit");
 }
 

@@ -41,7 +41,7 @@ bool BranchwiseBase::SelectNode(QTreeWidgetItem* node)
     if (!StoreCurrentDirectory(AddSeparator(m_treeView1->fullPath(node))))
         return false;
     if (!m_initialising)
-        emit ChangeDirectory();
+        Q_EMIT ChangeDirectory();
     if (node->childCount() == 0)
         FillChildren(node);
     return true;
@@ -193,7 +193,7 @@ void BranchwiseBase::ApInit()
     auto done = [this](bool ok) {
         m_initialising = false;
         if (ok)
-            emit ChangeDirectory();
+            Q_EMIT ChangeDirectory();
     };
     m_drive1->refresh();
     if (!m_currentDirectory.isEmpty()) {

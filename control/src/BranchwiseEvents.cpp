@@ -85,8 +85,8 @@ bool BranchwiseBase::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_treeView1->viewport())
         return QFrame::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::MouseButtonRelease: emit Click(); break;
-    case QEvent::MouseButtonDblClick: emit DblClick(); break;
+    case QEvent::MouseButtonRelease: Q_EMIT Click(); break;
+    case QEvent::MouseButtonDblClick: Q_EMIT DblClick(); break;
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::DragLeave:
@@ -113,7 +113,7 @@ void BranchwiseBase::forwardDragEvent(QEvent* event)
         qint32 effect = 0;
         qint16 button = 0, shift = 0, state = 1;
         float x = 0, y = 0;
-        emit OLEDragOver(nullptr, effect, button, shift, x, y, state);
+        Q_EMIT OLEDragOver(nullptr, effect, button, shift, x, y, state);
         return;
     }
     auto* drop = static_cast<QDropEvent*>(event);
@@ -126,10 +126,10 @@ void BranchwiseBase::forwardDragEvent(QEvent* event)
     float x = toTwipsX(drop->position().x());
     float y = toTwipsY(drop->position().y());
     if (event->type() == QEvent::Drop) {
-        emit OLEDragDrop(data, effect, button, shift, x, y);
+        Q_EMIT OLEDragDrop(data, effect, button, shift, x, y);
     } else {
         qint16 state = event->type() == QEvent::DragEnter ? 0 : 2;
-        emit OLEDragOver(data, effect, button, shift, x, y, state);
+        Q_EMIT OLEDragOver(data, effect, button, shift, x, y, state);
     }
     if (effect == 0) {
         drop->ignore();
@@ -146,11 +146,11 @@ void BranchwiseBase::keyPressEvent(QKeyEvent* event)
         return QFrame::keyPressEvent(event);
     qint16 keyCode = KeyCode(event->key());
     qint16 shift = ShiftState(event->modifiers());
-    emit KeyDown(keyCode, shift);
+    Q_EMIT KeyDown(keyCode, shift);
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() < 0x8000) {
         qint16 keyAscii = qint16(text.at(0).unicode());
-        emit KeyPress(keyAscii);
+        Q_EMIT KeyPress(keyAscii);
     }
     event->accept();
 }
@@ -161,7 +161,7 @@ void BranchwiseBase::keyReleaseEvent(QKeyEvent* event)
         return QFrame::keyReleaseEvent(event);
     qint16 keyCode = KeyCode(event->key());
     qint16 shift = ShiftState(event->modifiers());
-    emit KeyUp(keyCode, shift);
+    Q_EMIT KeyUp(keyCode, shift);
     event->accept();
 }
 
@@ -170,7 +170,7 @@ void BranchwiseBase::mousePressEvent(QMouseEvent* event)
     qint16 button = ButtonState(event->button());
     qint16 shift = ShiftState(event->modifiers());
     float x = toTwipsX(event->position().x()), y = toTwipsY(event->position().y());
-    emit MouseDown(button, shift, x, y);
+    Q_EMIT MouseDown(button, shift, x, y);
 }
 
 void BranchwiseBase::mouseMoveEvent(QMouseEvent* event)
@@ -178,7 +178,7 @@ void BranchwiseBase::mouseMoveEvent(QMouseEvent* event)
     qint16 button = ButtonState(event->buttons());
     qint16 shift = ShiftState(event->modifiers());
     float x = toTwipsX(event->position().x()), y = toTwipsY(event->position().y());
-    emit MouseMove(button, shift, x, y);
+    Q_EMIT MouseMove(button, shift, x, y);
 }
 
 void BranchwiseBase::mouseReleaseEvent(QMouseEvent* event)
@@ -186,14 +186,14 @@ void BranchwiseBase::mouseReleaseEvent(QMouseEvent* event)
     qint16 button = ButtonState(event->button());
     qint16 shift = ShiftState(event->modifiers());
     float x = toTwipsX(event->position().x()), y = toTwipsY(event->position().y());
-    emit MouseUp(button, shift, x, y);
+    Q_EMIT MouseUp(button, shift, x, y);
     if (rect().contains(event->position().toPoint()))
-        emit Click();
+        Q_EMIT Click();
 }
 
 void BranchwiseBase::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    emit DblClick();
+    Q_EMIT DblClick();
     event->accept();
 }
 

@@ -13,7 +13,7 @@ DriveListBox::DriveListBox(QWidget* parent)
     refresh();
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_filling)
-            emit driveChanged();
+            Q_EMIT driveChanged();
     });
 }
 

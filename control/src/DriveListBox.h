@@ -20,7 +20,7 @@ public:
     // Changing the drive emits driveChanged as a user's choice would.
     bool selectDriveOf(const QString& path);
 
-signals:
+Q_SIGNALS:
     void driveChanged();
 
 protected:

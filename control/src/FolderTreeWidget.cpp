@@ -29,7 +29,7 @@ public:
                           const QModelIndex& index) const override
     {
         qint16 cancel = 0;
-        emit m_tree->beforeLabelEdit(cancel);
+        Q_EMIT m_tree->beforeLabelEdit(cancel);
         if (cancel != 0)
             return nullptr;
         return QStyledItemDelegate::createEditor(parent, option, index);
@@ -42,7 +42,7 @@ public:
             return;
         qint16 cancel = 0;
         QString newString = line->text();
-        emit m_tree->afterLabelEdit(cancel, newString);
+        Q_EMIT m_tree->afterLabelEdit(cancel, newString);
         if (cancel == 0)
             model->setData(index, newString, Qt::EditRole);
     }

@@ -38,7 +38,7 @@ public:
     // The folder path of a node (texts from the root joined by "/"), without the final separator.
     QString fullPath(const QTreeWidgetItem* node) const;
 
-signals:
+Q_SIGNALS:
     void beforeLabelEdit(qint16& cancel);
     void afterLabelEdit(qint16& cancel, QString& newString);
 

@@ -23,7 +23,7 @@ FileNameListView::FileNameListView(FileViewModel* model, QWidget* parent)
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         connect(view, &QAbstractItemView::clicked, this,
-                [this](const QModelIndex& index) { emit ItemClick(index.row()); });
+                [this](const QModelIndex& index) { Q_EMIT ItemClick(index.row()); });
     }
     m_icons->setMovement(QListView::Static);
     m_icons->setResizeMode(QListView::Adjust);
@@ -39,7 +39,7 @@ FileNameListView::FileNameListView(FileViewModel* model, QWidget* parent)
     header->setStretchLastSection(false);
     header->setSortIndicatorShown(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    connect(header, &QHeaderView::sectionClicked, this, [this](int column) { emit ColumnClick(column); });
+    connect(header, &QHeaderView::sectionClicked, this, [this](int column) { Q_EMIT ColumnClick(column); });
     addWidget(m_icons);
     addWidget(m_details);
     setViewMode(Details);

@@ -39,7 +39,7 @@ public:
     QListView* iconView() const { return m_icons; }
     QTreeView* detailsView() const { return m_details; }
 
-signals:
+Q_SIGNALS:
     // A header of the details view was clicked (its column).
     void ColumnClick(int column);
     // An item was clicked: activation on one click.

@@ -79,7 +79,7 @@ void FileViewModel::ColumnClick(int column)
     m_sortKey = column == Size ? SizeDmy : column;
     m_sorted = true;
     m_sortOrder = m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QList<int> moved = sortRows();
     // Selection and current item follow their files to the new places.
     const QModelIndexList before = persistentIndexList();
@@ -88,7 +88,7 @@ void FileViewModel::ColumnClick(int column)
     for (const QModelIndex& index : before)
         after.append(this->index(moved[index.row()], index.column()));
     changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 // Text order as the list view compares: letter case ignored, then exact text, then the former order.

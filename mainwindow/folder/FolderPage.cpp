@@ -102,7 +102,7 @@ FolderPage::FolderPage(Settings& settings, QWidget* parent)
 
     connect(m_lvwFileName, &FileNameListView::ColumnClick, this, &FolderPage::lvwFileName_ColumnClick);
     connect(m_lvwFileName, &FileNameListView::ItemClick, this,
-            [this](int row) { emit FileClicked(TreeDirectory() + m_model->fileName(row)); });
+            [this](int row) { Q_EMIT FileClicked(TreeDirectory() + m_model->fileName(row)); });
 }
 
 void FolderPage::InitTree()
@@ -168,7 +168,7 @@ void FolderPage::mnuViewListviewMode(int index)
     m_lvwFileName->setViewMode(index);
     m_settings.ListViewMode = Integer(index);
     FitFileViewColumns();
-    emit ListViewModeChanged(previous, index);
+    Q_EMIT ListViewModeChanged(previous, index);
 }
 
 void FolderPage::mnuViewDirimage()

@@ -48,13 +48,13 @@ public:
     QStringList SelectedFiles() const;
     QStringList AllFiles() const;
 
-signals:
+Q_SIGNALS:
     // For the menu check marks and the toolbar's view buttons (index + 4).
     void ListViewModeChanged(int previous, int index);
     // An item was clicked (activation on one click): the file's full path.
     void FileClicked(const QString& path);
 
-private slots:
+private Q_SLOTS:
     void Branchwise_ChangeDirectory();
 
 private:

@@ -145,7 +145,7 @@ public:
     // A node's folder path without the final separator ("/" for the root of "/").
     QString NodeFullPath(const QTreeWidgetItem* node) const;
 
-signals:
+Q_SIGNALS:
     void ViewTypeChanged();
     void BackColorChanged();
     void ForeColorChanged();

@@ -1,6 +1,8 @@
 // Creates the control by its identifier, sets a property by name and counts ChangeDirectory.
 #include <branchwise/BranchwiseBase.h>
 #include <branchwise/ControlFactory.h>
+#include <branchwise/FilePropertyBag.h>
+#include <branchwise/PropertyPage.h>
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,91 @@
+#include "platform/FolderScan.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace velmora::platform {
+namespace {
+
+struct DirCloser {
+    DIR* dir;
+    ~DirCloser()
+    {
+        if (dir)
+            closedir(dir);
+    }
+};
+
+bool isDots(const char* name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+} // namespace
+
+FolderListing ScanFolder(const QString& folder, const ScanOptions& options)
+{
+    FolderListing result;
+    const QByteArray path = QFile::encodeName(folder);
+    DirCloser closer{opendir(path.constData())};
+    if (!closer.dir) {
+        result.error = errno;
+        return result;
+    }
+    const int fd = dirfd(closer.dir);
+    while (const dirent* entry = readdir(closer.dir)) {
+        if (isDots(entry->d_name))
+            continue;
+        unsigned char type = entry->d_type;
+        struct stat info {};
+        bool haveInfo = false;
+        if (type == DT_UNKNOWN) {
+            // Some file systems leave the type to a stat call.
+            if (fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
+        }
+        const bool link = type == DT_LNK;
+        if (link) {
+            if (fstatat(fd, entry->d_name, &info, 0) != 0)
+                continue; // dangling
+            haveInfo = true;
+            type = S_ISDIR(info.st_mode) ? DT_DIR : DT_REG;
+        }
+        if (type == DT_DIR) {
+            if (options.folders)
+                result.entries.append(FolderEntry{QFile::decodeName(entry->d_name), true, link, 0, 0});
+            continue;
+        }
+        QString name = QFile::decodeName(entry->d_name);
+        if (options.acceptFile && !options.acceptFile(name))
+            continue;
+        FolderEntry file{std::move(name), false, link, 0, 0};
+        if (options.details) {
+            if (!haveInfo && fstatat(fd, entry->d_name, &info, 0) != 0)
+                continue; // vanished meanwhile
+            if (S_ISDIR(info.st_mode))
+                continue; // replaced by a folder meanwhile
+            file.size = std::uint64_t(info.st_size);
+            file.modified = info.st_mtim.tv_sec;
+        }
+        result.entries.append(std::move(file));
+    }
+    return result;
+}
+
+LocalTime ToLocalTime(std::int64_t secondsSinceEpoch)
+{
+    const time_t seconds = static_cast<time_t>(secondsSinceEpoch);
+    struct tm local {};
+    if (!localtime_r(&seconds, &local))
+        return {};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+            true};
+}
+
+} // namespace velmora::platform
