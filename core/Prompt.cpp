@@ -29,11 +29,25 @@ Prompter*& current()
     return prompter;
 }
 
+// A job's own prompter on its worker thread: questions go to the window thread.
+thread_local Prompter* threadPrompter = nullptr;
+
 } // namespace
 
 Prompter& CurrentPrompter()
 {
-    return *current();
+    return threadPrompter ? *threadPrompter : *current();
+}
+
+ThreadPrompterScope::ThreadPrompterScope(Prompter& prompter)
+    : m_previous(threadPrompter)
+{
+    threadPrompter = &prompter;
+}
+
+ThreadPrompterScope::~ThreadPrompterScope()
+{
+    threadPrompter = m_previous;
 }
 
 void InstallPrompter(Prompter* prompter)

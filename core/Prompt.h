@@ -39,7 +39,8 @@ public:
     virtual std::optional<QString> askText(const TextRequest& request) = 0;
 };
 
-// The prompter in use; a silent one that answers Abort, Ok or No until the program installs its own.
+// The prompter in use on this thread; a silent one that answers Abort, Ok or No until the program
+// installs its own.
 Prompter& CurrentPrompter();
 // Installs a prompter for the life of the scope and puts the previous one back afterwards.
 class PrompterScope {
@@ -53,6 +54,19 @@ private:
     Prompter* m_previous;
 };
 void InstallPrompter(Prompter* prompter);
+
+// Installs a prompter for the calling thread only, for the life of the scope: a worker's questions
+// then go through it instead of the program's prompter, which belongs to the window thread.
+class ThreadPrompterScope {
+public:
+    explicit ThreadPrompterScope(Prompter& prompter);
+    ~ThreadPrompterScope();
+    ThreadPrompterScope(const ThreadPrompterScope&) = delete;
+    ThreadPrompterScope& operator=(const ThreadPrompterScope&) = delete;
+
+private:
+    Prompter* m_previous;
+};
 
 // Convenience calls on the current prompter.
 Answer AskAbortRetryIgnore(const QString& text);

@@ -1,5 +1,7 @@
 #include "core/RandomSource.h"
 
+#include <mutex>
+
 namespace velmora {
 
 namespace {
@@ -18,9 +20,27 @@ SeededRandom::SeededRandom()
     : m_generator(systemSeeded())
 {}
 
+namespace {
+
+// The window thread draws list positions while a worker may draw effects or collage pieces.
+class SharedRandom final : public RandomSource {
+public:
+    double draw() override
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_generator.draw();
+    }
+
+private:
+    std::mutex m_mutex;
+    SeededRandom m_generator;
+};
+
+} // namespace
+
 RandomSource& ProcessRandom()
 {
-    static SeededRandom generator;
+    static SharedRandom generator;
     return generator;
 }
 

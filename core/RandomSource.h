@@ -25,7 +25,7 @@ private:
     QRandomGenerator m_generator;
 };
 
-// The process's generator (window thread only).
+// The process's generator; safe to draw from any thread.
 RandomSource& ProcessRandom();
 
 } // namespace velmora

@@ -1,67 +1,55 @@
 #include "engine/ApplyWallpaper.h"
 
-#include "core/Prompt.h"
-#include "core/Steps.h"
-#include "engine/Calendar.h"
-#include "engine/Effects.h"
-#include "engine/Tiling.h"
+#include "engine/BmpWriter.h"
 #include "platform/wallpaper/WallpaperBackend.h"
 
 namespace velmora {
-namespace {
 
-void check(const platform::WallpaperResult& result)
+QString ReadTileWallpaper(platform::WallpaperBackend& backend)
 {
-    if (!result)
-        throw Failure(ErrorCode::InvalidCall, result.error);
+    return backend.ReadTileWallpaper();
 }
 
-} // namespace
-
-void ReadTileWallpaper(EngineState& state, platform::WallpaperBackend& backend)
+ApplyResult ApplyWallpaper(const ApplyRequest& request)
 {
-    state.TileWallpaper = backend.ReadTileWallpaper();
-}
+    ApplyResult result;
+    result.composed = ComposeWallpaper(request.compose);
+    if (result.composed.left)
+        return result;
+    const QImage& wallpaper = result.composed.image;
+    const QString tile = result.composed.tileWallpaper;
+    const QString target = request.programFolder + QString::fromUtf16(WallpaperFileName);
 
-bool ApplyWallpaper(ApplyContext& context, const QString&)
-{
-    EngineState& state = context.state;
-    const Settings& settings = context.settings;
-    // Nothing was ever loaded (the first pick failed to load): there is nothing to install.
-    if (state.applying || state.leadWallPaper.image().isNull())
-        return false;
-    state.applying = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{state.applying};
+    Steps save;
+    save([&] { SaveBmp24(wallpaper, target); });
+    if (save.left())
+        return result;
 
-    const QString target = context.programFolder + QString::fromUtf16(WallpaperFileName);
-    Steps steps;
-    steps([&] {
-        if (settings.EffectMode == 1 && settings.CollageOnMode == 0)
-            ApplyEffects(state, context.settings);
-    })([&] {
-        if (settings.AutoTileMode == 1)
-            AutoTile(state, settings);
-    })([&] {
-        if (settings.SizeChangeMode == 1)
-            AutoSizeChange(state, settings);
-    })([&] {
-        if (settings.CollageOnMode == 1 && context.composeCollage)
-            context.composeCollage();
-    })([&] {
-        if (settings.CalendarOnMode == 1)
-            DrawCalendar(state, settings);
-    })([&] { state.leadWallPaper.saveImageFile(target); })([&] {
-        // The placement goes first, so that the desktop shows the new picture in the right one.
-        check(context.backend.WriteTileWallpaper(state.TileWallpaper));
-    })([&] { check(context.backend.SetWallpaper(target, state.TileWallpaper)); });
-
-    // A session without a known desktop only keeps the file; the user hears of it once.
-    if (const QString notice = context.backend.TakeNotice(); !notice.isEmpty())
-        ShowInformation(notice);
-    return !steps.left();
+    // The desktop's own failures: recorded, then handled as the caller chose.
+    const FailureHandler handler = request.desktopFailures ? request.desktopFailures : AskUser;
+    bool failed = false;
+    Steps desktop([&](const Failure& failure) {
+        failed = true;
+        result.desktopErrors << failure.text();
+        return handler(failure);
+    });
+    const auto check = [](const platform::WallpaperResult& outcome) {
+        if (!outcome)
+            throw Failure(ErrorCode::InvalidCall, outcome.error);
+    };
+    // The placement goes first, so that the desktop shows the new picture in the right one.
+    desktop([&] {
+        failed = false;
+        check(request.backend->WriteTileWallpaper(tile));
+    });
+    const bool placed = !failed;
+    desktop([&] {
+        failed = false;
+        check(request.backend->SetWallpaper({target, tile, wallpaper, request.largestScreen}));
+    });
+    result.installed = placed && !failed && !desktop.left();
+    result.notice = request.backend->TakeNotice();
+    return result;
 }
 
 } // namespace velmora

@@ -1,9 +1,10 @@
 #pragma once
-// Turning the loaded wallpaper image into the desktop's wallpaper: the composition steps in their
-// fixed order, "$$WALL$$.BMP", the placement, and the desktop.
-#include "engine/EngineState.h"
+// Turning a loaded picture into the desktop's wallpaper: the composition, "$$WALL$$.BMP", the
+// placement, and the desktop. One plain function, run as a job off the window thread.
+#include "core/Steps.h"
+#include "engine/ComposeWallpaper.h"
 
-#include <functional>
+#include <memory>
 
 namespace velmora {
 
@@ -13,23 +14,32 @@ class WallpaperBackend;
 
 inline constexpr char16_t WallpaperFileName[] = u"$$WALL$$.BMP";
 
-struct ApplyContext {
-    EngineState& state;
-    Settings& settings;
-    platform::WallpaperBackend& backend;
+struct ApplyRequest {
+    ComposeRequest compose;
     QString programFolder; // ending in a separator
-    // The collage step; none until the collage exists.
-    std::function<void()> composeCollage;
+    std::shared_ptr<platform::WallpaperBackend> backend;
+    // The widest and tallest screen in device pixels, for desktops we tile for; empty when unknown.
+    QSize largestScreen;
+    // How failures of the two desktop steps are handled; the uniform Abort/Retry/Ignore by default.
+    FailureHandler desktopFailures;
 };
 
-// The desktop's placement at start-up into TileWallpaper ("1", "0", or empty when unknown).
-void ReadTileWallpaper(EngineState& state, platform::WallpaperBackend& backend);
+struct ApplyResult {
+    ComposeResult composed;
+    // The desktop took the picture (the placement and the picture were both set).
+    bool installed = false;
+    // Texts of the desktop steps that failed, whatever the handler chose.
+    QStringList desktopErrors;
+    // A text the backend asks to be shown once (no known desktop); empty otherwise.
+    QString notice;
+};
 
-// Composes what leadWallPaper holds and installs it. Each step runs under the uniform handler:
-// Retry runs the failing step again, Ignore goes on with the next, Abort leaves. The chosen file's
-// path is not used: the image was loaded before. A call that comes while another one is still
-// composing (the collage lets the event loop run) is refused and returns false at once, and so is
-// one before any picture was loaded.
-bool ApplyWallpaper(ApplyContext& context, const QString& path = {});
+// The desktop's placement at start-up ("1", "0", or empty when unknown).
+QString ReadTileWallpaper(platform::WallpaperBackend& backend);
+
+// Composes the request's picture, writes "$$WALL$$.BMP" (24-bit, atomically), stores the placement
+// and tells the desktop, each step under the uniform handler: Retry runs the failing step again,
+// Ignore goes on with the next, Abort leaves. Safe on a worker thread.
+ApplyResult ApplyWallpaper(const ApplyRequest& request);
 
 } // namespace velmora

@@ -1,16 +1,25 @@
 #pragma once
-// The composition engine's state, held by the main window and handed to every engine step.
+// The composition engine's state as the main window holds it: the loaded picture, what the preview
+// shows, and the desktop's placement. Composition works on copies (see ComposeWallpaper).
 #include "core/Settings.h"
 #include "engine/RasterImage.h"
 
+#include <QImage>
 #include <QSizeF>
 #include <QString>
 
 namespace velmora {
 
 struct EngineState {
-    RasterImage leadWallPaper; // the wallpaper image, also the on-screen preview
-    RasterImage leadWork;      // the collage's piece image
+    // What the preview shows: the loaded picture, or the composed wallpaper once it exists; large
+    // pictures reduced to preview size. Its text settings are the calendar's.
+    RasterImage leadWallPaper;
+    // The full size of the picture leadWallPaper shows; the preview is placed by it.
+    QSize shownSize;
+    // The picture last loaded, full size. Every change composes from it; nothing modifies it.
+    QImage source;
+    // The collage's piece image, when composing on this state.
+    RasterImage leadWork;
     // Inner size of the panel that hosts the preview; the main window keeps it current.
     QSizeF previewArea;
     // Size of the image last loaded, in pixels; the size change and the collage judge by it.
@@ -18,8 +27,6 @@ struct EngineState {
     Long LoadedImageHeight = 0;
     // The desktop's placement: "1" tiled, "0" centred, empty when unknown.
     QString TileWallpaper;
-    // True while ApplyWallpaper composes; a second change must wait for it.
-    bool applying = false;
 };
 
 } // namespace velmora

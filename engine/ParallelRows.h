@@ -1,11 +1,13 @@
 #pragma once
-// Runs a row loop over horizontal bands on every core, so heavy pixel work uses the whole machine.
+// Runs a row loop over horizontal bands on the program's job pool, so heavy pixel work uses the whole
+// machine without starting threads of its own.
 #include <functional>
 
 namespace velmora {
 
 // Calls work(firstRow, endRow) for disjoint bands covering [0, rows); returns when all are done.
-// Small jobs run on the calling thread alone, where starting threads would cost more than it saves.
+// The calling thread takes bands itself, so a job calling it from a pool thread never waits for
+// another pool thread. Small jobs run on the calling thread alone.
 void ForEachRowBand(int rows, const std::function<void(int, int)>& work, long long pixelsPerRow = 1);
 
 } // namespace velmora

@@ -38,7 +38,8 @@ QImage allocate(int width, int height, QImage::Format format)
 } // namespace
 
 RasterImage::RasterImage()
-    : m_pixelsPerPoint(platform::PixelsPerPoint(platform::PrimaryScreenPixels()))
+    // The calendar sets the screen's own before it measures or draws; this is a 96 DPI screen's.
+    : m_pixelsPerPoint(96.0 / 72.0)
 {}
 
 void RasterImage::loadImageFile(const QString& path, QSize fitWithin)

@@ -3,8 +3,22 @@
 #include "core/FileKinds.h"
 #include "core/PathRoutines.h"
 #include "core/Steps.h"
+#include "engine/ImageDecoder.h"
 
 namespace velmora {
+namespace {
+
+void show(EngineState& state, const QImage& preview, QSize fullSize)
+{
+    RasterImage& image = state.leadWallPaper;
+    state.shownSize = fullSize;
+    image.assignPicture(preview);
+    image.setPreviewGeometry(PlacePreview(fullSize.width(), fullSize.height(), state.previewArea));
+    image.fitPreview();
+    image.setPreviewVisible(true);
+}
+
+} // namespace
 
 QRectF PlacePreview(double w, double h, QSizeF panel)
 {
@@ -23,25 +37,53 @@ QRectF PlacePreview(double w, double h, QSizeF panel)
     return QRectF((pw - w) / 2, (ph - h) / 2, w, h);
 }
 
-void LoadWallpaperImage(EngineState& state, const QString& path)
+QImage PreviewPicture(const QImage& picture)
+{
+    const QSize box(PreviewPictureSide, PreviewPictureSide);
+    if (picture.isNull() || (picture.width() <= box.width() && picture.height() <= box.height()))
+        return picture;
+    RasterImage reduced;
+    reduced.assignPicture(picture);
+    const QSize size = FittedSize(picture.size(), box);
+    reduced.resizeImage(size.width(), size.height());
+    return reduced.image();
+}
+
+std::optional<LoadedPicture> ReadWallpaperImage(const QString& path)
 {
     const std::int16_t kind = FileKind(GetFileName(path));
     if (kind != Kind::Image && kind != Kind::Gif)
-        return;
-    RasterImage& image = state.leadWallPaper;
+        return std::nullopt;
+    LoadedPicture loaded;
     Steps steps;
-    // A failed load keeps the previous picture, so the preview need not be hidden meanwhile.
-    steps([&] { image.loadImageFile(path); });
-    if (steps.left())
-        return;
-    steps([&] {
-        state.LoadedImageHeight = image.imageHeight();
-        state.LoadedImageWidth = image.imageWidth();
-        image.setPreviewGeometry(
-            PlacePreview(state.LoadedImageWidth, state.LoadedImageHeight, state.previewArea));
-        image.fitPreview();
-        image.setPreviewVisible(true);
-    });
+    steps([&] { loaded.picture = DecodeImage(path); });
+    if (steps.failed() && loaded.picture.isNull())
+        return std::nullopt;
+    // A picture too large to reduce is still shown, only more slowly.
+    Steps quietly(ContinueSilently);
+    quietly([&] { loaded.preview = PreviewPicture(loaded.picture); });
+    if (loaded.preview.isNull())
+        loaded.preview = loaded.picture;
+    return loaded;
+}
+
+void ShowLoadedPicture(EngineState& state, const LoadedPicture& loaded)
+{
+    state.source = loaded.picture;
+    state.LoadedImageHeight = loaded.picture.height();
+    state.LoadedImageWidth = loaded.picture.width();
+    show(state, loaded.preview, loaded.picture.size());
+}
+
+void ShowComposedPicture(EngineState& state, const QImage& composed, const QImage& preview)
+{
+    show(state, preview.isNull() ? composed : preview, composed.size());
+}
+
+void LoadWallpaperImage(EngineState& state, const QString& path)
+{
+    if (const std::optional<LoadedPicture> loaded = ReadWallpaperImage(path))
+        ShowLoadedPicture(state, *loaded);
 }
 
 void EnsureTrueColour(RasterImage& image)

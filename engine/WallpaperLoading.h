@@ -2,15 +2,39 @@
 // Bringing a chosen file into the wallpaper image and laying it out as the preview.
 #include "engine/EngineState.h"
 
+#include <optional>
+
 namespace velmora {
 
 // The preview's rectangle within a panel of size panel for an image of w x h pixels: fitted to the
 // panel's width or height when the image is larger than the panel, else centred at its own size.
 QRectF PlacePreview(double w, double h, QSizeF panel);
 
-// Loads an image file (kind 0 or GIF by its extension) into leadWallPaper, records its size and
-// places the preview. Other kinds change nothing. A file that cannot be read is reported through the
-// uniform handler: Retry reads it again, Ignore goes on with the image held before, Abort leaves.
+// The largest picture the preview keeps: bigger ones are reduced once, off the window thread,
+// instead of at every paint.
+inline constexpr int PreviewPictureSide = 1600;
+
+// A picture as a change loads it: full size, and the same reduced for the preview.
+struct LoadedPicture {
+    QImage picture;
+    QImage preview;
+};
+
+// The preview's copy of a picture: the picture itself when it fits PreviewPictureSide.
+QImage PreviewPicture(const QImage& picture);
+
+// Reads an image file (kind 0 or GIF by its extension) for a change; nullopt for other kinds and
+// when the file cannot be read. Such a failure goes to the uniform handler: Retry reads it again,
+// Ignore and Abort leave the picture held before as it is. Safe on a worker thread.
+std::optional<LoadedPicture> ReadWallpaperImage(const QString& path);
+
+// Makes the picture the state's source, records its size and shows it as the preview.
+void ShowLoadedPicture(EngineState& state, const LoadedPicture& loaded);
+
+// Shows a composed wallpaper (with its preview copy) in place of the loaded picture.
+void ShowComposedPicture(EngineState& state, const QImage& composed, const QImage& preview);
+
+// ReadWallpaperImage, then ShowLoadedPicture, on the calling thread.
 void LoadWallpaperImage(EngineState& state, const QString& path);
 
 // Makes the image 24-bit true colour in memory (palette, grey and transparent pictures included).

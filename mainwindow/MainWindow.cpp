@@ -4,6 +4,7 @@
 #include "core/Prompt.h"
 #include "platform/Screen.h"
 #include "core/Settings.h"
+#include "core/SettingsStore.h"
 #include "core/SettingsFile.h"
 #include "core/Steps.h"
 #include "dialogs/ListFileSelectDialog.h"
@@ -25,7 +26,9 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include <cmath>
@@ -44,10 +47,11 @@ Long toTwips(int pixels)
 
 } // namespace
 
-MainWindow::MainWindow(Settings& settings, QString programFolder,
+MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
                        std::unique_ptr<platform::WallpaperBackend> backend, QWidget* parent)
     : QMainWindow(parent)
-    , m_settings(settings)
+    , m_store(settings)
+    , m_settings(settings.values())
     , m_programFolder(std::move(programFolder))
     , m_wallpaper(std::make_unique<WallpaperService>(
           settings, m_programFolder, backend ? std::move(backend) : platform::LoadWallpaperBackend()))
@@ -75,7 +79,34 @@ MainWindow::MainWindow(Settings& settings, QString programFolder,
     m_editing = std::make_unique<ListEditing>(m_listPage->entries(), *m_changer);
     m_timer.setInterval(1000);
     buildMenus();
+    buildStatus();
     connectParts();
+}
+
+void MainWindow::buildStatus()
+{
+    // Progress of long work (the collage's pieces); hidden while there is none to show.
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("pbGeneral"));
+    m_progress->setMaximumWidth(200);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+    statusBar()->addPermanentWidget(m_progress);
+    statusBar()->setSizeGripEnabled(true);
+    connect(m_wallpaper.get(), &WallpaperService::progressRangeChanged, this, [this](int minimum, int maximum) {
+        m_progress->setRange(minimum, maximum);
+        m_progress->setVisible(maximum > minimum);
+    });
+    connect(m_wallpaper.get(), &WallpaperService::progressValueChanged, m_progress, &QProgressBar::setValue);
+    connect(m_wallpaper.get(), &WallpaperService::changeFinished, m_progress, &QProgressBar::hide);
+    // While the timer's changes cannot reach the desktop, the window says so instead of asking.
+    connect(m_wallpaper.get(), &WallpaperService::desktopProblemChanged, this, [this](const QString& problem) {
+        if (problem.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(QStringLiteral("デスクトップの壁紙を更新できません: ") +
+                                     problem.section(u'\n', 0, 0));
+    });
 }
 
 void MainWindow::connectParts()
@@ -101,6 +132,7 @@ void MainWindow::connectParts()
     m_folderPage->cmdSearch()->setEnabled(false);
     m_listPage->cmdAutoPilot()->setEnabled(false);
     connect(&m_timer, &QTimer::timeout, this, [this] { m_changer->Tick(); });
+    connect(m_wallpaper.get(), &WallpaperService::changeFinished, this, [this] { m_changer->ChangeEnded(); });
     connect(m_preview, &PreviewPanel::clicked, this, [this] { m_changer->PreviewClicked(); });
 }
 
@@ -221,6 +253,16 @@ void MainWindow::AutoChange()
     m_changer->AutoChange();
 }
 
+bool MainWindow::changing() const
+{
+    return m_wallpaper->busy();
+}
+
+bool MainWindow::working() const
+{
+    return m_wallpaper->working();
+}
+
 void MainWindow::RestoreSelection()
 {
     m_changer->RestoreSelection();
@@ -232,6 +274,7 @@ void MainWindow::mnuFileExit_Click()
         return;
     m_exited = true;
     m_timer.stop();
+    m_wallpaper->cancel();
     iniDataWrite();
     const QString path = m_programFolder + QString::fromUtf16(SettingsFileName);
     if (!WriteSettingsFile(m_settings, path)) {

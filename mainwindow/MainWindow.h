@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class QProgressBar;
 class QSplitter;
 
 namespace velmora {
@@ -20,13 +21,14 @@ class WallpaperService;
 class FolderPage;
 class ListPage;
 class MainMenus;
+class SettingsStore;
 struct Settings;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // backend: the desktop to install on; by default the one of the running session.
-    MainWindow(Settings& settings, QString programFolder,
+    MainWindow(SettingsStore& settings, QString programFolder,
                std::unique_ptr<platform::WallpaperBackend> backend = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -41,6 +43,10 @@ public:
     void ApplyStartupState();
     void Form_Paint();
     void AutoChange();
+    // True while a change is under way in the background.
+    bool changing() const;
+    // True while anything runs in the background (a change, the placement read at start-up).
+    bool working() const;
     void RestoreSelection();
     // The one exit routine; the program ends when exitRoutineDone is emitted.
     void mnuFileExit_Click();
@@ -61,9 +67,11 @@ protected:
 
 private:
     void buildMenus();
+    void buildStatus();
     void connectParts();
     void mnuFileAdd_Click();
 
+    SettingsStore& m_store;
     Settings& m_settings;
     QString m_programFolder;
     QSplitter* m_splitter = nullptr;
@@ -74,6 +82,7 @@ private:
     std::unique_ptr<FolderItems> m_folderItems;
     std::unique_ptr<WallpaperService> m_wallpaper;
     PreviewPanel* m_preview = nullptr;
+    QProgressBar* m_progress = nullptr;
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;
     QTimer m_timer;

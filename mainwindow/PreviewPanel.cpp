@@ -29,10 +29,10 @@ void PreviewPanel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     m_state.previewArea = size();
-    const RasterImage& image = m_state.leadWallPaper;
-    if (image.imageWidth() > 0)
-        m_state.leadWallPaper.setPreviewGeometry(
-            PlacePreview(image.imageWidth(), image.imageHeight(), size()));
+    // Placed by the full size of the picture shown, which the preview may hold reduced.
+    const QSize shown = m_state.shownSize;
+    if (shown.width() > 0)
+        m_state.leadWallPaper.setPreviewGeometry(PlacePreview(shown.width(), shown.height(), size()));
 }
 
 void PreviewPanel::mouseReleaseEvent(QMouseEvent* event)

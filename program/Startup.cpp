@@ -1,13 +1,15 @@
 #include "program/Startup.h"
 
-#include "core/Settings.h"
+#include "core/SettingsStore.h"
 #include "core/Steps.h"
-#include "program/CommandLine.h"
+#include "core/jobs/JobPool.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/change/WallpaperService.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SignalBridge.h"
+#include "program/CommandLine.h"
 #include "program/SplashWindow.h"
 #include "ui/MessageBoxPrompter.h"
-#include "mainwindow/MainWindow.h"
-#include "platform/ProgramFolder.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -56,7 +58,7 @@ int RunVelmora(int argc, char* argv[])
     const QString programFolder = platform::ProgramFolder();
     const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
 
-    Settings settings;
+    SettingsStore settings;
     std::unique_ptr<SplashWindow> splash;
     std::unique_ptr<MainWindow> window;
     Steps steps(StartupHandler);
@@ -93,10 +95,18 @@ int RunVelmora(int argc, char* argv[])
         restore([&] { window->RestoreSelection(); });
         Steps change(StartupHandler);
         change([&] { window->AutoChange(); });
-        window->mnuFileExit_Click();
-        return 0;
+        // The change runs in the background; the program ends when it has.
+        if (!window->working()) {
+            window->mnuFileExit_Click();
+            return 0;
+        }
+        QObject::connect(&window->wallpaper(), &WallpaperService::idle, window.get(),
+                         [&window] { window->mnuFileExit_Click(); });
     }
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    // Work still running (a desktop tool slow to answer) ends before the application it reports to.
+    JobPool().waitForDone();
+    return result;
 }
 
 } // namespace velmora

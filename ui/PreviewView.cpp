@@ -53,9 +53,10 @@ void PreviewView::paintEvent(QPaintEvent*)
 
 void PreviewView::mouseReleaseEvent(QMouseEvent* event)
 {
+    // Handled here: passed on, the panel around the view would take it for a click of its own.
+    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
-    QWidget::mouseReleaseEvent(event);
 }
 
 } // namespace velmora

@@ -34,12 +34,19 @@ public:
     virtual void select(int index) = 0;
 };
 
-// Loads a picture into the wallpaper image and installs what that image holds.
+// Who asked for a change: the user (a click, "-s") is asked about every failure; the timer's changes
+// report a desktop that cannot be updated once, not at every change.
+enum class ChangeOrigin { User, Timer };
+
+// Loads a picture into the wallpaper image and installs what that image holds. Both may work in
+// the background: a change requested while one is under way is refused.
 class WallpaperInstaller {
 public:
     virtual ~WallpaperInstaller() = default;
     virtual void LoadWallpaperImage(const QString& path) = 0;
-    virtual void ApplyWallpaper(const QString& path) = 0;
+    virtual void ApplyWallpaper(const QString& path, ChangeOrigin origin = ChangeOrigin::User) = 0;
+    // True while a change is under way.
+    virtual bool busy() const = 0;
 };
 
 } // namespace velmora

@@ -28,18 +28,22 @@ int WallpaperChanger::draw(int count)
 void WallpaperChanger::Tick()
 {
     ++TickCount;
-    // A tick that comes while a change is still being composed (the collage lets the event loop run)
-    // is counted but starts nothing: the running change resets the count when it ends, so the next
-    // change comes a full interval after it.
-    if (m_changing || TickCount < m_settings.ChangeTimer)
+    // A tick that comes while a change is still under way is counted but starts nothing: the
+    // running change resets the count when it ends, so the next change comes a full interval after.
+    if (m_changing || m_installer.busy() || TickCount < m_settings.ChangeTimer)
         return;
-    AutoChange();
+    AutoChange(ChangeOrigin::Timer);
     TickCount = 0;
 }
 
-void WallpaperChanger::AutoChange()
+void WallpaperChanger::ChangeEnded()
 {
-    if (m_changing)
+    TickCount = 0;
+}
+
+void WallpaperChanger::AutoChange(ChangeOrigin origin)
+{
+    if (m_changing || m_installer.busy())
         return;
     m_changing = true;
     struct Reset {
@@ -64,7 +68,7 @@ void WallpaperChanger::AutoChange()
         m_folder.select(next);
         const QString path = m_settings.CurrentDirectory + m_folder.text(next);
         m_settings.FileIndex1 = static_cast<Integer>(next);
-        change(path);
+        change(path, origin);
         return;
     }
 
@@ -79,7 +83,7 @@ void WallpaperChanger::AutoChange()
     } else {
         selectForChange(draw(count));
     }
-    change(m_list.text(m_list.selected()));
+    change(m_list.text(m_list.selected()), origin);
 }
 
 void WallpaperChanger::selectForChange(int index)
@@ -93,10 +97,10 @@ void WallpaperChanger::selectForChange(int index)
         PendingWallpaper = m_list.text(index);
 }
 
-void WallpaperChanger::change(const QString& path)
+void WallpaperChanger::change(const QString& path, ChangeOrigin origin)
 {
     m_installer.LoadWallpaperImage(path);
-    m_installer.ApplyWallpaper(path);
+    m_installer.ApplyWallpaper(path, origin);
 }
 
 void WallpaperChanger::ListSelectionChanged()

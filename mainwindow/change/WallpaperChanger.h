@@ -16,7 +16,10 @@ public:
 
     // Timer1: one call per second while TimerOnMode is 1.
     void Tick();
-    void AutoChange();
+    // The next picture of the current source; refused while a change is under way.
+    void AutoChange(ChangeOrigin origin = ChangeOrigin::User);
+    // The installer finished a change: the next timer change comes a full interval later.
+    void ChangeEnded();
 
     // The list's selection handling: runs for clicks and for every programmatic selection.
     void ListSelectionChanged();
@@ -39,7 +42,7 @@ public:
 private:
     int draw(int count);
     void selectForChange(int index);
-    void change(const QString& path);
+    void change(const QString& path, ChangeOrigin origin);
 
     Settings& m_settings;
     FolderItems& m_folder;

@@ -1,31 +1,173 @@
 #include "mainwindow/change/WallpaperService.h"
 
-#include "engine/WallpaperLoading.h"
+#include "core/Prompt.h"
+#include "core/SettingsStore.h"
+#include "platform/Screen.h"
+#include "platform/wallpaper/WallpaperBackend.h"
+
+#include <QDate>
 
 namespace velmora {
 
-WallpaperService::WallpaperService(Settings& settings, QString programFolder,
-                                   std::unique_ptr<platform::WallpaperBackend> backend)
-    : m_backend(std::move(backend))
-    , m_context{m_state, settings, *m_backend, std::move(programFolder), {}}
-{}
-
-void WallpaperService::LoadWallpaperImage(const QString& path)
+WallpaperService::WallpaperService(SettingsStore& settings, QString programFolder,
+                                   std::unique_ptr<platform::WallpaperBackend> backend, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_programFolder(std::move(programFolder))
+    , m_backend(std::move(backend))
 {
-    // While a change is still composing, its image must not be replaced under it.
-    if (m_state.applying)
-        return;
-    velmora::LoadWallpaperImage(m_state, path);
+    connect(&m_load, &JobBase::finished, this, &WallpaperService::loadFinished);
+    connect(&m_apply, &JobBase::finished, this, &WallpaperService::applyFinished);
+    connect(&m_apply, &JobBase::progressRangeChanged, this, &WallpaperService::progressRangeChanged);
+    connect(&m_apply, &JobBase::progressValueChanged, this, &WallpaperService::progressValueChanged);
+    connect(&m_tileRead, &JobBase::finished, this, [this] {
+        if (const Outcome<QString>& read = m_tileRead.outcome(); read.ok())
+            m_state.TileWallpaper = *read.value;
+        startPendingApply();
+        checkIdle();
+    });
 }
 
-void WallpaperService::ApplyWallpaper(const QString& path)
+WallpaperService::~WallpaperService() = default;
+
+bool WallpaperService::busy() const
 {
-    velmora::ApplyWallpaper(m_context, path);
+    return m_load.isRunning() || m_apply.isRunning() || m_pendingApply;
 }
 
 void WallpaperService::ReadTileWallpaper()
 {
-    velmora::ReadTileWallpaper(m_state, *m_backend);
+    m_tileRead.start([backend = m_backend](JobControl&) { return velmora::ReadTileWallpaper(*backend); });
+}
+
+void WallpaperService::cancel()
+{
+    m_pendingApply.reset();
+    m_load.cancel();
+    m_apply.cancel();
+}
+
+void WallpaperService::LoadWallpaperImage(const QString& path)
+{
+    if (m_apply.isRunning())
+        return;
+    m_pendingApply.reset();
+    m_load.start([path](JobControl&) { return ReadWallpaperImage(path); });
+}
+
+void WallpaperService::loadFinished()
+{
+    if (const Outcome<std::optional<LoadedPicture>>& loaded = m_load.outcome(); loaded.ok() && *loaded.value)
+        ShowLoadedPicture(m_state, **loaded.value);
+    else if (loaded.failure)
+        ShowWarning(loaded.failure->text());
+    startPendingApply();
+    checkIdle();
+}
+
+void WallpaperService::ApplyWallpaper(const QString&, ChangeOrigin origin)
+{
+    if (m_apply.isRunning())
+        return;
+    if (m_load.isRunning() || m_tileRead.isRunning()) {
+        m_pendingApply = origin;
+        return;
+    }
+    startApply(origin);
+}
+
+void WallpaperService::startPendingApply()
+{
+    if (!m_pendingApply || m_load.isRunning() || m_tileRead.isRunning())
+        return;
+    const ChangeOrigin origin = *m_pendingApply;
+    m_pendingApply.reset();
+    startApply(origin);
+}
+
+void WallpaperService::startApply(ChangeOrigin origin)
+{
+    // Nothing was ever loaded (the first pick failed to load): there is nothing to install.
+    if (m_state.source.isNull())
+        return;
+    ApplyRequest request;
+    request.compose.source = m_state.source;
+    request.compose.settings = m_settings.snapshot();
+    request.compose.screen = platform::PrimaryScreenPixels();
+    request.compose.today = QDate::currentDate();
+    request.compose.calendarText = m_state.leadWallPaper.textSettings();
+    request.compose.tileWallpaper = m_state.TileWallpaper;
+    request.programFolder = m_programFolder;
+    request.backend = m_backend;
+    request.largestScreen = platform::LargestPhysicalScreenSize();
+    // The timer must not pile up a box at every change; the window shows the problem instead.
+    if (origin == ChangeOrigin::Timer)
+        request.desktopFailures = ContinueSilently;
+    m_apply.start([request, origin](JobControl& control) mutable {
+        request.compose.canceled = [&control] { return control.isCanceled(); };
+        AppliedChange change;
+        change.origin = origin;
+        change.result = velmora::ApplyWallpaper(request);
+        change.preview = PreviewPicture(change.result.composed.image);
+        return change;
+    });
+}
+
+void WallpaperService::applyFinished()
+{
+    Outcome<AppliedChange> outcome = m_apply.takeOutcome();
+    if (outcome.ok()) {
+        const AppliedChange& change = *outcome.value;
+        const ComposeResult& composed = change.result.composed;
+        m_state.TileWallpaper = composed.tileWallpaper;
+        if (composed.drawnEffects) {
+            // The drawn set is kept in slot 0, as the random set always was; it is not saved.
+            Settings& settings = m_settings.values();
+            const EffectSet& set = *composed.drawnEffects;
+            settings.EffectEmbossOn[0] = set.emboss;
+            settings.EffectGrayscaleOn[0] = set.grayscale;
+            settings.EffectHalftoneOn[0] = set.halftone;
+            settings.EffectAverageOn[0] = set.average;
+            settings.EffectContrastOn[0] = set.contrast;
+            settings.EffectGammaOn[0] = set.gamma;
+        }
+        if (!composed.image.isNull())
+            ShowComposedPicture(m_state, composed.image, change.preview);
+        noteDesktop(change);
+        // A session without a known desktop only keeps the file; the user hears of it once.
+        if (!change.result.notice.isEmpty())
+            ShowInformation(change.result.notice);
+    } else if (outcome.failure) {
+        ShowWarning(outcome.failure->text());
+    }
+    Q_EMIT changeFinished();
+    checkIdle();
+}
+
+void WallpaperService::noteDesktop(const AppliedChange& change)
+{
+    const ApplyResult& result = change.result;
+    if (result.installed) {
+        if (!m_desktopProblem.isEmpty()) {
+            m_desktopProblem.clear();
+            Q_EMIT desktopProblemChanged(m_desktopProblem);
+        }
+        return;
+    }
+    if (change.origin != ChangeOrigin::Timer || result.desktopErrors.isEmpty() || !m_desktopProblem.isEmpty())
+        return;
+    m_desktopProblem = result.desktopErrors.join(u'\n');
+    Q_EMIT desktopProblemChanged(m_desktopProblem);
+    ShowWarning(QStringLiteral("デスクトップの壁紙を更新できませんでした。\n%1\n\n"
+                               "壁紙の画像は「%2」に保存されています。"
+                               "壁紙を設定できるようになるまで、タイマーによる変更ではこのメッセージを表示しません。")
+                    .arg(m_desktopProblem, m_programFolder + QString::fromUtf16(WallpaperFileName)));
+}
+
+void WallpaperService::checkIdle()
+{
+    if (!working())
+        Q_EMIT idle();
 }
 
 } // namespace velmora

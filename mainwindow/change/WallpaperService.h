@@ -1,30 +1,84 @@
 #pragma once
-// The engine and the desktop behind the wallpaper change: loads the chosen file into the wallpaper
-// image (the preview follows it) and installs the composed result through the session's backend.
+// The engine and the desktop behind the wallpaper change. Loading a picture and composing and
+// installing it run as jobs on the program's pool; this object, on the window thread, starts them,
+// shows their results in the preview and tells the window how they went.
+#include "core/jobs/Job.h"
 #include "engine/ApplyWallpaper.h"
+#include "engine/WallpaperLoading.h"
 #include "mainwindow/change/ChangeSources.h"
-#include "platform/wallpaper/WallpaperBackend.h"
+
+#include <QObject>
 
 #include <memory>
+#include <optional>
 
 namespace velmora {
 
-class WallpaperService final : public WallpaperInstaller {
+namespace platform {
+class WallpaperBackend;
+}
+class SettingsStore;
+
+class WallpaperService final : public QObject, public WallpaperInstaller {
+    Q_OBJECT
 public:
-    WallpaperService(Settings& settings, QString programFolder,
-                     std::unique_ptr<platform::WallpaperBackend> backend);
+    WallpaperService(SettingsStore& settings, QString programFolder,
+                     std::unique_ptr<platform::WallpaperBackend> backend, QObject* parent = nullptr);
+    ~WallpaperService() override;
 
     EngineState& state() { return m_state; }
     platform::WallpaperBackend& backend() { return *m_backend; }
 
+    // Reads the file in the background and shows it; ignored while a change composes, so that the
+    // preview keeps showing what is being installed. A newer load replaces one still reading.
     void LoadWallpaperImage(const QString& path) override;
-    void ApplyWallpaper(const QString& path) override;
+    // Composes the picture last loaded (never the result of an earlier change) and installs it.
+    // Waits for a load still reading; refused while another change composes or before any picture
+    // was loaded.
+    void ApplyWallpaper(const QString& path, ChangeOrigin origin = ChangeOrigin::User) override;
+    bool busy() const override;
+    // busy(), or the placement still being read.
+    bool working() const { return busy() || m_tileRead.isRunning(); }
+    // Reads the desktop's placement in the background (at start-up); a change waits for it.
     void ReadTileWallpaper();
+    // Stops what runs; at exit.
+    void cancel();
+
+    // Why the desktop could not be updated by a timer change; empty while all is well.
+    const QString& desktopProblem() const { return m_desktopProblem; }
+
+Q_SIGNALS:
+    void progressRangeChanged(int minimum, int maximum);
+    void progressValueChanged(int value);
+    // A change ended, however it went.
+    void changeFinished();
+    // Nothing runs any more, the placement read at start-up included.
+    void idle();
+    void desktopProblemChanged(const QString& problem);
 
 private:
+    struct AppliedChange {
+        ApplyResult result;
+        QImage preview;
+        ChangeOrigin origin = ChangeOrigin::User;
+    };
+
+    void startApply(ChangeOrigin origin);
+    void startPendingApply();
+    void loadFinished();
+    void applyFinished();
+    void noteDesktop(const AppliedChange& change);
+    void checkIdle();
+
+    SettingsStore& m_settings;
+    QString m_programFolder;
+    std::shared_ptr<platform::WallpaperBackend> m_backend;
     EngineState m_state;
-    std::unique_ptr<platform::WallpaperBackend> m_backend;
-    ApplyContext m_context;
+    Job<std::optional<LoadedPicture>> m_load;
+    Job<AppliedChange> m_apply;
+    Job<QString> m_tileRead;
+    std::optional<ChangeOrigin> m_pendingApply;
+    QString m_desktopProblem;
 };
 
 } // namespace velmora

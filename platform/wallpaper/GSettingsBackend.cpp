@@ -102,22 +102,26 @@ WallpaperResult GSettingsBackend::WriteTileWallpaper(const QString& value)
     return setKey(m_flavour.optionsKey, GVariantStringLiteral(IsTiled(value) ? TiledOption : CentredOption));
 }
 
-WallpaperResult GSettingsBackend::SetWallpaper(const QString& file, const QString& tileWallpaper)
+WallpaperResult GSettingsBackend::SetWallpaper(const WallpaperPicture& picture)
 {
+    const QString& file = picture.file;
     QStringList keys;
     if (WallpaperResult found = presentPictureKeys(&keys); !found)
         return found;
     FreshWallpaperFile fresh(file);
     WallpaperResult prepared;
-    if (m_flavour.tileOurselves && IsTiled(tileWallpaper)) {
-        QImageReader reader(file);
-        const QImage picture = reader.read();
-        const QSize screen = m_screenSize();
-        if (picture.isNull())
-            return WallpaperResult::failure(
-                QStringLiteral("壁紙の画像「%1」を読み込めません。\n(%2)").arg(file, reader.errorString()));
+    if (m_flavour.tileOurselves && IsTiled(picture.tileWallpaper)) {
+        QImage image = picture.image;
+        if (image.isNull()) {
+            QImageReader reader(file);
+            image = reader.read();
+            if (image.isNull())
+                return WallpaperResult::failure(
+                    QStringLiteral("壁紙の画像「%1」を読み込めません。\n(%2)").arg(file, reader.errorString()));
+        }
+        const QSize screen = picture.largestScreen.isEmpty() ? m_screenSize() : picture.largestScreen;
         prepared = screen.isEmpty() ? fresh.prepareFromWallpaper()
-                                    : fresh.prepareFromImage(ComposeScreenImage(picture, screen, true));
+                                    : fresh.prepareFromImage(ComposeScreenImage(image, screen, true));
     } else {
         prepared = fresh.prepareFromWallpaper();
     }

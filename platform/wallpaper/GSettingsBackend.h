@@ -37,7 +37,7 @@ public:
     QString name() const override { return m_flavour.desktop; }
     QString ReadTileWallpaper() override;
     WallpaperResult WriteTileWallpaper(const QString& value) override;
-    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+    WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
 
 private:
     WallpaperResult setKey(const QString& key, const QString& text);

@@ -18,7 +18,7 @@ public:
     {
         return m_tile.WriteTileWallpaper(value);
     }
-    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+    WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
     QString TakeNotice() override;
 
 private:

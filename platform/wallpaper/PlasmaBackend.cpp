@@ -104,10 +104,9 @@ WallpaperResult PlasmaBackend::WriteTileWallpaper(const QString& value)
     return evaluate(WriteFillModeScript(IsTiled(value) ? TiledFillMode : CentredFillMode));
 }
 
-WallpaperResult PlasmaBackend::SetWallpaper(const QString& file, const QString& tileWallpaper)
+WallpaperResult PlasmaBackend::SetWallpaper(const WallpaperPicture& picture)
 {
-    Q_UNUSED(tileWallpaper);
-    FreshWallpaperFile fresh(file);
+    FreshWallpaperFile fresh(picture.file);
     if (WallpaperResult prepared = fresh.prepareFromWallpaper(); !prepared)
         return prepared;
     if (WallpaperResult set =

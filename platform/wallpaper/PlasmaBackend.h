@@ -14,7 +14,7 @@ public:
     QString name() const override { return QStringLiteral("KDE Plasma"); }
     QString ReadTileWallpaper() override;
     WallpaperResult WriteTileWallpaper(const QString& value) override;
-    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+    WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
 
     // The scripts sent, public for tests. Values reach the script as JSON literals.
     static QString ReadFillModeScript();

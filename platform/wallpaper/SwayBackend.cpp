@@ -40,8 +40,10 @@ WallpaperResult SwayBackend::WriteTileWallpaper(const QString& value)
     return WallpaperResult::success();
 }
 
-WallpaperResult SwayBackend::SetWallpaper(const QString& file, const QString& tileWallpaper)
+WallpaperResult SwayBackend::SetWallpaper(const WallpaperPicture& picture)
 {
+    const QString& file = picture.file;
+    const QString& tileWallpaper = picture.tileWallpaper;
     QString folder = QFileInfo(file).absolutePath();
     if (!IsPlainPath(folder + u'/')) {
         folder = m_runtimeFolder;

@@ -17,7 +17,7 @@ public:
     // sway cannot report its background mode: this is the placement stored during this run.
     QString ReadTileWallpaper() override { return m_tile; }
     WallpaperResult WriteTileWallpaper(const QString& value) override;
-    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+    WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
 
     // True when sway would read the path as it is.
     static bool IsPlainPath(const QString& path);

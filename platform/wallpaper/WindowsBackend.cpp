@@ -67,9 +67,9 @@ WallpaperResult WindowsBackend::WriteTileWallpaper(const QString& value)
     return WallpaperResult::success();
 }
 
-WallpaperResult WindowsBackend::SetWallpaper(const QString& file, const QString& tileWallpaper)
+WallpaperResult WindowsBackend::SetWallpaper(const WallpaperPicture& picture)
 {
-    Q_UNUSED(tileWallpaper);
+    const QString& file = picture.file;
     std::wstring path = QDir::toNativeSeparators(file).toStdWString();
     if (!SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(),
                                SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE))

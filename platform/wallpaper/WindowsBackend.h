@@ -10,7 +10,7 @@ public:
     QString name() const override { return QStringLiteral("Windows"); }
     QString ReadTileWallpaper() override;
     WallpaperResult WriteTileWallpaper(const QString& value) override;
-    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+    WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
 };
 
 } // namespace velmora::platform

@@ -221,13 +221,17 @@ WallpaperResult X11RootBackend::WriteTileWallpaper(const QString& value)
     return WallpaperResult::success();
 }
 
-WallpaperResult X11RootBackend::SetWallpaper(const QString& file, const QString& tileWallpaper)
+WallpaperResult X11RootBackend::SetWallpaper(const WallpaperPicture& picture)
 {
-    QImageReader reader(file);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return WallpaperResult::failure(
-            QStringLiteral("壁紙の画像「%1」を読み込めません。\n(%2)").arg(file, reader.errorString()));
+    // The composed picture from memory; reading the bitmap back would cost as much as writing it.
+    QImage image = picture.image;
+    if (image.isNull()) {
+        QImageReader reader(picture.file);
+        image = reader.read();
+        if (image.isNull())
+            return WallpaperResult::failure(QStringLiteral("壁紙の画像「%1」を読み込めません。\n(%2)")
+                                                .arg(picture.file, reader.errorString()));
+    }
 
     XConnection x(m_display);
     Display* display = x.display();
@@ -237,7 +241,7 @@ WallpaperResult X11RootBackend::SetWallpaper(const QString& file, const QString&
     const Window root = RootWindow(display, screenNumber);
     // The X screen's size is already in device pixels.
     const QSize screen(DisplayWidth(display, screenNumber), DisplayHeight(display, screenNumber));
-    const QImage screenImage = ComposeScreenImage(picture, screen, IsTiled(tileWallpaper));
+    const QImage screenImage = ComposeScreenImage(image, screen, IsTiled(picture.tileWallpaper));
     if (screenImage.isNull())
         return WallpaperResult::failure(
             QStringLiteral("画面の大きさの壁紙を作るためのメモリーが足りません。"));

@@ -16,7 +16,7 @@ public:
     // X has no placement of its own: the choice is kept as a property of the root window.
     QString ReadTileWallpaper() override;
     WallpaperResult WriteTileWallpaper(const QString& value) override;
-    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+    WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
 
 private:
     QString m_display;

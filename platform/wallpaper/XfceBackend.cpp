@@ -106,10 +106,9 @@ WallpaperResult XfceBackend::WriteTileWallpaper(const QString& value)
     return setAll(ImageStyle, QStringLiteral("int"), IsTiled(value) ? TiledStyle : CentredStyle);
 }
 
-WallpaperResult XfceBackend::SetWallpaper(const QString& file, const QString& tileWallpaper)
+WallpaperResult XfceBackend::SetWallpaper(const WallpaperPicture& picture)
 {
-    Q_UNUSED(tileWallpaper);
-    FreshWallpaperFile fresh(file);
+    FreshWallpaperFile fresh(picture.file);
     if (WallpaperResult prepared = fresh.prepareFromWallpaper(); !prepared)
         return prepared;
     int written = 0;

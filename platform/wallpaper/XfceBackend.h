@@ -17,7 +17,7 @@ public:
     QString name() const override { return QStringLiteral("XFCE"); }
     QString ReadTileWallpaper() override;
     WallpaperResult WriteTileWallpaper(const QString& value) override;
-    WallpaperResult SetWallpaper(const QString& file, const QString& tileWallpaper) override;
+    WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
 
 private:
     // Every property whose last component is leaf, or new ones for each known monitor.

@@ -58,8 +58,14 @@ public:
 class FakeInstaller final : public WallpaperInstaller {
 public:
     QStringList calls;
+    bool working = false; // what busy() answers
     void LoadWallpaperImage(const QString& path) override { calls << QStringLiteral("load ") + path; }
-    void ApplyWallpaper(const QString& path) override { calls << QStringLiteral("apply ") + path; }
+    void ApplyWallpaper(const QString& path, ChangeOrigin origin) override
+    {
+        calls << (origin == ChangeOrigin::Timer ? QStringLiteral("timer-apply ") : QStringLiteral("apply ")) +
+                     path;
+    }
+    bool busy() const override { return working; }
 };
 
 } // namespace velmora::test

@@ -3,6 +3,7 @@
 
 #include "core/Prompt.h"
 #include "core/Settings.h"
+#include "core/SettingsStore.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/change/WallpaperService.h"
 #include "mainwindow/lists/ListPage.h"
@@ -21,7 +22,8 @@ namespace {
 
 struct Rig {
     TempFolder program;
-    Settings settings;
+    SettingsStore store;
+    Settings& settings = store.values();
     ScriptedPrompter prompter;
     PrompterScope scope{prompter};
     RecordingBackend* backend = nullptr;
@@ -37,9 +39,12 @@ struct Rig {
         WriteBytes(program.file(QStringLiteral("Velmora.INI")), "[Velmora]\r\n" + settingsLines);
         auto recording = std::make_unique<RecordingBackend>();
         backend = recording.get();
-        window = std::make_unique<MainWindow>(settings, program.path(), std::move(recording));
+        window = std::make_unique<MainWindow>(store, program.path(), std::move(recording));
         window->load();
+        settle();
     }
+    // Lets the background work of the window (loads, changes, the placement read) finish.
+    void settle() { ASSERT_TRUE(WaitUntil([this] { return !window->working(); })); }
 };
 
 } // namespace
@@ -73,12 +78,14 @@ TEST(MainWindow, AMissingOrCorruptEntryGetsThePromptAndLosesNothing)
 
     rig.prompter.push(Answer::Ignore);
     rig.window->AutoChange(); // to the missing entry
+    rig.settle();
     ASSERT_EQ(rig.prompter.count(), 1);
     EXPECT_EQ(rig.prompter.requests()[0].kind, PromptKind::AbortRetryIgnore);
     EXPECT_TRUE(rig.prompter.texts()[0].contains(missing));
 
     rig.prompter.push(Answer::Ignore);
     rig.window->AutoChange(); // to the corrupt entry
+    rig.settle();
     ASSERT_EQ(rig.prompter.count(), 2);
     EXPECT_TRUE(rig.prompter.texts()[1].contains(corrupt));
 

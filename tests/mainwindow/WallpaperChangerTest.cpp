@@ -111,11 +111,12 @@ TEST(Timer, ChangesEveryChangeTimerTicksAndAlwaysInstalls)
         rig.changer.Tick();
     EXPECT_TRUE(rig.installer.calls.isEmpty());
     rig.changer.Tick();
-    EXPECT_EQ(rig.installer.calls, (QStringList{"load /b.jpg", "apply /b.jpg"}));
+    EXPECT_EQ(rig.installer.calls, (QStringList{"load /b.jpg", "timer-apply /b.jpg"}))
+        << "the timer's changes are marked so that a failing desktop is not reported at each one";
     EXPECT_EQ(rig.changer.TickCount, 0);
     for (int tick = 1; tick <= 5; ++tick)
         rig.changer.Tick();
-    EXPECT_EQ(rig.installer.calls.last(), QStringLiteral("apply /a.jpg"));
+    EXPECT_EQ(rig.installer.calls.last(), QStringLiteral("timer-apply /a.jpg"));
 
     rig.list.entries.clear();
     rig.list.current = -1;
@@ -124,28 +125,28 @@ TEST(Timer, ChangesEveryChangeTimerTicksAndAlwaysInstalls)
     EXPECT_EQ(rig.changer.TickCount, 0) << "an empty source still resets the count";
 }
 
-TEST(Timer, TickDuringARunningChangeStartsNoSecondOne)
+TEST(Timer, TicksDuringARunningChangeStartNoSecondOneAndItsEndRestartsTheCount)
 {
     Rig rig;
     rig.settings.ListMode = 2;
-    rig.settings.ChangeTimer = 1;
+    rig.settings.ChangeTimer = 2;
     rig.list.entries = {"/a.jpg", "/b.jpg"};
-    struct Reentering final : WallpaperInstaller {
-        WallpaperChanger* changer = nullptr;
-        int applies = 0;
-        void LoadWallpaperImage(const QString&) override {}
-        void ApplyWallpaper(const QString&) override
-        {
-            ++applies;
-            changer->Tick(); // a collage lets the event loop deliver ticks
-            changer->Tick();
-        }
-    } installer;
-    WallpaperChanger changer(rig.settings, rig.folder, rig.list, installer);
-    installer.changer = &changer;
-    changer.Tick();
-    EXPECT_EQ(installer.applies, 1);
-    EXPECT_EQ(changer.TickCount, 0);
+    rig.changer.Tick();
+    rig.changer.Tick();
+    ASSERT_EQ(rig.installer.calls.size(), 2);
+    rig.installer.working = true; // the change composes in the background
+    for (int tick = 1; tick <= 5; ++tick)
+        rig.changer.Tick();
+    EXPECT_EQ(rig.installer.calls.size(), 2);
+    rig.changer.AutoChange();
+    EXPECT_EQ(rig.installer.calls.size(), 2) << "nor does any other change";
+    rig.installer.working = false;
+    rig.changer.ChangeEnded();
+    EXPECT_EQ(rig.changer.TickCount, 0);
+    rig.changer.Tick();
+    EXPECT_EQ(rig.installer.calls.size(), 2) << "a full interval after the end of the change";
+    rig.changer.Tick();
+    EXPECT_EQ(rig.installer.calls.size(), 4);
 }
 
 TEST(Clicks, ListClickPreviewsUntilThePreviewIsClicked)

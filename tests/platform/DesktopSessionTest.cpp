@@ -116,11 +116,11 @@ TEST(NullBackend, KeepsTheFileAndSaysSoOnce)
     EXPECT_TRUE(backend->TakeNotice().isEmpty()) << "nothing to say before a wallpaper was made";
     ASSERT_TRUE(backend->WriteTileWallpaper(QStringLiteral("1")));
     EXPECT_EQ(backend->ReadTileWallpaper(), "1");
-    ASSERT_TRUE(backend->SetWallpaper(QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"), QStringLiteral("1")));
+    ASSERT_TRUE(backend->SetWallpaper({QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"), QStringLiteral("1")}));
     const QString notice = backend->TakeNotice();
     EXPECT_TRUE(notice.contains(QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"))) << notice.toStdString();
     EXPECT_TRUE(notice.contains(QStringLiteral("Hyprland"))) << notice.toStdString();
-    ASSERT_TRUE(backend->SetWallpaper(QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"), QStringLiteral("1")));
+    ASSERT_TRUE(backend->SetWallpaper({QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"), QStringLiteral("1")}));
     EXPECT_TRUE(backend->TakeNotice().isEmpty());
 }
 

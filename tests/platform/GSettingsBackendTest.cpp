@@ -90,7 +90,7 @@ TEST_P(GSettingsDesktops, StoresThePlacementAndAFreshPictureEveryTime)
     EXPECT_EQ(get(flavour.schema, QStringLiteral("picture-options")), "centered");
 
     for (int number : {1, 2, 1}) {
-        const WallpaperResult set = backend.SetWallpaper(wallpaper, QStringLiteral("0"));
+        const WallpaperResult set = backend.SetWallpaper({wallpaper, QStringLiteral("0")});
         ASSERT_TRUE(set) << set.error.toStdString();
         const QString handed = fresh(number);
         const QString expected = c.uri ? QUrl::fromLocalFile(handed).toString(QUrl::FullyEncoded) : handed;
@@ -117,7 +117,7 @@ TEST_F(RealGSettings, GnomeGetsAScreenTiledByUsWhileTheChoiceStaysTiled)
     const QSize screen(8, 5);
     GSettingsBackend backend(GSettingsFlavour::gnome(), [screen] { return screen; });
     ASSERT_TRUE(backend.WriteTileWallpaper(QStringLiteral("1")));
-    ASSERT_TRUE(backend.SetWallpaper(wallpaper, QStringLiteral("1")));
+    ASSERT_TRUE(backend.SetWallpaper({wallpaper, QStringLiteral("1")}));
 
     EXPECT_EQ(get(QStringLiteral("org.gnome.desktop.background"), QStringLiteral("picture-options")),
               "wallpaper");
@@ -135,7 +135,7 @@ TEST_F(RealGSettings, GnomeGetsAScreenTiledByUsWhileTheChoiceStaysTiled)
 TEST_F(RealGSettings, MateTilesByItselfAndGetsThePictureAsItIs)
 {
     GSettingsBackend backend(GSettingsFlavour::mate(), [] { return QSize(8, 5); });
-    ASSERT_TRUE(backend.SetWallpaper(wallpaper, QStringLiteral("1")));
+    ASSERT_TRUE(backend.SetWallpaper({wallpaper, QStringLiteral("1")}));
     EXPECT_EQ(test::ReadBytes(fresh(1)), test::ReadBytes(wallpaper));
 }
 
@@ -145,7 +145,7 @@ TEST_F(RealGSettings, AMissingSchemaIsReported)
     flavour.schema = QStringLiteral("org.example.not.installed");
     GSettingsBackend backend(flavour);
     EXPECT_EQ(backend.ReadTileWallpaper(), "");
-    const WallpaperResult result = backend.SetWallpaper(wallpaper, QStringLiteral("0"));
+    const WallpaperResult result = backend.SetWallpaper({wallpaper, QStringLiteral("0")});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("org.example.not.installed")))
         << result.error.toStdString();
@@ -180,7 +180,7 @@ TEST_F(GSettingsCalls, PlacementFirstThenBothPictureKeys)
     tools.reply(QStringLiteral("color-shading-type\npicture-options\npicture-uri\npicture-uri-dark\n"));
     GSettingsBackend backend(GSettingsFlavour::gnome());
     ASSERT_TRUE(backend.WriteTileWallpaper(QStringLiteral("0")));
-    ASSERT_TRUE(backend.SetWallpaper(wallpaper, QStringLiteral("0")));
+    ASSERT_TRUE(backend.SetWallpaper({wallpaper, QStringLiteral("0")}));
     const QString uri =
         QStringLiteral("'") +
         QUrl::fromLocalFile(folder.file(QStringLiteral("$$WALL$$-1.BMP"))).toString(QUrl::FullyEncoded) +
@@ -199,7 +199,7 @@ TEST_F(GSettingsCalls, GnomeBefore42HasNoDarkKey)
 {
     tools.reply(QStringLiteral("picture-options\npicture-uri\n"));
     GSettingsBackend backend(GSettingsFlavour::gnome());
-    ASSERT_TRUE(backend.SetWallpaper(wallpaper, QStringLiteral("0")));
+    ASSERT_TRUE(backend.SetWallpaper({wallpaper, QStringLiteral("0")}));
     ASSERT_EQ(tools.calls().size(), 2);
     EXPECT_EQ(tools.calls().back().at(3), "picture-uri");
 }
@@ -209,7 +209,7 @@ TEST_F(GSettingsCalls, ARefusedKeyIsReportedAndTheFreshFileRemoved)
     tools.reply(QStringLiteral("picture-options\npicture-uri\npicture-uri-dark\n"));
     tools.failOn(QStringLiteral("picture-uri"));
     GSettingsBackend backend(GSettingsFlavour::gnome());
-    const WallpaperResult result = backend.SetWallpaper(wallpaper, QStringLiteral("0"));
+    const WallpaperResult result = backend.SetWallpaper({wallpaper, QStringLiteral("0")});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("picture-uri"))) << result.error.toStdString();
     EXPECT_TRUE(result.error.contains(QStringLiteral("refused by the stand-in")))
@@ -223,7 +223,7 @@ TEST(GSettingsTool, AMissingToolIsReported)
     test::WriteBytes(folder.file(QStringLiteral("$$WALL$$.BMP")), "BM");
     GSettingsBackend backend(GSettingsFlavour::gnome(), {}, folder.file(QStringLiteral("no-such-gsettings")));
     const WallpaperResult result =
-        backend.SetWallpaper(folder.file(QStringLiteral("$$WALL$$.BMP")), QStringLiteral("0"));
+        backend.SetWallpaper({folder.file(QStringLiteral("$$WALL$$.BMP")), QStringLiteral("0")});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("起動できません"))) << result.error.toStdString();
 }

@@ -81,7 +81,7 @@ TEST_F(PlasmaShell, FillModeFirstThenTheImageOnEveryDesktop)
     PlasmaBackend plasma = backend();
     ASSERT_TRUE(plasma.WriteTileWallpaper(QStringLiteral("1")));
     ASSERT_TRUE(plasma.WriteTileWallpaper(QStringLiteral("0")));
-    const WallpaperResult set = plasma.SetWallpaper(wallpaper, QStringLiteral("0"));
+    const WallpaperResult set = plasma.SetWallpaper({wallpaper, QStringLiteral("0")});
     ASSERT_TRUE(set) << set.error.toStdString();
 
     const QStringList sent = scripts();
@@ -123,7 +123,7 @@ TEST_F(PlasmaShell, LockedWidgetsAreReportedNotIgnored)
     EXPECT_TRUE(placement.error.contains(QStringLiteral("ロック"))) << placement.error.toStdString();
     EXPECT_TRUE(placement.error.contains(QStringLiteral("Widgets are locked")))
         << placement.error.toStdString();
-    const WallpaperResult set = plasma.SetWallpaper(wallpaper, QStringLiteral("1"));
+    const WallpaperResult set = plasma.SetWallpaper({wallpaper, QStringLiteral("1")});
     EXPECT_FALSE(set.ok);
     EXPECT_FALSE(QFile::exists(fresh(1))) << "the refused copy is removed";
     EXPECT_EQ(plasma.ReadTileWallpaper(), "");
@@ -131,7 +131,7 @@ TEST_F(PlasmaShell, LockedWidgetsAreReportedNotIgnored)
 
 TEST_F(PlasmaShell, NoPlasmaShellOnTheBus)
 {
-    const WallpaperResult set = backend().SetWallpaper(wallpaper, QStringLiteral("0"));
+    const WallpaperResult set = backend().SetWallpaper({wallpaper, QStringLiteral("0")});
     EXPECT_FALSE(set.ok);
     EXPECT_TRUE(set.error.contains(QStringLiteral("plasmashell"))) << set.error.toStdString();
 }

@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     const QString tile = QString::fromLocal8Bit(argv[3]);
     velmora::platform::WallpaperResult result = backend.WriteTileWallpaper(tile);
     if (result)
-        result = backend.SetWallpaper(QString::fromLocal8Bit(argv[2]), tile);
+        result = backend.SetWallpaper({QString::fromLocal8Bit(argv[2]), tile});
     if (!result) {
         std::fputs(result.error.toUtf8().constData(), stderr);
         return 1;

@@ -35,9 +35,9 @@ TEST_F(SwayCalls, OneCommandForEveryOutputWithThePlacement)
     EXPECT_EQ(sway.ReadTileWallpaper(), "");
     ASSERT_TRUE(sway.WriteTileWallpaper(QStringLiteral("1")));
     EXPECT_EQ(sway.ReadTileWallpaper(), "1");
-    ASSERT_TRUE(sway.SetWallpaper(wallpaper, QStringLiteral("1")));
-    ASSERT_TRUE(sway.SetWallpaper(wallpaper, QStringLiteral("0")));
-    ASSERT_TRUE(sway.SetWallpaper(wallpaper, QString()));
+    ASSERT_TRUE(sway.SetWallpaper({wallpaper, QStringLiteral("1")}));
+    ASSERT_TRUE(sway.SetWallpaper({wallpaper, QStringLiteral("0")}));
+    ASSERT_TRUE(sway.SetWallpaper({wallpaper, QString()}));
 
     const QString first = program.file(QStringLiteral("velmora/velmora-wallpaper-1.BMP"));
     const QString second = program.file(QStringLiteral("velmora/velmora-wallpaper-2.BMP"));
@@ -58,7 +58,7 @@ TEST_F(SwayCalls, AnAwkwardProgramFolderIsNeverPassedToSway)
     const QString wallpaper =
         makeWallpaper(program.file(QStringLiteral("a \"b\"; exec rm -rf ~; $HOME 'c'")));
     SwayBackend sway(runtime.file(QStringLiteral("velmora")));
-    ASSERT_TRUE(sway.SetWallpaper(wallpaper, QStringLiteral("1")));
+    ASSERT_TRUE(sway.SetWallpaper({wallpaper, QStringLiteral("1")}));
     ASSERT_EQ(tools.calls().size(), 1);
     const QString handed = tools.calls().front().at(4);
     EXPECT_EQ(handed, runtime.file(QStringLiteral("velmora/velmora-wallpaper-1.BMP")));
@@ -72,7 +72,7 @@ TEST_F(SwayCalls, ARefusalIsReported)
     test::TempFolder program;
     const QString wallpaper = makeWallpaper(program.file(QStringLiteral("velmora")));
     SwayBackend sway(runtime.path());
-    const WallpaperResult result = sway.SetWallpaper(wallpaper, QStringLiteral("1"));
+    const WallpaperResult result = sway.SetWallpaper({wallpaper, QStringLiteral("1")});
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains(QStringLiteral("sway"))) << result.error.toStdString();
     EXPECT_FALSE(QFile::exists(program.file(QStringLiteral("velmora/velmora-wallpaper-1.BMP"))));

@@ -166,14 +166,14 @@ TEST_F(RootWindow, AnUnreadablePictureOrAMissingServerIsReported)
 {
     test::WriteBytes(wallpaper, "not a bitmap");
     const WallpaperResult unreadable =
-        X11RootBackend(server.display()).SetWallpaper(wallpaper, QStringLiteral("1"));
+        X11RootBackend(server.display()).SetWallpaper({wallpaper, QStringLiteral("1")});
     EXPECT_FALSE(unreadable.ok);
     EXPECT_TRUE(unreadable.error.contains(QStringLiteral("読み込めません")))
         << unreadable.error.toStdString();
 
     ASSERT_TRUE(picture().save(wallpaper, "BMP"));
     const WallpaperResult noServer =
-        X11RootBackend(QStringLiteral(":999")).SetWallpaper(wallpaper, QStringLiteral("1"));
+        X11RootBackend(QStringLiteral(":999")).SetWallpaper({wallpaper, QStringLiteral("1")});
     EXPECT_FALSE(noServer.ok);
     EXPECT_TRUE(noServer.error.contains(QStringLiteral(":999"))) << noServer.error.toStdString();
     EXPECT_EQ(X11RootBackend(QStringLiteral(":999")).ReadTileWallpaper(), "");

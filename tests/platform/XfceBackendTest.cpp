@@ -87,7 +87,7 @@ TEST_F(RealXfconf, EveryMonitorAndWorkspaceAsXfdesktopNamesThem)
     EXPECT_EQ(backend.ReadTileWallpaper(), "1");
 
     for (int number : {1, 2}) {
-        const WallpaperResult set = backend.SetWallpaper(wallpaper, QStringLiteral("1"));
+        const WallpaperResult set = backend.SetWallpaper({wallpaper, QStringLiteral("1")});
         ASSERT_TRUE(set) << set.error.toStdString();
         for (const QString& backdrop : backdrops)
             EXPECT_EQ(get(backdrop + QStringLiteral("/last-image")), fresh(number)) << backdrop.toStdString();
@@ -110,7 +110,7 @@ TEST_F(RealXfconf, BeforeXfdesktopWroteAnythingTheScreensAreNamed)
 {
     XfceBackend backend({QStringLiteral("DP-2"), QStringLiteral("HDMI-A-1")});
     ASSERT_TRUE(backend.WriteTileWallpaper(QStringLiteral("0")));
-    ASSERT_TRUE(backend.SetWallpaper(wallpaper, QStringLiteral("0")));
+    ASSERT_TRUE(backend.SetWallpaper({wallpaper, QStringLiteral("0")}));
     for (const QString& monitor : {QStringLiteral("DP-2"), QStringLiteral("HDMI-A-1")}) {
         const QString backdrop = QStringLiteral("/backdrop/screen0/monitor%1/workspace0").arg(monitor);
         EXPECT_EQ(get(backdrop + QStringLiteral("/image-style")), "1");
@@ -125,7 +125,7 @@ TEST(XfceTool, AMissingToolIsReported)
     XfceBackend backend({QStringLiteral("HDMI-1")}, folder.file(QStringLiteral("no-such-xfconf-query")));
     EXPECT_FALSE(backend.WriteTileWallpaper(QStringLiteral("1")).ok);
     const WallpaperResult result =
-        backend.SetWallpaper(folder.file(QStringLiteral("$$WALL$$.BMP")), QStringLiteral("1"));
+        backend.SetWallpaper({folder.file(QStringLiteral("$$WALL$$.BMP")), QStringLiteral("1")});
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("$$WALL$$-1.BMP"))));
 }

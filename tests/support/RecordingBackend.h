@@ -24,8 +24,10 @@ public:
         placement = value;
         return platform::WallpaperResult::success();
     }
-    platform::WallpaperResult SetWallpaper(const QString& file, const QString& tile) override
+    platform::WallpaperResult SetWallpaper(const platform::WallpaperPicture& picture) override
     {
+        const QString& file = picture.file;
+        const QString& tile = picture.tileWallpaper;
         calls << QStringLiteral("set %1 %2 %3")
                      .arg(QFileInfo(file).fileName(), tile)
                      .arg(QFileInfo::exists(file));

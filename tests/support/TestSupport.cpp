@@ -1,6 +1,9 @@
 #include "tests/support/TestSupport.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 
 #include <stdexcept>
 
@@ -31,6 +34,19 @@ QByteArray ReadBytes(const QString& path)
 QString TestDataPath(const QString& relative)
 {
     return QStringLiteral(VELMORA_TEST_DATA "/") + relative;
+}
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(1);
+    }
+    return true;
 }
 
 } // namespace velmora::test

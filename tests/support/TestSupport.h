@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <ostream>
 
 // Readable QString values in failure messages.
@@ -31,5 +32,8 @@ QByteArray ReadBytes(const QString& path);
 
 // A file of tests/<relative>.
 QString TestDataPath(const QString& relative);
+
+// Runs the event loop until done() is true (work of the job pool arriving); false after the timeout.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
 
 } // namespace velmora::test
