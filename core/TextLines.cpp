@@ -39,17 +39,17 @@ QString DecodeText(const QByteArray& bytes)
 QStringList SplitLines(const QString& text)
 {
     QStringList lines;
-    qsizetype start = 0;
     const qsizetype size = text.size();
+    qsizetype start = 0;
     while (start < size) {
-        const qsizetype cr = text.indexOf(u'\r', start);
-        if (cr < 0) {
-            lines.append(text.mid(start));
+        qsizetype end = start;
+        while (end < size && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        lines.append(text.mid(start, end - start));
+        if (end == size)
             break;
-        }
-        lines.append(text.mid(start, cr - start));
-        start = cr + 1;
-        if (start < size && text[start] == u'\n')
+        start = end + 1;
+        if (text[end] == u'\r' && start < size && text[start] == u'\n')
             ++start;
     }
     return lines;
