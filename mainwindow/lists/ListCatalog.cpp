@@ -7,14 +7,19 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace velmora {
 
 QStringList DefaultListEntries(const QString& sourceFolder)
 {
     const QString folder = AddPathSep(sourceFolder);
     QStringList entries;
-    const QStringList names =
-        QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    // The order of the folder file view, so the list and the view show a folder alike.
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return CompareFileNames(a, b) < 0; });
     for (const QString& name : names) {
         if (name == u"pagefile.sys")
             continue;

@@ -11,7 +11,7 @@ inline constexpr char16_t DefaultListName[] = u"Velmora.lst";
 // The one line of a default list made from a folder without pictures.
 inline constexpr char16_t EmptyListPlaceholder[] = u"ファイルリストの設定をして下さい";
 
-// The images of a folder as the default list holds them: full paths, sorted by name.
+// The images of a folder as the default list holds them: full paths, in the file view's name order.
 QStringList DefaultListEntries(const QString& sourceFolder);
 
 // Writes a catalogue naming only `name`, and creates that list from the pictures of sourceFolder

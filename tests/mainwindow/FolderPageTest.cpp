@@ -5,11 +5,15 @@
 #include "core/Prompt.h"
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/MainLoading.h"
+#include "mainwindow/change/WallpaperChanger.h"
 #include "mainwindow/folder/FileNameListView.h"
+#include "mainwindow/folder/FileViewItems.h"
 #include "mainwindow/folder/FileViewModel.h"
+#include "tests/mainwindow/FakeSources.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -87,6 +91,37 @@ TEST_F(FolderPageTest, FolderThatCannotBeListedAsksAndLeavesTheViewEmpty)
     EXPECT_EQ(prompter.requests().first().kind, PromptKind::AbortRetryIgnore);
     EXPECT_EQ(page.fileModel()->rowCount(), 0);
     EXPECT_EQ(page.fileModel()->columnCount(), 5);
+}
+
+TEST_F(FolderPageTest, SequentialChangeWalksTheViewInItsOrder)
+{
+    for (const char* name : {"c.jpg", "B.png", "a.jpg"})
+        test::WriteBytes(folder.file(QString::fromLatin1(name)), "x");
+    test::WriteBytes(folder.file("big.jpg"), QByteArray(100, 'x'));
+    page.FileNameLoad();
+    FileViewItems items(*page.lvwFileName());
+    test::FakeList list;
+    test::FakeInstaller installer;
+    settings.ListMode = 1;
+    settings.ChangeMode = 1;
+    WallpaperChanger changer(settings, items, list, installer);
+    const auto walk = [&] {
+        QStringList shown;
+        for (int i = 0; i < 6; ++i) {
+            installer.calls.clear();
+            changer.AutoChange();
+            if (installer.calls.size() != 2)
+                return QStringList{QStringLiteral("no change")};
+            shown << QFileInfo(installer.calls.last()).fileName();
+            if (settings.FileIndex1 != items.selected())
+                return QStringList{QStringLiteral("FileIndex1 not the selected item")};
+        }
+        return shown;
+    };
+    EXPECT_EQ(walk(), (QStringList{"B.png", "big.jpg", "c.jpg", "one.jpg", "two.png", "a.jpg"}));
+    // Sorted by size with a header click, the change follows the new order from the selected item on.
+    page.lvwFileName_ColumnClick(1);
+    EXPECT_EQ(walk(), (QStringList{"B.png", "c.jpg", "one.jpg", "two.png", "big.jpg", "a.jpg"}));
 }
 
 TEST_F(FolderPageTest, DetailsViewHidesSizeDmyAndFitsTheOthers)
