@@ -37,7 +37,8 @@ void CreateDefaultList(const QString& programFolder, const QString& name, const 
     const QString listPath = folder + name;
     if (QFileInfo::exists(listPath))
         return;
-    QStringList entries = DefaultListEntries(sourceFolder);
+    // With neither a pictures folder nor a home, the list is made from the program folder.
+    QStringList entries = DefaultListEntries(sourceFolder.isEmpty() ? folder : sourceFolder);
     if (entries.isEmpty())
         entries << QString::fromUtf16(EmptyListPlaceholder);
     WriteLinesFile(listPath, entries);

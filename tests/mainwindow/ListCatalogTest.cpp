@@ -38,6 +38,15 @@ TEST(ListCatalog, DefaultListAndFileViewShareOneNameOrder)
     EXPECT_EQ(viewOrder.first(), pictures.file(QStringLiteral("A.jpg")));
 }
 
+TEST(ListCatalog, WithoutAPicturesFolderTheProgramFolderIsTheSource)
+{
+    TempFolder program;
+    WriteBytes(program.file(QStringLiteral("mine.png")), "x");
+    CreateDefaultList(program.path(), QStringLiteral("Velmora.lst"), QString());
+    EXPECT_EQ(ReadLinesFile(program.file(QStringLiteral("Velmora.lst"))),
+              QStringList{program.file(QStringLiteral("mine.png"))});
+}
+
 TEST(ListCatalog, DefaultListOfAFolderWithoutImagesAndAnExistingList)
 {
     TempFolder program;
