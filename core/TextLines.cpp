@@ -74,14 +74,14 @@ QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure::fromFile(file, path);
+        throw Failure::fromFile(file, path, FileAccess::Read);
     if (file.size() > maxBytes)
         throw tooLarge(path, maxBytes);
     errno = 0;
     // Read with a bound even when the size is unknown (a pipe or a special file).
     QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw Failure::fromFile(file, path);
+        throw Failure::fromFile(file, path, FileAccess::Read);
     if (bytes.size() > maxBytes)
         throw tooLarge(path, maxBytes);
     return bytes;

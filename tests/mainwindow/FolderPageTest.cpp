@@ -91,6 +91,11 @@ TEST_F(FolderPageTest, FolderThatCannotBeListedAsksAndLeavesTheViewEmpty)
     EXPECT_EQ(prompter.requests().first().kind, PromptKind::AbortRetryIgnore);
     EXPECT_EQ(page.fileModel()->rowCount(), 0);
     EXPECT_EQ(page.fileModel()->columnCount(), 5);
+    // The message says what failed, for which folder: nothing was being written.
+    const QString text = prompter.requests().first().text;
+    EXPECT_TRUE(text.contains(QStringLiteral("フォルダが見つかりません"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(folder.file("vanished/"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("書き込み"))) << text.toStdString();
 }
 
 TEST_F(FolderPageTest, SequentialChangeWalksTheViewInItsOrder)
