@@ -5,8 +5,8 @@
 #include "core/Settings.h"
 #include "core/ShellRoutines.h"
 #include "core/Steps.h"
-#include "ui/ListControls.h"
 #include "mainwindow/lists/ListCatalog.h"
+#include "ui/ListControls.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -15,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
@@ -54,7 +53,7 @@ ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
     , m_settings(settings)
     , m_programFolder(AddPathSep(programFolder))
     , m_catalogue(new QComboBox(this))
-    , m_list(new QListWidget(this))
+    , m_list(new ListBox(this))
     , m_entries(*m_list)
 {
     auto* buttons = new QWidget(this);
@@ -78,7 +77,6 @@ ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
     m_catalogue->setEditable(false);
     m_list->setObjectName(QStringLiteral("lstFileList"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setAcceptDrops(true);
     m_list->viewport()->setAcceptDrops(true);
     m_list->setDragDropMode(QAbstractItemView::DropOnly);
@@ -303,18 +301,6 @@ bool ListPage::eventFilter(QObject* watched, QEvent* event)
     }
     default: return QWidget::eventFilter(watched, event);
     }
-}
-
-void FitListScrollWidth(QListWidget& list)
-{
-    const QFontMetrics metrics(list.font());
-    int longest = -1;
-    for (int i = 0; i < list.count(); ++i)
-        longest = std::max(longest, metrics.horizontalAdvance(list.item(i)->text()));
-    const int visible = list.viewport()->width();
-    // The view sizes its own scroll range; the rule only decides whether a bar is needed at all.
-    list.setHorizontalScrollBarPolicy(visible * 0.95 >= longest ? Qt::ScrollBarAlwaysOff
-                                                                : Qt::ScrollBarAsNeeded);
 }
 
 } // namespace velmora

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QUrl>
 
@@ -134,6 +135,26 @@ TEST(ListPage, ReleaseAndDeleteKeepTheLastList)
     EXPECT_TRUE(QFileInfo::exists(rig.program.file(QStringLiteral("c.lst"))));
     EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("lfname.dat"))), QByteArray("a.lst\r\n"));
     EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("a.lst"));
+}
+
+TEST(ListPage, HorizontalRangeReachesEightPixelsPastTheLongestEntry)
+{
+    const QByteArray longPath = "/" + QByteArray(300, 'x') + ".jpg";
+    Rig rig("long.lst\r\nshort.lst\r\nempty.lst\r\n",
+            {{"long.lst", "/a.jpg\r\n" + longPath + "\r\n"}, {"short.lst", "/a.jpg\r\n"}, {"empty.lst", ""}},
+            QStringLiteral("empty.lst"));
+    QListWidget* list = rig.page->lstFileList();
+    list->resize(200, 300);
+    const auto range = [list] {
+        list->doItemsLayout();
+        return list->horizontalScrollBar()->maximum();
+    };
+    EXPECT_EQ(range(), 0);
+    rig.page->cboFileName()->setCurrentIndex(0);
+    const int longest = list->fontMetrics().horizontalAdvance(QString::fromUtf8(longPath));
+    EXPECT_EQ(range() + list->viewport()->width(), longest + 8);
+    rig.page->cboFileName()->setCurrentIndex(1);
+    EXPECT_EQ(range(), 0) << "entries that fit need no scrolling";
 }
 
 TEST(ListPage, DropsOfLocalFilesOnly)
