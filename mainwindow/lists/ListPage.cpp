@@ -1,5 +1,6 @@
 #include "mainwindow/lists/ListPage.h"
 
+#include "core/ListFiles.h"
 #include "core/PathRoutines.h"
 #include "core/Prompt.h"
 #include "core/Settings.h"
@@ -204,18 +205,43 @@ void ListPage::NewListFile()
         ShowWarning(ExistingName);
         return;
     }
+    const int previous = m_catalogue->currentIndex();
+    const QString previousName = m_settings.ListFileName;
     {
         const QSignalBlocker blocker(m_catalogue);
         m_catalogue->addItem(name);
+        // The first entry of an empty drop-down becomes current by itself; only the selection below
+        // may make it current, so that it is opened.
+        m_catalogue->setCurrentIndex(previous);
+    }
+    const auto newEntry = [&] {
+        return m_catalogue->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    };
+    // The empty file is written before the list box is touched: when it cannot be, the open list
+    // stays in the box under its own name, unsaved edits included, and a save still goes to it.
+    if (SaveListEntries(listPath(name), {}) != 0) {
+        const QSignalBlocker blocker(m_catalogue);
+        m_catalogue->removeItem(newEntry());
+        m_catalogue->setCurrentIndex(previous);
+        return;
     }
     m_entries.clear();
-    if (SaveListFile(name) == 0) {
-        selectCatalogueEntry(m_catalogue->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
-        if (writeCatalogue())
-            return;
+    selectCatalogueEntry(newEntry());
+    if (writeCatalogue())
+        return;
+    // The catalogue does not name the new list: leave it, back to the list open before, read again
+    // so that the drop-down and the list box show the same list.
+    {
+        const QSignalBlocker blocker(m_catalogue);
+        m_catalogue->removeItem(newEntry());
+        m_catalogue->setCurrentIndex(-1);
     }
-    const QSignalBlocker blocker(m_catalogue);
-    m_catalogue->removeItem(m_catalogue->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    if (previous >= 0) {
+        selectCatalogueEntry(previous);
+    } else {
+        m_entries.clear();
+        m_settings.ListFileName = previousName;
+    }
 }
 
 void ListPage::AddListFile(const QString& chosenName)

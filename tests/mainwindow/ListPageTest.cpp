@@ -6,7 +6,9 @@
 #include "mainwindow/lists/ListPage.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -110,6 +112,51 @@ TEST(ListPage, NewListNamesAreCheckedAndCatalogued)
     rig.prompter.pushText(std::nullopt);
     rig.page->NewListFile();
     EXPECT_EQ(rig.page->cboFileName()->count(), 2) << "cancelled";
+}
+
+// A failed creation leaves the drop-down and the list box on one list, so a save cannot write one
+// list's entries (or none) over another list.
+TEST(ListPage, NewListThatCannotBeSavedLeavesTheCurrentListWhole)
+{
+    Rig rig("a.lst\r\nb.lst\r\n", {{"a.lst", "/1.jpg\r\n"}, {"b.lst", "/2.jpg\r\n"}},
+            QStringLiteral("b.lst"));
+    ASSERT_TRUE(QDir().mkdir(rig.program.file(QStringLiteral("autumn.lst")))); // cannot be written
+    rig.prompter.pushText(QStringLiteral("autumn"));
+    rig.page->NewListFile();
+    EXPECT_EQ(rig.prompter.count(), 1) << "the failed write";
+    EXPECT_EQ(rig.page->cboFileName()->count(), 2);
+    EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("b.lst"));
+    EXPECT_EQ(rig.entries(), QStringList{"/2.jpg"});
+    rig.page->cmdSave_Click();
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("b.lst"))), QByteArray("/2.jpg\r\n"));
+}
+
+TEST(ListPage, NewListThatCannotBeCataloguedReturnsToTheListBefore)
+{
+    Rig rig("a.lst\r\nb.lst\r\n", {{"a.lst", "/1.jpg\r\n"}, {"b.lst", "/2.jpg\r\n"}},
+            QStringLiteral("b.lst"));
+    // The catalogue can no longer be replaced.
+    ASSERT_TRUE(QFile::remove(rig.page->CatalogPath()));
+    ASSERT_TRUE(QDir().mkdir(rig.page->CatalogPath()));
+    rig.prompter.pushText(QStringLiteral("autumn"));
+    rig.page->NewListFile();
+    EXPECT_EQ(rig.page->cboFileName()->count(), 2);
+    EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("b.lst"));
+    EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("b.lst"));
+    EXPECT_EQ(rig.entries(), QStringList{"/2.jpg"});
+    rig.page->cmdSave_Click();
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("b.lst"))), QByteArray("/2.jpg\r\n"));
+
+    // With no list open before, none is open after.
+    Rig none("", {}, QStringLiteral("b.lst"));
+    ASSERT_TRUE(QFile::remove(none.page->CatalogPath()));
+    ASSERT_TRUE(QDir().mkdir(none.page->CatalogPath()));
+    none.prompter.pushText(QStringLiteral("autumn"));
+    none.page->NewListFile();
+    EXPECT_EQ(none.page->cboFileName()->count(), 0);
+    EXPECT_EQ(none.page->cboFileName()->currentIndex(), -1);
+    EXPECT_TRUE(none.entries().isEmpty());
+    EXPECT_EQ(none.settings.ListFileName, QStringLiteral("b.lst"));
 }
 
 TEST(ListPage, ReleaseAndDeleteKeepTheLastList)
