@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -46,6 +47,16 @@ struct BusyCursor {
 
 const QString ExistingName = QStringLiteral("すでに存在するファイル名です");
 const QString CannotReleaseAll = QStringLiteral("全てのファイルを解放することはできません。");
+
+// The local files of dragged data; web links and other addresses are no files to list.
+QStringList LocalFiles(const QMimeData* data)
+{
+    QStringList paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    return paths;
+}
 
 } // namespace
 
@@ -302,7 +313,7 @@ bool ListPage::eventFilter(QObject* watched, QEvent* event)
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
         // Only files from a file manager can be dropped, and only as a copy.
-        if (drag->mimeData()->hasUrls()) {
+        if (!LocalFiles(drag->mimeData()).isEmpty()) {
             drag->setDropAction(Qt::CopyAction);
             drag->accept();
         } else {
@@ -312,10 +323,7 @@ bool ListPage::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        QStringList paths;
-        for (const QUrl& url : drop->mimeData()->urls())
-            if (url.isLocalFile())
-                paths << url.toLocalFile();
+        const QStringList paths = LocalFiles(drop->mimeData());
         if (!paths.isEmpty()) {
             drop->setDropAction(Qt::CopyAction);
             drop->accept();

@@ -217,8 +217,16 @@ TEST(ListPage, DropsOfLocalFilesOnly)
     QCoreApplication::sendEvent(viewport, &textEnter);
     EXPECT_FALSE(textEnter.isAccepted()) << "plain text offers no drop";
 
+    QMimeData links;
+    links.setUrls({QUrl(QStringLiteral("https://example.com/a.jpg"))});
+    QDragEnterEvent linkEnter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &links, Qt::LeftButton,
+                              Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &linkEnter);
+    EXPECT_FALSE(linkEnter.isAccepted()) << "a web link is no file: no copy cursor";
+
     QMimeData files;
-    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/pics/b.jpg")),
+    files.setUrls({QUrl(QStringLiteral("https://example.com/a.jpg")),
+                   QUrl::fromLocalFile(QStringLiteral("/pics/b.jpg")),
                    QUrl::fromLocalFile(QStringLiteral("/pics/sub"))});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton,
                           Qt::NoModifier);
