@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -254,6 +255,15 @@ TEST(ListFileSelectDialog, FilterClickAndCancel)
     EXPECT_EQ(dialog.SelFileName(), QStringLiteral("notes.txt"));
     dialog.reject();
     EXPECT_EQ(dialog.SelFileName(), QString());
+
+    // Every entry into the filter selects its whole text, not only the first.
+    QLineEdit* filter = dialog.txtSearchSpec();
+    QCoreApplication::processEvents();
+    filter->deselect();
+    QFocusEvent entry(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(filter, &entry);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(filter->selectedText(), QStringLiteral("*.*"));
     Q_EMIT dialog.File1()->itemDoubleClicked(dialog.File1()->item(0));
     EXPECT_EQ(dialog.SelFileName(), QStringLiteral("a.lst"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
