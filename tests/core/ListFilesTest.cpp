@@ -56,6 +56,19 @@ TEST(ListFiles, ListWrittenByFindLoadsOneEntryALineAndSavesWithCrLf)
     EXPECT_EQ(test::ReadBytes(path), QByteArray("/pics/a.jpg\r\n/pics/b b.png\r\n/pics/写真.gif\r\n"));
 }
 
+TEST(ListFiles, EntryWithALineBreakIsRefusedAndTheOldFileStays)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("my.lst"));
+    test::WriteBytes(path, "/old.jpg\r\n");
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    EXPECT_EQ(SaveListEntries(path, {QStringLiteral("/a.jpg"), QStringLiteral("/odd\nname.jpg")}), 1);
+    ASSERT_EQ(prompter.count(), 1);
+    EXPECT_TRUE(prompter.texts()[0].contains(QStringLiteral("2 行目"))) << prompter.texts()[0].toStdString();
+    EXPECT_EQ(test::ReadBytes(path), QByteArray("/old.jpg\r\n"));
+}
+
 TEST(ListControls, ListBoxAndComboRoundTripExactBytes)
 {
     test::TempFolder folder;
