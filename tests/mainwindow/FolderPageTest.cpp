@@ -17,7 +17,9 @@
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTest>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +81,21 @@ TEST_F(FolderPageTest, TreeSelectionRefillsTheFileView)
     EXPECT_EQ(settings.CurrentDirectory, folder.file("sub/"));
     EXPECT_EQ(names(), QStringList{"three.gif"});
     EXPECT_EQ(page.AllFiles(), QStringList{folder.file("sub/three.gif")});
+}
+
+TEST_F(FolderPageTest, ChoosingTheSameFolderAgainShowsItsNewFiles)
+{
+    page.InitTree();
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    test::WriteBytes(folder.file("new.bmp"), "x");
+    auto* tree = page.Branchwise()->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    ASSERT_NE(tree, nullptr);
+    ASSERT_NE(tree->currentItem(), nullptr);
+    tree->scrollToItem(tree->currentItem());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      tree->visualItemRect(tree->currentItem()).center());
+    EXPECT_EQ(names(), (QStringList{"new.bmp", "one.jpg", "two.png"}));
 }
 
 TEST_F(FolderPageTest, FolderThatCannotBeListedAsksAndLeavesTheViewEmpty)
