@@ -36,7 +36,29 @@ QString Failure::standardText(ErrorCode code)
     return QStringLiteral("エラーが発生しました。");
 }
 
-Failure Failure::fromErrno(int error, const QString& path)
+namespace {
+
+// The standard text, worded for what was being done where the standard one would mislead (its
+// "permission denied" speaks of writing).
+QString accessText(ErrorCode code, FileAccess access)
+{
+    if (access == FileAccess::ListFolder) {
+        switch (code) {
+        case ErrorCode::PermissionDenied:
+            return QStringLiteral("フォルダを読み込めません。アクセスが拒否されました。");
+        case ErrorCode::PathNotFound: return QStringLiteral("フォルダが見つかりません。");
+        case ErrorCode::PathFileAccess: return QStringLiteral("フォルダを読み込めません。");
+        default: break;
+        }
+    }
+    if (access == FileAccess::Read && code == ErrorCode::PermissionDenied)
+        return QStringLiteral("読み込みできません。アクセスが拒否されました。");
+    return Failure::standardText(code);
+}
+
+} // namespace
+
+Failure Failure::fromErrno(int error, const QString& path, FileAccess access)
 {
     ErrorCode code = ErrorCode::PathFileAccess;
     switch (error) {
@@ -50,7 +72,9 @@ Failure Failure::fromErrno(int error, const QString& path)
     case ENOMEM: code = ErrorCode::OutOfMemory; break;
     default: break;
     }
-    QString text = standardText(code);
+    if (access == FileAccess::ListFolder && code == ErrorCode::FileNotFound)
+        code = ErrorCode::PathNotFound;
+    QString text = accessText(code, access);
     if (code == ErrorCode::PathFileAccess && error != 0)
         text += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
     if (!path.isEmpty())
@@ -58,12 +82,12 @@ Failure Failure::fromErrno(int error, const QString& path)
     return Failure(code, text);
 }
 
-Failure Failure::fromFile(const QFileDevice& file, const QString& path)
+Failure Failure::fromFile(const QFileDevice& file, const QString& path, FileAccess access)
 {
     // Callers clear errno before the operation, so a set errno names the cause precisely.
     const int saved = errno;
     if (saved != 0)
-        return fromErrno(saved, path);
+        return fromErrno(saved, path, access);
     QString text = standardText(ErrorCode::PathFileAccess);
     if (!file.errorString().isEmpty())
         text += QStringLiteral(" (%1)").arg(file.errorString());

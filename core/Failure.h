@@ -28,6 +28,10 @@ enum class ErrorCode : int {
     ElementNotFound = 35601,
 };
 
+// What a failed system call was doing; it decides the words of the message ("cannot read",
+// "cannot write", "folder not found").
+enum class FileAccess { Read, Write, ListFolder };
+
 class Failure : public std::exception {
 public:
     Failure(ErrorCode code, QString text);
@@ -40,8 +44,9 @@ public:
     // The standard text of a code, without details.
     static QString standardText(ErrorCode code);
     // A failure of a file operation, from the device's error and the current errno.
-    static Failure fromFile(const QFileDevice& file, const QString& path);
-    static Failure fromErrno(int error, const QString& path);
+    static Failure fromFile(const QFileDevice& file, const QString& path,
+                            FileAccess access = FileAccess::Write);
+    static Failure fromErrno(int error, const QString& path, FileAccess access = FileAccess::Write);
 
 private:
     ErrorCode m_code;

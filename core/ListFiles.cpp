@@ -31,6 +31,16 @@ int LoadListEntries(const QString& path, QStringList& entries)
 
 int SaveListEntries(const QString& path, const QStringList& entries)
 {
+    // A line break inside an entry would read back as two entries; Linux file names may hold one.
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (entries[i].contains(u'\n') || entries[i].contains(u'\r')) {
+            ShowWarning(QStringLiteral("改行を含む項目はリストに保存できません。\n%1 行目: %2\n%3")
+                            .arg(i + 1)
+                            .arg(QString(entries[i]).replace(u'\r', u' ').replace(u'\n', u' '))
+                            .arg(path));
+            return 1;
+        }
+    }
     try {
         WriteLinesFile(path, entries);
         return 0;

@@ -14,6 +14,7 @@ inline constexpr int MaxListEntries = 32767;
 int LoadListEntries(const QString& path, QStringList& entries);
 
 // 0 when the file now holds exactly the entries; 1 after showing the failure (the old file stays).
+// An entry holding a line break cannot be kept in a file of lines and is refused.
 int SaveListEntries(const QString& path, const QStringList& entries);
 
 } // namespace velmora

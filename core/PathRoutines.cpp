@@ -56,6 +56,12 @@ bool FolderExists(const QString& path)
     return platform::IsEnterableFolder(path);
 }
 
+int CompareFileNames(const QString& a, const QString& b)
+{
+    const int ignoringCase = a.compare(b, Qt::CaseInsensitive);
+    return ignoringCase != 0 ? ignoringCase : a.compare(b, Qt::CaseSensitive);
+}
+
 QString TrimAtNul(const QString& text)
 {
     const qsizetype nul = text.indexOf(QChar(u'\0'));

@@ -32,6 +32,10 @@ bool FileExists(const QString& path);
 // True when the process could make the folder its current directory (it exists and may be entered).
 bool FolderExists(const QString& path);
 
+// The order in which file names are shown and listed: letter case ignored, then the exact text, so
+// that "A.jpg" and "a.jpg" keep one fixed order. Negative, 0 or positive, as QString::compare.
+int CompareFileNames(const QString& a, const QString& b);
+
 // The part before the first NUL, or the whole text.
 QString TrimAtNul(const QString& text);
 

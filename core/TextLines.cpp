@@ -39,17 +39,17 @@ QString DecodeText(const QByteArray& bytes)
 QStringList SplitLines(const QString& text)
 {
     QStringList lines;
-    qsizetype start = 0;
     const qsizetype size = text.size();
+    qsizetype start = 0;
     while (start < size) {
-        const qsizetype cr = text.indexOf(u'\r', start);
-        if (cr < 0) {
-            lines.append(text.mid(start));
+        qsizetype end = start;
+        while (end < size && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        lines.append(text.mid(start, end - start));
+        if (end == size)
             break;
-        }
-        lines.append(text.mid(start, cr - start));
-        start = cr + 1;
-        if (start < size && text[start] == u'\n')
+        start = end + 1;
+        if (text[end] == u'\r' && start < size && text[start] == u'\n')
             ++start;
     }
     return lines;
@@ -74,14 +74,14 @@ QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure::fromFile(file, path);
+        throw Failure::fromFile(file, path, FileAccess::Read);
     if (file.size() > maxBytes)
         throw tooLarge(path, maxBytes);
     errno = 0;
     // Read with a bound even when the size is unknown (a pipe or a special file).
     QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw Failure::fromFile(file, path);
+        throw Failure::fromFile(file, path, FileAccess::Read);
     if (bytes.size() > maxBytes)
         throw tooLarge(path, maxBytes);
     return bytes;

@@ -1,8 +1,9 @@
 #pragma once
 // Text files of lines, as the program reads and writes its settings and lists.
-// Written as UTF-8 with CR LF after every line. Read back line by line: a line ends at CR LF or at a
-// lone CR, while a lone LF is part of the text; nothing is trimmed. A file whose bytes are not valid
-// UTF-8 is decoded as Shift_JIS, so files written by the Windows program stay readable.
+// Written as UTF-8 with CR LF after every line. Read back line by line: a line ends at CR LF, at a
+// lone CR or at a lone LF, so files from Linux tools and editors read as they look; nothing is
+// trimmed. A file whose bytes are not valid UTF-8 is decoded as Shift_JIS, so files written by the
+// Windows program stay readable.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,8 +50,16 @@ ListFileSelectDialog::ListFileSelectDialog(const QString& programFolder, QWidget
     });
     connect(this, &QDialog::rejected, this, [this] { m_selected.clear(); });
     setPattern(m_filter->text());
-    // Entering the filter selects its whole text, ready to be typed over.
-    QTimer::singleShot(0, m_filter, [this] { m_filter->selectAll(); });
+    m_filter->installEventFilter(this);
+}
+
+bool ListFileSelectDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Every entry into the filter selects its whole text, ready to be typed over. After the event:
+    // a click that brings the focus would otherwise put the cursor where it landed.
+    if (watched == m_filter && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, m_filter, [this] { m_filter->selectAll(); });
+    return QDialog::eventFilter(watched, event);
 }
 
 void ListFileSelectDialog::setPattern(const QString& pattern)

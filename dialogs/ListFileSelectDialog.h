@@ -21,6 +21,9 @@ public:
     // Lists the files of the program folder that match the pattern (an invalid one lists nothing).
     void setPattern(const QString& pattern);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QString m_folder;
     QString m_selected;

@@ -1,9 +1,13 @@
 #include "ui/ListControls.h"
 
 #include "core/ListFiles.h"
+#include "ui/ListBox.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QListWidget>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -43,6 +47,16 @@ int ComboSave(const QString& path, const QComboBox& combo)
     for (int i = 0; i < combo.count(); ++i)
         entries << combo.itemText(i);
     return SaveListEntries(path, entries);
+}
+
+void FitListScrollWidth(ListBox& list)
+{
+    const QFontMetrics metrics(list.font());
+    int longest = -1;
+    for (int i = 0; i < list.count(); ++i)
+        longest = std::max(longest, metrics.horizontalAdvance(list.item(i)->text()));
+    const int visible = list.viewport()->width();
+    list.setHorizontalExtent(visible * 0.95 >= longest ? 0 : longest + 8);
 }
 
 } // namespace velmora

@@ -8,9 +8,16 @@ class QListWidget;
 
 namespace velmora {
 
+class ListBox;
+
 int ListBoxLoad(const QString& path, QListWidget& list);
 int ListBoxSave(const QString& path, const QListWidget& list);
 int ComboLoad(const QString& path, QComboBox& combo);
 int ComboSave(const QString& path, const QComboBox& combo);
+
+// Sizes a list box's horizontal scroll range to its longest entry, measured in the list's font:
+// none when every entry fits in 95% of the visible width, else the longest entry plus 8 pixels.
+// Run where a list is (re)loaded.
+void FitListScrollWidth(ListBox& list);
 
 } // namespace velmora

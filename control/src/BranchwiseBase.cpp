@@ -39,6 +39,14 @@ BranchwiseBase::BranchwiseBase(QWidget* parent)
         if (!m_programmatic && current)
             TreeView1_NodeSelected(current);
     });
+    // A click on the selected node selects it again, as the tree's node click does: the host hears
+    // ChangeDirectory and may refresh what it shows of the folder.
+    connect(m_treeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) {
+        const bool again = m_pressOnCurrent && node == m_treeView1->currentItem();
+        m_pressOnCurrent = false;
+        if (again)
+            TreeView1_NodeSelected(node);
+    });
     connect(m_treeView1, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* node) {
         if (!m_inExpand)
             TreeView1_Expand(node);

@@ -85,6 +85,13 @@ bool BranchwiseBase::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_treeView1->viewport())
         return QFrame::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        // Seen before the tree moves its selection.
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        QTreeWidgetItem* node = m_treeView1->itemAt(at);
+        m_pressOnCurrent = node && node == m_treeView1->currentItem();
+        break;
+    }
     case QEvent::MouseButtonRelease: Q_EMIT Click(); break;
     case QEvent::MouseButtonDblClick: Q_EMIT DblClick(); break;
     case QEvent::DragEnter:

@@ -1,8 +1,11 @@
 #include "mainwindow/folder/FileNameScan.h"
 
 #include "core/FileKinds.h"
+#include "core/PathRoutines.h"
 #include "mainwindow/folder/FileViewText.h"
 #include "platform/FolderScan.h"
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -26,6 +29,11 @@ FileNameScanResult ScanImageFiles(const QString& folder)
             entry.name, entry.size,
             t.valid ? DateText(t.year, t.month, t.day, t.hour, t.minute, t.second) : QString()});
     }
+    // The listing comes in the file system's own order (hash order on ext4); the view and the
+    // sequential change walk the pictures by name.
+    std::sort(
+        result.entries.begin(), result.entries.end(),
+        [](const FileViewEntry& a, const FileViewEntry& b) { return CompareFileNames(a.name, b.name) < 0; });
     return result;
 }
 

@@ -14,7 +14,7 @@ struct FileViewEntry {
 };
 
 struct FileNameScanResult {
-    QList<FileViewEntry> entries; // in the order the file system returned them
+    QList<FileViewEntry> entries; // in name order (CompareFileNames)
     int error = 0;                // errno when the folder could not be listed
 };
 

@@ -104,9 +104,7 @@ QList<int> FileViewModel::sortRows()
         // Sizes of 100 GB and more outgrow the eleven padded digits: a longer key is a larger size.
         int compared = key == SizeDmy ? int(a.size() - b.size()) : 0;
         if (compared == 0)
-            compared = a.compare(b, Qt::CaseInsensitive);
-        if (compared == 0)
-            compared = a.compare(b, Qt::CaseSensitive);
+            compared = CompareFileNames(a, b);
         return ascending ? compared < 0 : compared > 0;
     });
     QList<Row> sorted;

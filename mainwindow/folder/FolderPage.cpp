@@ -141,7 +141,7 @@ void FolderPage::FileNameLoad()
     steps([&] {
         scan = ScanImageFiles(folder);
         if (scan.error != 0)
-            throw Failure::fromErrno(scan.error, folder);
+            throw Failure::fromErrno(scan.error, folder, FileAccess::ListFolder);
     });
     m_model->setEntries(scan.entries);
     FitFileViewColumns();

@@ -7,14 +7,19 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace velmora {
 
 QStringList DefaultListEntries(const QString& sourceFolder)
 {
     const QString folder = AddPathSep(sourceFolder);
     QStringList entries;
-    const QStringList names =
-        QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    // The order of the folder file view, so the list and the view show a folder alike.
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return CompareFileNames(a, b) < 0; });
     for (const QString& name : names) {
         if (name == u"pagefile.sys")
             continue;
@@ -32,7 +37,8 @@ void CreateDefaultList(const QString& programFolder, const QString& name, const 
     const QString listPath = folder + name;
     if (QFileInfo::exists(listPath))
         return;
-    QStringList entries = DefaultListEntries(sourceFolder);
+    // With neither a pictures folder nor a home, the list is made from the program folder.
+    QStringList entries = DefaultListEntries(sourceFolder.isEmpty() ? folder : sourceFolder);
     if (entries.isEmpty())
         entries << QString::fromUtf16(EmptyListPlaceholder);
     WriteLinesFile(listPath, entries);

@@ -11,12 +11,13 @@ inline constexpr char16_t DefaultListName[] = u"Velmora.lst";
 // The one line of a default list made from a folder without pictures.
 inline constexpr char16_t EmptyListPlaceholder[] = u"ファイルリストの設定をして下さい";
 
-// The images of a folder as the default list holds them: full paths, sorted by name.
+// The images of a folder as the default list holds them: full paths, in the file view's name order.
 QStringList DefaultListEntries(const QString& sourceFolder);
 
-// Writes a catalogue naming only `name`, and creates that list from the pictures of sourceFolder
-// (the placeholder line when there are none). An existing list of that name is kept: it may hold
-// the user's own entries. Throws a Failure when a file cannot be written.
+// Writes a catalogue naming only `name`, and creates that list from the pictures of sourceFolder,
+// or of the program folder when sourceFolder is empty (the placeholder line when there are none).
+// An existing list of that name is kept: it may hold the user's own entries. Throws a Failure when
+// a file cannot be written.
 void CreateDefaultList(const QString& programFolder, const QString& name, const QString& sourceFolder);
 
 // The name a typed new-list name is saved under: ".lst" is appended unless the name already ends

@@ -1,12 +1,13 @@
 #include "mainwindow/lists/ListPage.h"
 
+#include "core/ListFiles.h"
 #include "core/PathRoutines.h"
 #include "core/Prompt.h"
 #include "core/Settings.h"
 #include "core/ShellRoutines.h"
 #include "core/Steps.h"
-#include "ui/ListControls.h"
 #include "mainwindow/lists/ListCatalog.h"
+#include "ui/ListControls.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -15,10 +16,10 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -47,6 +48,16 @@ struct BusyCursor {
 const QString ExistingName = QStringLiteral("すでに存在するファイル名です");
 const QString CannotReleaseAll = QStringLiteral("全てのファイルを解放することはできません。");
 
+// The local files of dragged data; web links and other addresses are no files to list.
+QStringList LocalFiles(const QMimeData* data)
+{
+    QStringList paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    return paths;
+}
+
 } // namespace
 
 ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
@@ -54,7 +65,7 @@ ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
     , m_settings(settings)
     , m_programFolder(AddPathSep(programFolder))
     , m_catalogue(new QComboBox(this))
-    , m_list(new QListWidget(this))
+    , m_list(new ListBox(this))
     , m_entries(*m_list)
 {
     auto* buttons = new QWidget(this);
@@ -78,7 +89,6 @@ ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
     m_catalogue->setEditable(false);
     m_list->setObjectName(QStringLiteral("lstFileList"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setAcceptDrops(true);
     m_list->viewport()->setAcceptDrops(true);
     m_list->setDragDropMode(QAbstractItemView::DropOnly);
@@ -206,18 +216,43 @@ void ListPage::NewListFile()
         ShowWarning(ExistingName);
         return;
     }
+    const int previous = m_catalogue->currentIndex();
+    const QString previousName = m_settings.ListFileName;
     {
         const QSignalBlocker blocker(m_catalogue);
         m_catalogue->addItem(name);
+        // The first entry of an empty drop-down becomes current by itself; only the selection below
+        // may make it current, so that it is opened.
+        m_catalogue->setCurrentIndex(previous);
+    }
+    const auto newEntry = [&] {
+        return m_catalogue->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    };
+    // The empty file is written before the list box is touched: when it cannot be, the open list
+    // stays in the box under its own name, unsaved edits included, and a save still goes to it.
+    if (SaveListEntries(listPath(name), {}) != 0) {
+        const QSignalBlocker blocker(m_catalogue);
+        m_catalogue->removeItem(newEntry());
+        m_catalogue->setCurrentIndex(previous);
+        return;
     }
     m_entries.clear();
-    if (SaveListFile(name) == 0) {
-        selectCatalogueEntry(m_catalogue->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
-        if (writeCatalogue())
-            return;
+    selectCatalogueEntry(newEntry());
+    if (writeCatalogue())
+        return;
+    // The catalogue does not name the new list: leave it, back to the list open before, read again
+    // so that the drop-down and the list box show the same list.
+    {
+        const QSignalBlocker blocker(m_catalogue);
+        m_catalogue->removeItem(newEntry());
+        m_catalogue->setCurrentIndex(-1);
     }
-    const QSignalBlocker blocker(m_catalogue);
-    m_catalogue->removeItem(m_catalogue->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    if (previous >= 0) {
+        selectCatalogueEntry(previous);
+    } else {
+        m_entries.clear();
+        m_settings.ListFileName = previousName;
+    }
 }
 
 void ListPage::AddListFile(const QString& chosenName)
@@ -278,7 +313,7 @@ bool ListPage::eventFilter(QObject* watched, QEvent* event)
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
         // Only files from a file manager can be dropped, and only as a copy.
-        if (drag->mimeData()->hasUrls()) {
+        if (!LocalFiles(drag->mimeData()).isEmpty()) {
             drag->setDropAction(Qt::CopyAction);
             drag->accept();
         } else {
@@ -288,10 +323,7 @@ bool ListPage::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        QStringList paths;
-        for (const QUrl& url : drop->mimeData()->urls())
-            if (url.isLocalFile())
-                paths << url.toLocalFile();
+        const QStringList paths = LocalFiles(drop->mimeData());
         if (!paths.isEmpty()) {
             drop->setDropAction(Qt::CopyAction);
             drop->accept();
@@ -303,18 +335,6 @@ bool ListPage::eventFilter(QObject* watched, QEvent* event)
     }
     default: return QWidget::eventFilter(watched, event);
     }
-}
-
-void FitListScrollWidth(QListWidget& list)
-{
-    const QFontMetrics metrics(list.font());
-    int longest = -1;
-    for (int i = 0; i < list.count(); ++i)
-        longest = std::max(longest, metrics.horizontalAdvance(list.item(i)->text()));
-    const int visible = list.viewport()->width();
-    // The view sizes its own scroll range; the rule only decides whether a bar is needed at all.
-    list.setHorizontalScrollBarPolicy(visible * 0.95 >= longest ? Qt::ScrollBarAlwaysOff
-                                                                : Qt::ScrollBarAsNeeded);
 }
 
 } // namespace velmora

@@ -3,11 +3,11 @@
 // It loads, saves, creates, adds, releases and deletes lists; the editing buttons are wired by the
 // main window to ListEditing.
 #include "mainwindow/lists/ListWidgetEntries.h"
+#include "ui/ListBox.h"
 
 #include <QWidget>
 
 class QComboBox;
-class QListWidget;
 class QToolButton;
 
 namespace velmora {
@@ -20,7 +20,7 @@ public:
     ListPage(Settings& settings, QString programFolder, QWidget* parent = nullptr);
 
     QComboBox* cboFileName() const { return m_catalogue; }
-    QListWidget* lstFileList() const { return m_list; }
+    ListBox* lstFileList() const { return m_list; }
     ListWidgetEntries& entries() { return m_entries; }
 
     QToolButton* cmdAutoPilot() const { return m_autoPilot; }
@@ -63,7 +63,7 @@ private:
     QString m_programFolder;
     QString m_catalogPath;
     QComboBox* m_catalogue;
-    QListWidget* m_list;
+    ListBox* m_list;
     ListWidgetEntries m_entries;
     QToolButton* m_autoPilot;
     QToolButton* m_down;
@@ -72,8 +72,5 @@ private:
     QToolButton* m_del;
     QToolButton* m_save;
 };
-
-// Sizes a list box's horizontal scroll range to its longest entry.
-void FitListScrollWidth(QListWidget& list);
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include "ImageList.h"
 
 #include <QFile>
+#include <QTest>
 
 #include <unistd.h>
 
@@ -72,6 +73,27 @@ TEST_F(TreeFixture, SelectingAFolderPublishesItAndFillsIt)
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(control->CurrentDirectory(), at("p/deep/"));
     EXPECT_EQ(childTexts("p/deep"), (QStringList{"x1", "x2"}));
+}
+
+TEST_F(TreeFixture, ClickingTheSelectedFolderAgainRaisesChangeDirectory)
+{
+    makeFolders({"p/deep/x1", "p/other"});
+    openAt("p/deep/");
+    control->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(control.get()));
+    QTreeWidget* tree = control->TreeView1();
+    const auto click = [&](const QString& relative) {
+        tree->scrollToItem(node(relative));
+        const QRect rect = tree->visualItemRect(node(relative));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    };
+    changes.clear();
+    click("p/deep");
+    EXPECT_EQ(changes.count(), 1) << "the folder is chosen again";
+    EXPECT_EQ(control->CurrentDirectory(), at("p/deep/"));
+    click("p/other");
+    EXPECT_EQ(changes.count(), 2) << "another folder: one ChangeDirectory, not two";
+    EXPECT_EQ(control->CurrentDirectory(), at("p/other/"));
 }
 
 TEST_F(TreeFixture, ExpandingRefillsWithTheCurrentSubfolders)

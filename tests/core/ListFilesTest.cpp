@@ -1,7 +1,7 @@
 #include "core/ListFiles.h"
 #include "core/Prompt.h"
-#include "ui/ListControls.h"
 #include "tests/support/TestSupport.h"
+#include "ui/ListControls.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -42,6 +42,31 @@ TEST(ListFiles, FailuresShowOneMessageAndKeepTheEntries)
     EXPECT_EQ(prompter.count(), 2);
     for (const PromptRequest& request : prompter.requests())
         EXPECT_EQ(request.kind, PromptKind::Warning);
+}
+
+TEST(ListFiles, ListWrittenByFindLoadsOneEntryALineAndSavesWithCrLf)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("my.lst"));
+    test::WriteBytes(path, "/pics/a.jpg\n/pics/b b.png\n/pics/写真.gif\n");
+    QStringList entries;
+    ASSERT_EQ(LoadListEntries(path, entries), 0);
+    EXPECT_EQ(entries, (QStringList{"/pics/a.jpg", "/pics/b b.png", "/pics/写真.gif"}));
+    ASSERT_EQ(SaveListEntries(path, entries), 0);
+    EXPECT_EQ(test::ReadBytes(path), QByteArray("/pics/a.jpg\r\n/pics/b b.png\r\n/pics/写真.gif\r\n"));
+}
+
+TEST(ListFiles, EntryWithALineBreakIsRefusedAndTheOldFileStays)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("my.lst"));
+    test::WriteBytes(path, "/old.jpg\r\n");
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    EXPECT_EQ(SaveListEntries(path, {QStringLiteral("/a.jpg"), QStringLiteral("/odd\nname.jpg")}), 1);
+    ASSERT_EQ(prompter.count(), 1);
+    EXPECT_TRUE(prompter.texts()[0].contains(QStringLiteral("2 行目"))) << prompter.texts()[0].toStdString();
+    EXPECT_EQ(test::ReadBytes(path), QByteArray("/old.jpg\r\n"));
 }
 
 TEST(ListControls, ListBoxAndComboRoundTripExactBytes)

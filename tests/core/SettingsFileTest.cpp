@@ -221,6 +221,15 @@ TEST(SettingsReading, ShiftJisFileFromTheWindowsProgram)
     EXPECT_EQ(reading.settings.MainTop, 7);
 }
 
+TEST(SettingsReading, FileSavedWithLinuxLineEnds)
+{
+    const Reading reading("[Velmora]\nMainTop=7\nListFileName=summer.lst\nChangeTimer=90\n");
+    EXPECT_EQ(reading.prompter.count(), 0);
+    EXPECT_EQ(reading.settings.MainTop, 7);
+    EXPECT_EQ(reading.settings.ListFileName, QStringLiteral("summer.lst")) << "no LF left in the value";
+    EXPECT_EQ(reading.settings.ChangeTimer, 90);
+}
+
 TEST(SettingsReading, HostileFilesGiveDefaultsAndAtMostOneMessage)
 {
     QRandomGenerator random(20261207);

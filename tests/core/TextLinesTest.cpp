@@ -6,18 +6,26 @@
 
 using namespace velmora;
 
-TEST(TextLines, LinesEndAtCrLfOrLoneCrButNotAtLf)
+TEST(TextLines, LinesEndAtCrLfLoneCrOrLoneLf)
 {
-    EXPECT_EQ(SplitLines(QStringLiteral("a\r\nb\rc\nd\r\n")),
-              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c\nd")}));
+    EXPECT_EQ(
+        SplitLines(QStringLiteral("a\r\nb\rc\nd\r\n")),
+        (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}));
+    EXPECT_EQ(SplitLines(QStringLiteral("/p/1.jpg\n/p/2.jpg\n")),
+              (QStringList{QStringLiteral("/p/1.jpg"), QStringLiteral("/p/2.jpg")}))
+        << "a list written by find";
     EXPECT_EQ(SplitLines(QStringLiteral("last")), QStringList{QStringLiteral("last")});
     EXPECT_EQ(SplitLines(QString()), QStringList());
     EXPECT_EQ(SplitLines(QStringLiteral("\r\n")), QStringList{QString()});
+    EXPECT_EQ(SplitLines(QStringLiteral("\n")), QStringList{QString()});
     EXPECT_EQ(SplitLines(QStringLiteral(" a \r\n\r\n a \r\n")),
               (QStringList{QStringLiteral(" a "), QString(), QStringLiteral(" a ")}))
         << "nothing trimmed or de-duplicated";
     EXPECT_EQ(SplitLines(QStringLiteral("a\r\r\nb")),
               (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
+    EXPECT_EQ(SplitLines(QStringLiteral("a\n\rb\n\n")),
+              (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b"), QString()}))
+        << "LF CR is two line ends, unlike CR LF";
 }
 
 TEST(TextLines, WritesUtf8WithCrLfAfterEveryLine)

@@ -92,6 +92,17 @@ TEST_F(FileNameScanTest, LinksToFilesCountAndLinksToFoldersDoNot)
     EXPECT_EQ(SortedNames(ScanImageFiles(folder.path())), (QStringList{"link.jpg", "real.jpg"}));
 }
 
+TEST_F(FileNameScanTest, ItemsComeInNameOrderLetterCaseIgnoredFirst)
+{
+    // Created neither in name order nor in its reverse, so no file system hands them back sorted.
+    for (const char* name : {"c.jpg", "a.jpg", "D.JPG", "B.png", "A.jpg", "b.bmp", "a.gif"})
+        test::WriteBytes(folder.file(QString::fromLatin1(name)), "x");
+    QStringList names;
+    for (const FileViewEntry& entry : ScanImageFiles(folder.path()).entries)
+        names.append(entry.name);
+    EXPECT_EQ(names, (QStringList{"a.gif", "A.jpg", "a.jpg", "b.bmp", "B.png", "c.jpg", "D.JPG"}));
+}
+
 TEST_F(FileNameScanTest, MissingFolderReportsTheError)
 {
     const FileNameScanResult result = ScanImageFiles(folder.file("missing/"));

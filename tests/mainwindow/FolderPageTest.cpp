@@ -5,15 +5,21 @@
 #include "core/Prompt.h"
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/MainLoading.h"
+#include "mainwindow/change/WallpaperChanger.h"
 #include "mainwindow/folder/FileNameListView.h"
+#include "mainwindow/folder/FileViewItems.h"
 #include "mainwindow/folder/FileViewModel.h"
+#include "tests/mainwindow/FakeSources.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTest>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +83,21 @@ TEST_F(FolderPageTest, TreeSelectionRefillsTheFileView)
     EXPECT_EQ(page.AllFiles(), QStringList{folder.file("sub/three.gif")});
 }
 
+TEST_F(FolderPageTest, ChoosingTheSameFolderAgainShowsItsNewFiles)
+{
+    page.InitTree();
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    test::WriteBytes(folder.file("new.bmp"), "x");
+    auto* tree = page.Branchwise()->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+    ASSERT_NE(tree, nullptr);
+    ASSERT_NE(tree->currentItem(), nullptr);
+    tree->scrollToItem(tree->currentItem());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      tree->visualItemRect(tree->currentItem()).center());
+    EXPECT_EQ(names(), (QStringList{"new.bmp", "one.jpg", "two.png"}));
+}
+
 TEST_F(FolderPageTest, FolderThatCannotBeListedAsksAndLeavesTheViewEmpty)
 {
     page.FileNameLoad();
@@ -87,6 +108,42 @@ TEST_F(FolderPageTest, FolderThatCannotBeListedAsksAndLeavesTheViewEmpty)
     EXPECT_EQ(prompter.requests().first().kind, PromptKind::AbortRetryIgnore);
     EXPECT_EQ(page.fileModel()->rowCount(), 0);
     EXPECT_EQ(page.fileModel()->columnCount(), 5);
+    // The message says what failed, for which folder: nothing was being written.
+    const QString text = prompter.requests().first().text;
+    EXPECT_TRUE(text.contains(QStringLiteral("フォルダが見つかりません"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(folder.file("vanished/"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("書き込み"))) << text.toStdString();
+}
+
+TEST_F(FolderPageTest, SequentialChangeWalksTheViewInItsOrder)
+{
+    for (const char* name : {"c.jpg", "B.png", "a.jpg"})
+        test::WriteBytes(folder.file(QString::fromLatin1(name)), "x");
+    test::WriteBytes(folder.file("big.jpg"), QByteArray(100, 'x'));
+    page.FileNameLoad();
+    FileViewItems items(*page.lvwFileName());
+    test::FakeList list;
+    test::FakeInstaller installer;
+    settings.ListMode = 1;
+    settings.ChangeMode = 1;
+    WallpaperChanger changer(settings, items, list, installer);
+    const auto walk = [&] {
+        QStringList shown;
+        for (int i = 0; i < 6; ++i) {
+            installer.calls.clear();
+            changer.AutoChange();
+            if (installer.calls.size() != 2)
+                return QStringList{QStringLiteral("no change")};
+            shown << QFileInfo(installer.calls.last()).fileName();
+            if (settings.FileIndex1 != items.selected())
+                return QStringList{QStringLiteral("FileIndex1 not the selected item")};
+        }
+        return shown;
+    };
+    EXPECT_EQ(walk(), (QStringList{"B.png", "big.jpg", "c.jpg", "one.jpg", "two.png", "a.jpg"}));
+    // Sorted by size with a header click, the change follows the new order from the selected item on.
+    page.lvwFileName_ColumnClick(1);
+    EXPECT_EQ(walk(), (QStringList{"B.png", "c.jpg", "one.jpg", "two.png", "big.jpg", "a.jpg"}));
 }
 
 TEST_F(FolderPageTest, DetailsViewHidesSizeDmyAndFitsTheOthers)

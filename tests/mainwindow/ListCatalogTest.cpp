@@ -2,6 +2,7 @@
 
 #include "core/FileKinds.h"
 #include "core/TextLines.h"
+#include "mainwindow/folder/FileNameScan.h"
 #include "mainwindow/lists/ListCatalog.h"
 
 #include <QDir>
@@ -22,6 +23,28 @@ TEST(ListCatalog, DefaultListHoldsTheFolderImagesInNameOrder)
     EXPECT_EQ(ReadBytes(program.file(QStringLiteral("lfname.dat"))), QByteArray("Velmora.lst\r\n"));
     EXPECT_EQ(ReadLinesFile(program.file(QStringLiteral("Velmora.lst"))),
               (QStringList{pictures.file(QStringLiteral("a.png")), pictures.file(QStringLiteral("b.JPG"))}));
+}
+
+TEST(ListCatalog, DefaultListAndFileViewShareOneNameOrder)
+{
+    BuildFileKindTable();
+    TempFolder pictures;
+    for (const char* name : {"c.jpg", "a.jpg", "D.JPG", "B.png", "A.jpg", "b.bmp"})
+        WriteBytes(pictures.file(QString::fromUtf8(name)), "x");
+    QStringList viewOrder;
+    for (const FileViewEntry& entry : ScanImageFiles(pictures.path()).entries)
+        viewOrder << pictures.file(entry.name);
+    EXPECT_EQ(DefaultListEntries(pictures.path()), viewOrder);
+    EXPECT_EQ(viewOrder.first(), pictures.file(QStringLiteral("A.jpg")));
+}
+
+TEST(ListCatalog, WithoutAPicturesFolderTheProgramFolderIsTheSource)
+{
+    TempFolder program;
+    WriteBytes(program.file(QStringLiteral("mine.png")), "x");
+    CreateDefaultList(program.path(), QStringLiteral("Velmora.lst"), QString());
+    EXPECT_EQ(ReadLinesFile(program.file(QStringLiteral("Velmora.lst"))),
+              QStringList{program.file(QStringLiteral("mine.png"))});
 }
 
 TEST(ListCatalog, DefaultListOfAFolderWithoutImagesAndAnExistingList)

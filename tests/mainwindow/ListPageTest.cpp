@@ -6,10 +6,14 @@
 #include "mainwindow/lists/ListPage.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
+#include <QFile>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QUrl>
 
@@ -111,6 +115,51 @@ TEST(ListPage, NewListNamesAreCheckedAndCatalogued)
     EXPECT_EQ(rig.page->cboFileName()->count(), 2) << "cancelled";
 }
 
+// A failed creation leaves the drop-down and the list box on one list, so a save cannot write one
+// list's entries (or none) over another list.
+TEST(ListPage, NewListThatCannotBeSavedLeavesTheCurrentListWhole)
+{
+    Rig rig("a.lst\r\nb.lst\r\n", {{"a.lst", "/1.jpg\r\n"}, {"b.lst", "/2.jpg\r\n"}},
+            QStringLiteral("b.lst"));
+    ASSERT_TRUE(QDir().mkdir(rig.program.file(QStringLiteral("autumn.lst")))); // cannot be written
+    rig.prompter.pushText(QStringLiteral("autumn"));
+    rig.page->NewListFile();
+    EXPECT_EQ(rig.prompter.count(), 1) << "the failed write";
+    EXPECT_EQ(rig.page->cboFileName()->count(), 2);
+    EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("b.lst"));
+    EXPECT_EQ(rig.entries(), QStringList{"/2.jpg"});
+    rig.page->cmdSave_Click();
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("b.lst"))), QByteArray("/2.jpg\r\n"));
+}
+
+TEST(ListPage, NewListThatCannotBeCataloguedReturnsToTheListBefore)
+{
+    Rig rig("a.lst\r\nb.lst\r\n", {{"a.lst", "/1.jpg\r\n"}, {"b.lst", "/2.jpg\r\n"}},
+            QStringLiteral("b.lst"));
+    // The catalogue can no longer be replaced.
+    ASSERT_TRUE(QFile::remove(rig.page->CatalogPath()));
+    ASSERT_TRUE(QDir().mkdir(rig.page->CatalogPath()));
+    rig.prompter.pushText(QStringLiteral("autumn"));
+    rig.page->NewListFile();
+    EXPECT_EQ(rig.page->cboFileName()->count(), 2);
+    EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("b.lst"));
+    EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("b.lst"));
+    EXPECT_EQ(rig.entries(), QStringList{"/2.jpg"});
+    rig.page->cmdSave_Click();
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("b.lst"))), QByteArray("/2.jpg\r\n"));
+
+    // With no list open before, none is open after.
+    Rig none("", {}, QStringLiteral("b.lst"));
+    ASSERT_TRUE(QFile::remove(none.page->CatalogPath()));
+    ASSERT_TRUE(QDir().mkdir(none.page->CatalogPath()));
+    none.prompter.pushText(QStringLiteral("autumn"));
+    none.page->NewListFile();
+    EXPECT_EQ(none.page->cboFileName()->count(), 0);
+    EXPECT_EQ(none.page->cboFileName()->currentIndex(), -1);
+    EXPECT_TRUE(none.entries().isEmpty());
+    EXPECT_EQ(none.settings.ListFileName, QStringLiteral("b.lst"));
+}
+
 TEST(ListPage, ReleaseAndDeleteKeepTheLastList)
 {
     Rig single("Velmora.lst\r\n", {{"Velmora.lst", "/a.jpg\r\n"}});
@@ -136,6 +185,26 @@ TEST(ListPage, ReleaseAndDeleteKeepTheLastList)
     EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("a.lst"));
 }
 
+TEST(ListPage, HorizontalRangeReachesEightPixelsPastTheLongestEntry)
+{
+    const QByteArray longPath = "/" + QByteArray(300, 'x') + ".jpg";
+    Rig rig("long.lst\r\nshort.lst\r\nempty.lst\r\n",
+            {{"long.lst", "/a.jpg\r\n" + longPath + "\r\n"}, {"short.lst", "/a.jpg\r\n"}, {"empty.lst", ""}},
+            QStringLiteral("empty.lst"));
+    QListWidget* list = rig.page->lstFileList();
+    list->resize(200, 300);
+    const auto range = [list] {
+        list->doItemsLayout();
+        return list->horizontalScrollBar()->maximum();
+    };
+    EXPECT_EQ(range(), 0);
+    rig.page->cboFileName()->setCurrentIndex(0);
+    const int longest = list->fontMetrics().horizontalAdvance(QString::fromUtf8(longPath));
+    EXPECT_EQ(range() + list->viewport()->width(), longest + 8);
+    rig.page->cboFileName()->setCurrentIndex(1);
+    EXPECT_EQ(range(), 0) << "entries that fit need no scrolling";
+}
+
 TEST(ListPage, DropsOfLocalFilesOnly)
 {
     Rig rig("Velmora.lst\r\n", {{"Velmora.lst", ""}});
@@ -149,8 +218,16 @@ TEST(ListPage, DropsOfLocalFilesOnly)
     QCoreApplication::sendEvent(viewport, &textEnter);
     EXPECT_FALSE(textEnter.isAccepted()) << "plain text offers no drop";
 
+    QMimeData links;
+    links.setUrls({QUrl(QStringLiteral("https://example.com/a.jpg"))});
+    QDragEnterEvent linkEnter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &links, Qt::LeftButton,
+                              Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &linkEnter);
+    EXPECT_FALSE(linkEnter.isAccepted()) << "a web link is no file: no copy cursor";
+
     QMimeData files;
-    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/pics/b.jpg")),
+    files.setUrls({QUrl(QStringLiteral("https://example.com/a.jpg")),
+                   QUrl::fromLocalFile(QStringLiteral("/pics/b.jpg")),
                    QUrl::fromLocalFile(QStringLiteral("/pics/sub"))});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton,
                           Qt::NoModifier);
@@ -178,6 +255,15 @@ TEST(ListFileSelectDialog, FilterClickAndCancel)
     EXPECT_EQ(dialog.SelFileName(), QStringLiteral("notes.txt"));
     dialog.reject();
     EXPECT_EQ(dialog.SelFileName(), QString());
+
+    // Every entry into the filter selects its whole text, not only the first.
+    QLineEdit* filter = dialog.txtSearchSpec();
+    QCoreApplication::processEvents();
+    filter->deselect();
+    QFocusEvent entry(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(filter, &entry);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(filter->selectedText(), QStringLiteral("*.*"));
     Q_EMIT dialog.File1()->itemDoubleClicked(dialog.File1()->item(0));
     EXPECT_EQ(dialog.SelFileName(), QStringLiteral("a.lst"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

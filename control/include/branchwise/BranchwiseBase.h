@@ -244,6 +244,8 @@ private:
     bool m_programmatic = false;
     bool m_inExpand = false;
     bool m_reading = false;
+    // The mouse went down on the node that was already selected: its click chooses it again.
+    bool m_pressOnCurrent = false;
 };
 
 } // namespace branchwise
