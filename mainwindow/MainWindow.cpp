@@ -275,8 +275,12 @@ void MainWindow::fitFirstStart()
     needs.availableWidth = available.width();
     needs.availableHeight = available.height();
     const FirstStartSize size = FitFirstStart(needs);
+    // Kept as if read from the settings, so that an exit while minimised stores them too.
+    m_settings.MainWidth = TwipsFromPixels(size.width);
+    m_settings.MainHeight = TwipsFromPixels(size.height);
+    m_settings.SplitterMain = TwipsFromPixels(size.splitterMain);
     resize(size.width, size.height);
-    m_layout->restore(TwipsFromPixels(size.splitterMain), m_settings.SizeBarLeft);
+    m_layout->restore(m_settings.SplitterMain, m_settings.SizeBarLeft);
 }
 
 void MainWindow::iniDataRead()
