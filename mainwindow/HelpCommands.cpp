@@ -5,6 +5,7 @@
 #include "core/ShellRoutines.h"
 #include "core/Steps.h"
 
+#include <QFileInfo>
 #include <QUrl>
 
 namespace velmora {
@@ -32,8 +33,9 @@ HelpCommands::HelpCommands(QStringList folders)
 QString HelpCommands::FindDocument(const QString& name) const
 {
     for (const QString& folder : m_folders) {
+        // A folder of that name is not the document.
         const QString path = AddPathSep(folder) + name;
-        if (FileExists(path))
+        if (QFileInfo(path).isFile())
             return path;
     }
     return {};
