@@ -8,6 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build/dev/bin/velmora}
 out=${2:-$root/docs}
 work=$(mktemp -d /var/tmp/velmora-shots.XXXXXX)
+velmora= wm= xvfb=
+trap 'kill $velmora $wm $xvfb 2>/dev/null || true; sleep 1; rm -rf "$work"' EXIT
 mkdir -p "$work/program" "$work/home/Pictures"
 cp "$program" "$work/program/velmora"
 touch "$work/program/NOSPLASH"
@@ -28,15 +30,14 @@ exec 3< <(Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp 2>/dev/null)
 xvfb=$!
 read -r number <&3
 display=":$number"
-velmora=
-wm=
-trap 'kill $velmora $wm $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 openbox >/dev/null 2>&1 &
 wm=$!
 
-(cd "$work/program" && env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS \
-    HOME="$work/home" XDG_RUNTIME_DIR="$work/home" QT_QPA_PLATFORM=xcb ./velmora >"$work/velmora.log" 2>&1) &
+# No session bus: nothing of the real desktop is reached, and none is started for the run.
+(cd "$work/program" && env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u WAYLAND_DISPLAY \
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" HOME="$work/home" XDG_RUNTIME_DIR="$work/home" \
+    QT_QPA_PLATFORM=xcb ./velmora >"$work/velmora.log" 2>&1) &
 velmora=$!
 window=$(xdotool search --sync --onlyvisible --name '^Velmora$' | head -1)
 xdotool windowmove "$window" 40 30 windowactivate --sync "$window"
