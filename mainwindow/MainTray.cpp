@@ -28,7 +28,8 @@ MainTray::MainTray(const QIcon& icon, QObject* parent)
 
 MainTray::~MainTray()
 {
-    m_icon->hide();
+    // The icon first: it still points at its menu.
+    delete m_icon;
     delete m_menu;
 }
 

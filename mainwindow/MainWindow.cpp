@@ -92,6 +92,11 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
         std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_wallpaper);
     m_editing = std::make_unique<ListEditing>(m_listPage->entries(), *m_changer);
     m_timer.setInterval(1000);
+    m_trayWatch.setInterval(2000);
+    connect(&m_trayWatch, &QTimer::timeout, this, [this] {
+        if (!isVisible() && !m_exited && !m_trayAvailable())
+            showMinimized();
+    });
     wireCommands();
     buildStatus();
     connectParts();
@@ -396,6 +401,12 @@ void MainWindow::RestoreFromTray()
     focus->setFocus(Qt::ActiveWindowFocusReason);
 }
 
+void MainWindow::HideToTray()
+{
+    hide();
+    m_trayWatch.start();
+}
+
 void MainWindow::EnableOff()
 {
     m_commands->setEnabled(MainCommand::HelpAbout, false);
@@ -428,6 +439,7 @@ void MainWindow::mnuFileExit_Click()
         return;
     m_exited = true;
     m_timer.stop();
+    m_trayWatch.stop();
     m_wallpaper->cancel();
     iniDataWrite();
     const QString path = m_programFolder + QString::fromUtf16(SettingsFileName);
@@ -458,6 +470,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    m_trayWatch.stop();
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
@@ -468,7 +486,7 @@ void MainWindow::changeEvent(QEvent* event)
     if (m_trayAvailable())
         QTimer::singleShot(0, this, [this] {
             if (isMinimized())
-                hide();
+                HideToTray();
         });
 }
 

@@ -62,6 +62,9 @@ public:
 
     // Back from the notification area: the normal state, shown, the focus in ActiveDialog.
     void RestoreFromTray();
+    // Hides the window; the notification-area icon is the way back. Should the notification area go
+    // away meanwhile, the window comes back minimised.
+    void HideToTray();
     void mnuViewToolbar_Click();
     void mnuHelpAbout_Click();
     // While the automatic change runs, the About box and the effect editor are out of reach.
@@ -102,6 +105,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildStatus();
@@ -132,6 +136,8 @@ private:
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;
     QTimer m_timer;
+    // While the window is hidden: a tray that goes away takes the only way back with it.
+    QTimer m_trayWatch;
     QPointer<QWidget> m_activeDialog;
     std::function<bool()> m_trayAvailable;
     bool m_effectEditEnabled = true;

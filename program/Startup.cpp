@@ -77,7 +77,13 @@ int RunVelmora(int argc, char* argv[])
     })([&] { splash.reset(); })([&] {
         switch (StartupWindowShow(commandLine.hidden, commandLine.oneShot, window->isMinimized(),
                                   window->trayAvailable())) {
-        case StartupShow::Hidden: window->hide(); break;
+        case StartupShow::Hidden:
+            // A one-shot run ends by itself and never needs the way back.
+            if (commandLine.oneShot)
+                window->hide();
+            else
+                window->HideToTray();
+            break;
         case StartupShow::Minimized: window->showMinimized(); break;
         case StartupShow::Shown: window->show(); break;
         }

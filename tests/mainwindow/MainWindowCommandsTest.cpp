@@ -117,6 +117,12 @@ TEST(MainWindowCommands, MinimisingHidesOnlyWhenThereIsANotificationArea)
     window.RestoreFromTray();
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.isMinimized());
+
+    // The tray goes away while the window is hidden in it: the window comes back minimised.
+    window.HideToTray();
+    window.setTrayCheck([] { return false; });
+    EXPECT_TRUE(WaitUntil([&] { return window.isVisible(); }));
+    EXPECT_TRUE(window.isMinimized());
 }
 
 TEST(MainWindowCommands, TheAboutBoxIsActiveDialogWhileItIsShown)
