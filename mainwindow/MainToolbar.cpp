@@ -63,11 +63,11 @@ MainToolbar::MainToolbar(QWidget* parent)
     toggleViewAction()->setVisible(false);
     m_views->setExclusive(true);
 
-    for (const ToolbarButton& spec : kButtons) {
-        const QString key = QString::fromUtf16(spec.key);
+    for (const ToolbarButton& entry : kButtons) {
+        const QString key = QString::fromUtf16(entry.key);
         if (startsGroup(key))
             addSeparator();
-        if (!spec.picture) {
+        if (!entry.picture) {
             // The progress bar's place: the bar centred on the toolbar's height.
             auto* place = new QWidget;
             place->setObjectName(key);
@@ -81,10 +81,10 @@ MainToolbar::MainToolbar(QWidget* parent)
             addWidget(place)->setObjectName(key);
             continue;
         }
-        QAction* action = addAction(MainWindowPicture(QString::fromLatin1(spec.picture)), QString::fromUtf16(spec.tip));
+        QAction* action = addAction(MainWindowPicture(QString::fromLatin1(entry.picture)), QString::fromUtf16(entry.tip));
         action->setObjectName(key);
-        action->setToolTip(QString::fromUtf16(spec.tip));
-        if (isViewCommand(spec.command)) {
+        action->setToolTip(QString::fromUtf16(entry.tip));
+        if (isViewCommand(entry.command)) {
             action->setCheckable(true);
             m_views->addAction(action);
         }

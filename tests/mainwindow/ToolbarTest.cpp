@@ -16,10 +16,10 @@ TEST(Toolbar, EveryButtonHasItsPictureAndTheProgressBarItsPlace)
 {
     MainToolbar toolbar;
     EXPECT_EQ(toolbar.objectName(), QStringLiteral("tlbCommon"));
-    for (const ToolbarButton& spec : ToolbarButtons()) {
-        QAction* button = toolbar.button(QString::fromUtf16(spec.key));
+    for (const ToolbarButton& entry : ToolbarButtons()) {
+        QAction* button = toolbar.button(QString::fromUtf16(entry.key));
         ASSERT_NE(button, nullptr);
-        if (spec.command) {
+        if (entry.command) {
             EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
         }
     }
