@@ -1,6 +1,10 @@
 #include "mainwindow/FileSelectTabs.h"
 
+#include "mainwindow/layout/LayoutRules.h"
+
 #include <QTabBar>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -21,22 +25,45 @@ FileSelectTabs::FileSelectTabs(Settings& settings, QWidget* parent)
     m_tabFileSelect->setTabData(list, QStringLiteral("FileList"));
     m_tabFileSelect->setTabToolTip(list, QStringLiteral("ファイルリストよりファイルを選択"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_tabFileSelect);
+    // Laid out by hand in resizeEvent: a short panel keeps its pages' heights.
+    m_tabFileSelect->setParent(this);
     for (int i = 0; i < 2; ++i) {
-        m_panels[i] = new QWidget;
+        m_panels[i] = new QWidget(this);
         m_panels[i]->setObjectName(QStringLiteral("picPanelTabFileSelect%1").arg(i));
         auto* pageLayout = new QVBoxLayout(m_panels[i]);
-        pageLayout->setContentsMargins(2, 4, 2, 2);
-        layout->addWidget(m_panels[i], 1);
+        pageLayout->setContentsMargins(2, 0, 2, 2);
     }
     connect(m_tabFileSelect, &QTabBar::tabBarClicked, this, [this](int index) {
         m_tabFileSelect->setCurrentIndex(index);
         tabFileSelect_Click();
     });
     tabFileSelect_Click();
+}
+
+QSize FileSelectTabs::sizeHint() const
+{
+    QSize hint = m_panels[0]->sizeHint().expandedTo(m_panels[1]->sizeHint());
+    hint.rheight() += m_tabFileSelect->sizeHint().height() + PixelsFromTwips(PageInset);
+    return hint;
+}
+
+QSize FileSelectTabs::minimumSizeHint() const
+{
+    return {m_tabFileSelect->minimumSizeHint().width(), 0};
+}
+
+void FileSelectTabs::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const Long panelHeight = TwipsFromPixels(height());
+    const int tabs = m_tabFileSelect->sizeHint().height();
+    m_tabFileSelect->setGeometry(0, 0, width(), tabs);
+    const int top = tabs + PixelsFromTwips(PageInset);
+    const int previous = m_placed ? m_panels[0]->height() : 0;
+    const int pageHeight = PropagatedHeight(panelHeight, std::max(0, height() - top), previous);
+    for (QWidget* panel : m_panels)
+        panel->setGeometry(0, top, width(), pageHeight);
+    m_placed = true;
 }
 
 void FileSelectTabs::setPage(int index, QWidget* page)

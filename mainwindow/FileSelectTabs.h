@@ -30,10 +30,19 @@ public:
     // The key of a tab ("Folder", "FileList").
     QString tabKey(int index) const;
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    // The left-panel resize: the tab strip along the top, the pages below it by the page inset,
+    // their height passed on only while the panel is tall enough.
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     Settings& m_settings;
     QTabBar* m_tabFileSelect;
     std::array<QWidget*, 2> m_panels{};
+    bool m_placed = false;
 };
 
 } // namespace velmora

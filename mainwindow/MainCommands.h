@@ -1,5 +1,6 @@
 #pragma once
-// The commands of the main window's menus, toolbar and tray, as the program refers to them.
+// The commands of the main window's menus, toolbar, tray menu and page buttons, as the program
+// refers to them.
 namespace velmora {
 
 enum class MainCommand {
@@ -21,8 +22,13 @@ enum class MainCommand {
     HelpHomepage,
     HelpDonation,
     HelpAbout,
+    TraySize,  // mnuTraySize: restore the window
+    TrayExit,  // mnuTrayExit
+    Search,    // cmdSearch on the folder page
+    AutoPilot, // cmdAutoPilot on the list page
+    Count      // not a command: the number of them
 };
-inline constexpr int MainCommandCount = static_cast<int>(MainCommand::HelpAbout) + 1;
+inline constexpr int MainCommandCount = static_cast<int>(MainCommand::Count);
 
 // The list-view mode's command: 0 large icons ... 3 details.
 inline MainCommand ListviewModeCommand(int mode)

@@ -2,50 +2,49 @@
 
 #include "core/FileKinds.h"
 #include "core/Prompt.h"
-#include "platform/Screen.h"
 #include "core/Settings.h"
-#include "core/SettingsStore.h"
 #include "core/SettingsFile.h"
+#include "core/SettingsStore.h"
 #include "core/Steps.h"
+#include "dialogs/AboutDialog.h"
 #include "dialogs/ListFileSelectDialog.h"
 #include "engine/TextSettings.h"
+#include "mainwindow/CommandRouter.h"
 #include "mainwindow/FileSelectTabs.h"
+#include "mainwindow/HelpCommands.h"
 #include "mainwindow/MainLoadHandler.h"
 #include "mainwindow/MainLoading.h"
 #include "mainwindow/MainMenus.h"
+#include "mainwindow/MainToolbar.h"
+#include "mainwindow/MainTray.h"
 #include "mainwindow/PreviewPanel.h"
 #include "mainwindow/change/WallpaperService.h"
 #include "mainwindow/folder/FileNameListView.h"
 #include "mainwindow/folder/FileViewItems.h"
 #include "mainwindow/folder/FolderPage.h"
+#include "mainwindow/layout/DragSplitter.h"
+#include "mainwindow/layout/LayoutRules.h"
+#include "mainwindow/layout/MainLayout.h"
+#include "mainwindow/layout/PanelHolder.h"
 #include "mainwindow/lists/ListPage.h"
+#include "platform/ProgramFolder.h"
 #include "platform/wallpaper/WallpaperBackendLoader.h"
+#include "ui/ProgramArtwork.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QListWidget>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QSplitter>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolButton>
-
-#include <cmath>
+#include <QTreeView>
 
 namespace velmora {
-namespace {
-
-int toPixels(Long twips)
-{
-    return static_cast<int>(std::lround(twips / platform::TwipsPerPixel()));
-}
-Long toTwips(int pixels)
-{
-    return static_cast<Long>(std::lround(pixels * platform::TwipsPerPixel()));
-}
-
-} // namespace
 
 MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
                        std::unique_ptr<platform::WallpaperBackend> backend, QWidget* parent)
@@ -55,57 +54,126 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
     , m_programFolder(std::move(programFolder))
     , m_wallpaper(std::make_unique<WallpaperService>(
           settings, m_programFolder, backend ? std::move(backend) : platform::LoadWallpaperBackend()))
+    , m_trayAvailable(&MainTray::available)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(QIcon(QStringLiteral(":/velmora/icon.svg")));
+    setWindowIcon(ProgramIcon());
+    m_activeDialog = this;
 
-    m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->setObjectName(QStringLiteral("picSplitterMain"));
-    m_splitter->setChildrenCollapsible(false);
-    m_tabs = new FileSelectTabs(m_settings, m_splitter);
+    m_mainSplitter = new DragSplitter(this);
+    m_mainSplitter->setObjectName(QStringLiteral("imgSplitterMain"));
+    m_tabs = new FileSelectTabs(m_settings);
     m_folderPage = new FolderPage(m_settings);
     m_listPage = new ListPage(m_settings, m_programFolder);
     m_tabs->setPage(0, m_folderPage);
     m_tabs->setPage(1, m_listPage);
-    m_preview = new PreviewPanel(m_wallpaper->state(), m_splitter);
-    m_splitter->addWidget(m_tabs);
-    m_splitter->addWidget(m_preview);
-    setCentralWidget(m_splitter);
+    m_preview = new PreviewPanel(m_wallpaper->state());
+    auto* optionPanel = new PanelHolder(m_preview);
+    optionPanel->setObjectName(QStringLiteral("picPanelOption"));
+    m_mainSplitter->addWidget(m_tabs);
+    m_mainSplitter->addWidget(optionPanel);
+    setCentralWidget(m_mainSplitter);
+    m_layout = new MainLayout(*this, *m_mainSplitter, *m_folderPage->splitter(), this);
+
+    m_toolbar = new MainToolbar(this);
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+    // The toolbar is shown and hidden through the View menu only.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    m_menus = std::make_unique<MainMenus>(*menuBar());
+    m_tray = new MainTray(windowIcon(), this);
+    m_commands = new CommandRouter(this);
+    QStringList documentFolders{m_programFolder};
+    documentFolders << platform::DocumentationFolders();
+    m_help = std::make_unique<HelpCommands>(documentFolders);
 
     m_folderItems = std::make_unique<FileViewItems>(*m_folderPage->lvwFileName());
     m_changer =
         std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_wallpaper);
     m_editing = std::make_unique<ListEditing>(m_listPage->entries(), *m_changer);
     m_timer.setInterval(1000);
-    buildMenus();
+    m_trayWatch.setInterval(2000);
+    connect(&m_trayWatch, &QTimer::timeout, this, [this] {
+        if (!isVisible() && !m_exited && !m_trayAvailable())
+            showMinimized();
+    });
+    wireCommands();
     buildStatus();
     connectParts();
 }
 
+MainWindow::~MainWindow()
+{
+    // The preview follows the engine's image: it must go before the engine state it watches.
+    delete m_mainSplitter;
+}
+
+// Every command of the window, and what runs it. The windows still to come are hooked up here as
+// they land; until then their commands stay visible but disabled:
+//   MainCommand::Option     the options window (modal), then OptionsClosed()
+//   MainCommand::Thumbnail  the thumbnail window (not modal), then its ThumbReset
+//   MainCommand::Search     fileSelectTabs().SelectTab(2), then the search window (modal)
+//   MainCommand::AutoPilot  the folder patrol window (modal)
+void MainWindow::wireCommands()
+{
+    CommandRouter& commands = *m_commands;
+    for (int index = 0; index < MainCommandCount; ++index) {
+        const auto command = static_cast<MainCommand>(index);
+        if (QAction* item = m_menus->action(command))
+            commands.bind(command, item);
+    }
+    for (const ToolbarButton& button : ToolbarButtons())
+        if (button.command)
+            commands.bind(*button.command, m_toolbar->button(QString::fromUtf16(button.key)));
+    commands.bind(MainCommand::TraySize, m_tray->mnuTraySize());
+    commands.bind(MainCommand::TrayExit, m_tray->mnuTrayExit());
+    commands.bind(MainCommand::Search, m_folderPage->cmdSearch());
+    commands.bind(MainCommand::AutoPilot, m_listPage->cmdAutoPilot());
+
+    commands.handle(MainCommand::FileNew, [this] { m_listPage->NewListFile(); });
+    commands.handle(MainCommand::FileAdd, [this] { mnuFileAdd_Click(); });
+    commands.handle(MainCommand::FileRelease, [this] { m_listPage->mnuFileRelease_Click(); });
+    commands.handle(MainCommand::FileDelete, [this] { m_listPage->mnuFileDelete_Click(); });
+    commands.handle(MainCommand::FileExit, [this] { mnuFileExit_Click(); });
+    commands.handle(MainCommand::ViewToolbar, [this] { mnuViewToolbar_Click(); });
+    for (int mode = 0; mode < 4; ++mode)
+        commands.handle(ListviewModeCommand(mode), [this, mode] { m_folderPage->mnuViewListviewMode(mode); });
+    commands.handle(MainCommand::ViewDirimage, [this] { m_folderPage->mnuViewDirimage(); });
+    commands.handle(MainCommand::ToolNotexist, [this] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_editing->RemoveMissingFiles();
+        QGuiApplication::restoreOverrideCursor();
+    });
+    commands.handle(MainCommand::HelpDoc, [this] { m_help->mnuHelpDoc(); });
+    commands.handle(MainCommand::HelpHomepage, [this] { m_help->mnuHelpHomepage(); });
+    commands.handle(MainCommand::HelpDonation, [this] { m_help->mnuHelpDonation(); });
+    commands.handle(MainCommand::HelpAbout, [this] { mnuHelpAbout_Click(); });
+    commands.handle(MainCommand::TraySize, [this] { RestoreFromTray(); });
+    commands.handle(MainCommand::TrayExit, [this] { mnuFileExit_Click(); });
+}
+
 void MainWindow::buildStatus()
 {
-    // Progress of long work (the collage's pieces); hidden while there is none to show.
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("pbGeneral"));
-    m_progress->setMaximumWidth(200);
-    m_progress->setTextVisible(false);
-    m_progress->hide();
-    statusBar()->addPermanentWidget(m_progress);
-    statusBar()->setSizeGripEnabled(true);
-    connect(m_wallpaper.get(), &WallpaperService::progressRangeChanged, this, [this](int minimum, int maximum) {
-        m_progress->setRange(minimum, maximum);
-        m_progress->setVisible(maximum > minimum);
+    // Progress of long work (the collage's pieces) on the toolbar; hidden while there is none.
+    QProgressBar* progress = m_toolbar->pbGeneral();
+    connect(m_wallpaper.get(), &WallpaperService::progressRangeChanged, this, [progress](int minimum, int maximum) {
+        progress->setRange(minimum, maximum);
+        progress->setVisible(maximum > minimum);
     });
-    connect(m_wallpaper.get(), &WallpaperService::progressValueChanged, m_progress, &QProgressBar::setValue);
-    connect(m_wallpaper.get(), &WallpaperService::changeFinished, m_progress, &QProgressBar::hide);
-    // While the timer's changes cannot reach the desktop, the window says so instead of asking.
+    connect(m_wallpaper.get(), &WallpaperService::progressValueChanged, progress, &QProgressBar::setValue);
+    connect(m_wallpaper.get(), &WallpaperService::changeFinished, progress, &QProgressBar::hide);
+    // While the timer's changes cannot reach the desktop, the window says so in its status bar
+    // instead of asking at every change; the bar is there only while it has something to say.
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->hide();
     connect(m_wallpaper.get(), &WallpaperService::desktopProblemChanged, this, [this](const QString& problem) {
-        if (problem.isEmpty())
+        if (problem.isEmpty()) {
             statusBar()->clearMessage();
-        else
-            statusBar()->showMessage(QStringLiteral("デスクトップの壁紙を更新できません: ") +
-                                     problem.section(u'\n', 0, 0));
+            statusBar()->hide();
+            return;
+        }
+        statusBar()->showMessage(QStringLiteral("デスクトップの壁紙を更新できません: ") + problem.section(u'\n', 0, 0));
+        statusBar()->show();
     });
 }
 
@@ -126,65 +194,52 @@ void MainWindow::connectParts()
     connect(m_folderPage->lvwFileName(), &FileNameListView::ItemClick, this,
             [this](int row) { m_changer->FileItemClicked(row + 1); });
     connect(m_folderPage, &FolderPage::ListViewModeChanged, this, [this](int, int index) {
-        if (QAction* action = m_menus->action(ListviewModeCommand(index)))
-            action->setChecked(true);
+        if (QAction* item = m_menus->action(ListviewModeCommand(index)))
+            item->setChecked(true);
+        m_toolbar->pressViewButton(index);
     });
-    m_folderPage->cmdSearch()->setEnabled(false);
-    m_listPage->cmdAutoPilot()->setEnabled(false);
     connect(&m_timer, &QTimer::timeout, this, [this] { m_changer->Tick(); });
     connect(m_wallpaper.get(), &WallpaperService::changeFinished, this, [this] { m_changer->ChangeEnded(); });
     connect(m_preview, &PreviewPanel::clicked, this, [this] { m_changer->PreviewClicked(); });
-}
-
-MainWindow::~MainWindow()
-{
-    // The preview follows the engine's image: it must go before the engine state it watches.
-    delete m_splitter;
-}
-
-void MainWindow::buildMenus()
-{
-    m_menus = std::make_unique<MainMenus>(*menuBar());
-    const MainMenus& menus = *m_menus;
-    connect(menus.action(MainCommand::FileNew), &QAction::triggered, this,
-            [this] { m_listPage->NewListFile(); });
-    connect(menus.action(MainCommand::FileAdd), &QAction::triggered, this, &MainWindow::mnuFileAdd_Click);
-    connect(menus.action(MainCommand::FileRelease), &QAction::triggered, this,
-            [this] { m_listPage->mnuFileRelease_Click(); });
-    connect(menus.action(MainCommand::FileDelete), &QAction::triggered, this,
-            [this] { m_listPage->mnuFileDelete_Click(); });
-    connect(menus.action(MainCommand::FileExit), &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
-    for (int mode = 0; mode < 4; ++mode)
-        connect(menus.action(ListviewModeCommand(mode)), &QAction::triggered, this,
-                [this, mode] { m_folderPage->mnuViewListviewMode(mode); });
-    connect(menus.action(MainCommand::ViewDirimage), &QAction::triggered, this,
-            [this] { m_folderPage->mnuViewDirimage(); });
-    // Windows that do not exist yet: their commands stay visible but cannot be chosen.
-    for (MainCommand pending : {MainCommand::Thumbnail, MainCommand::ViewToolbar, MainCommand::Option,
-                                MainCommand::HelpDoc, MainCommand::HelpHomepage, MainCommand::HelpDonation,
-                                MainCommand::HelpAbout})
-        menus.action(pending)->setEnabled(false);
-    connect(menus.action(MainCommand::ToolNotexist), &QAction::triggered, this, [this] {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        m_editing->RemoveMissingFiles();
-        QGuiApplication::restoreOverrideCursor();
-    });
+    connect(m_tray, &MainTray::restoreRequested, this, &MainWindow::RestoreFromTray);
 }
 
 void MainWindow::mnuFileAdd_Click()
 {
     ListFileSelectDialog chooser(m_programFolder, this);
-    chooser.exec();
+    execModal(chooser);
     m_listPage->AddListFile(chooser.SelFileName());
+}
+
+void MainWindow::mnuHelpAbout_Click()
+{
+    AboutDialog about(this);
+    execModal(about);
+}
+
+void MainWindow::execModal(QDialog& dialog)
+{
+    m_activeDialog = &dialog;
+    dialog.exec();
+    m_activeDialog = this;
+}
+
+QWidget* MainWindow::ActiveDialog() const
+{
+    return m_activeDialog ? m_activeDialog.data() : const_cast<MainWindow*>(this);
 }
 
 void MainWindow::load()
 {
+    const QString settingsPath = m_programFolder + QString::fromUtf16(SettingsFileName);
+    const bool firstStart = !QFileInfo::exists(settingsPath);
     // Every step runs even when an earlier one failed.
     Steps steps(LoadFailureHandler);
     steps([&] { MainLoading = true; });
+    steps([&] { m_activeDialog = this; });
+    steps([&] { m_tray->AddTrayIcon(); });
     steps([&] { ResetSettings(m_settings, CurrentSettingsEnvironment()); });
-    steps([&] { ReadSettingsFile(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName)); });
+    steps([&] { ReadSettingsFile(m_settings, settingsPath); });
     steps([&] { iniDataRead(); });
     steps([&] { m_wallpaper->ReadTileWallpaper(); });
     steps([&] { lstFileRead(); });
@@ -194,19 +249,50 @@ void MainWindow::load()
     steps([&] { FileNameLoad(); });
     steps([&] { RestoreSelection(); });
     steps([&] {
+        if (firstStart)
+            fitFirstStart();
+    });
+    steps([&] {
         if (m_settings.MinBoot)
             setWindowState(windowState() | Qt::WindowMinimized);
     });
 }
 
+void MainWindow::fitFirstStart()
+{
+    // Without stored settings the window is sized to what it shows: the tree, every column of the
+    // file view and a preview as wide, within the screen.
+    const QTreeView* details = m_folderPage->lvwFileName()->detailsView();
+    int columns = 0;
+    for (int column = 0; column < details->header()->count(); ++column)
+        if (!details->isColumnHidden(column))
+            columns += details->columnWidth(column);
+    FirstStartNeeds needs;
+    needs.defaultWidth = width();
+    needs.defaultHeight = height();
+    needs.treeWidth = PixelsFromTwips(m_settings.SizeBarLeft);
+    needs.fileViewWidth = columns + 2 * details->frameWidth() + details->verticalScrollBar()->sizeHint().width();
+    needs.barWidth = m_mainSplitter->handleWidth();
+    needs.pagePadding = 4;
+    needs.minRightWidth = PixelsFromTwips(MinRightPanelWidth);
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, width(), height());
+    needs.availableWidth = available.width();
+    needs.availableHeight = available.height();
+    const FirstStartSize size = FitFirstStart(needs);
+    // Kept as if read from the settings, so that an exit while minimised stores them too.
+    m_settings.MainWidth = TwipsFromPixels(size.width);
+    m_settings.MainHeight = TwipsFromPixels(size.height);
+    m_settings.SplitterMain = TwipsFromPixels(size.splitterMain);
+    resize(size.width, size.height);
+    m_layout->restore(m_settings.SplitterMain, m_settings.SizeBarLeft);
+}
+
 void MainWindow::iniDataRead()
 {
-    setGeometry(toPixels(m_settings.MainLeft), toPixels(m_settings.MainTop), toPixels(m_settings.MainWidth),
-                toPixels(m_settings.MainHeight));
-    const int left = toPixels(m_settings.SplitterMain);
-    m_splitter->setSizes({left, std::max(1, width() - left)});
-    const int tree = toPixels(m_settings.SizeBarLeft);
-    m_folderPage->splitter()->setSizes({tree, std::max(1, left - tree)});
+    setGeometry(PixelsFromTwips(m_settings.MainLeft), PixelsFromTwips(m_settings.MainTop),
+                PixelsFromTwips(m_settings.MainWidth), PixelsFromTwips(m_settings.MainHeight));
+    m_layout->restore(m_settings.SplitterMain, m_settings.SizeBarLeft);
 }
 
 void MainWindow::iniDataWrite()
@@ -214,12 +300,12 @@ void MainWindow::iniDataWrite()
     if (isMinimized())
         return;
     const QRect frame = geometry();
-    m_settings.MainTop = toTwips(frame.top());
-    m_settings.MainLeft = toTwips(frame.left());
-    m_settings.MainWidth = toTwips(frame.width());
-    m_settings.MainHeight = toTwips(frame.height());
-    m_settings.SplitterMain = toTwips(m_splitter->sizes().value(0));
-    m_settings.SizeBarLeft = toTwips(m_folderPage->splitter()->sizes().value(0));
+    m_settings.MainTop = TwipsFromPixels(frame.top());
+    m_settings.MainLeft = TwipsFromPixels(frame.left());
+    m_settings.MainWidth = TwipsFromPixels(frame.width());
+    m_settings.MainHeight = TwipsFromPixels(frame.height());
+    m_settings.SplitterMain = m_layout->SplitterMain();
+    m_settings.SizeBarLeft = m_layout->SizeBarLeft();
 }
 
 void MainWindow::lstFileRead()
@@ -236,16 +322,50 @@ void MainWindow::ApplyStartupState()
 {
     m_folderPage->InitTree();
     m_tabs->SelectTab(m_settings.ListMode == 1 ? 1 : 2);
-    m_wallpaper->state().leadWallPaper.textSettings() = CalendarTextSettings(m_settings);
     if (m_settings.TimerOnMode == 1)
         m_timer.start();
     else
         m_timer.stop();
+    m_layout->ResizeFolderPage();
+    m_wallpaper->state().leadWallPaper.textSettings() = CalendarTextSettings(m_settings);
 }
 
 void MainWindow::Form_Paint()
 {
     m_folderPage->mnuViewListviewMode(m_settings.ListViewMode);
+    applyToolbarState();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    // Settings changed elsewhere (the options window) reach the controls at the next paint. Only
+    // what differs is applied, after the paint, so applying never asks for another paint.
+    if (m_viewSyncQueued)
+        return;
+    m_viewSyncQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_viewSyncQueued = false;
+        const int mode = int(m_settings.ListViewMode);
+        if (mode >= 0 && mode <= 3 && mode != m_folderPage->lvwFileName()->viewMode())
+            m_folderPage->mnuViewListviewMode(mode);
+        applyToolbarState();
+    });
+}
+
+void MainWindow::applyToolbarState()
+{
+    m_menus->action(MainCommand::ViewToolbar)->setChecked(m_settings.TBDispMode);
+    if (m_toolbar->isHidden() == m_settings.TBDispMode) {
+        m_toolbar->setVisible(m_settings.TBDispMode);
+        m_layout->ArrangeMainWindow();
+    }
+}
+
+void MainWindow::mnuViewToolbar_Click()
+{
+    m_settings.TBDispMode = !m_settings.TBDispMode;
+    applyToolbarState();
 }
 
 void MainWindow::AutoChange()
@@ -268,12 +388,58 @@ void MainWindow::RestoreSelection()
     m_changer->RestoreSelection();
 }
 
+void MainWindow::RestoreFromTray()
+{
+    showNormal();
+    raise();
+    activateWindow();
+    QWidget* focus = ActiveDialog();
+    if (focus != this) {
+        focus->raise();
+        focus->activateWindow();
+    }
+    focus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void MainWindow::HideToTray()
+{
+    hide();
+    m_trayWatch.start();
+}
+
+void MainWindow::EnableOff()
+{
+    m_commands->setEnabled(MainCommand::HelpAbout, false);
+    m_effectEditEnabled = false;
+    Q_EMIT effectEditEnabledChanged(false);
+}
+
+void MainWindow::EnableOn()
+{
+    m_commands->setEnabled(MainCommand::HelpAbout, true);
+    m_effectEditEnabled = true;
+    Q_EMIT effectEditEnabledChanged(true);
+}
+
+void MainWindow::OptionsClosed()
+{
+    if (m_settings.TimerOnMode == 1) {
+        m_timer.start();
+        EnableOff();
+    } else {
+        m_timer.stop();
+        EnableOn();
+    }
+    update();
+}
+
 void MainWindow::mnuFileExit_Click()
 {
     if (m_exited)
         return;
     m_exited = true;
     m_timer.stop();
+    m_trayWatch.stop();
     m_wallpaper->cancel();
     iniDataWrite();
     const QString path = m_programFolder + QString::fromUtf16(SettingsFileName);
@@ -285,6 +451,7 @@ void MainWindow::mnuFileExit_Click()
         else
             qWarning("%s", qUtf8Printable(text));
     }
+    m_tray->RemoveTrayIcon();
     Q_EMIT exitRoutineDone();
 }
 
@@ -301,6 +468,26 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    m_trayWatch.stop();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized())
+        return;
+    // Minimised, the window lives on as the notification-area icon; where there is no notification
+    // area it stays an ordinary minimised window, which the task bar still reaches.
+    if (m_trayAvailable())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                HideToTray();
+        });
 }
 
 } // namespace velmora

@@ -1,27 +1,35 @@
 #pragma once
-// frmMain: hosts the folder and list pages, the preview and the menus, and delegates the work to
-// its parts: the list page, the wallpaper changer, the list editing commands and the installer.
+// frmMain: wires its parts together and holds the operations other modules call by name. The
+// parts do the work: the pages, the preview, the toolbar, the tray icon, the menus, the layout
+// rules, the help commands, the wallpaper changer, the list editing and the installer.
 #include "mainwindow/change/WallpaperChanger.h"
 #include "mainwindow/lists/ListEditing.h"
 #include "platform/wallpaper/WallpaperBackend.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
-class QProgressBar;
-class QSplitter;
+class QDialog;
 
 namespace velmora {
 
+class CommandRouter;
+class DragSplitter;
 class FileSelectTabs;
-class PreviewPanel;
-class WallpaperService;
 class FolderPage;
+class HelpCommands;
 class ListPage;
+class MainLayout;
 class MainMenus;
+class MainToolbar;
+class MainTray;
+class PreviewPanel;
 class SettingsStore;
+class WallpaperService;
 struct Settings;
 
 class MainWindow : public QMainWindow {
@@ -41,6 +49,7 @@ public:
     void lstFileRead();
     void FileNameLoad();
     void ApplyStartupState();
+    // Applies ListViewMode (refitting the columns) and TBDispMode to the controls.
     void Form_Paint();
     void AutoChange();
     // True while a change is under way in the background.
@@ -51,41 +60,88 @@ public:
     // The one exit routine; the program ends when exitRoutineDone is emitted.
     void mnuFileExit_Click();
 
+    // Back from the notification area: the normal state, shown, the focus in ActiveDialog.
+    void RestoreFromTray();
+    // Hides the window; the notification-area icon is the way back. Should the notification area go
+    // away meanwhile, the window comes back minimised.
+    void HideToTray();
+    void mnuViewToolbar_Click();
+    void mnuHelpAbout_Click();
+    // While the automatic change runs, the About box and the effect editor are out of reach.
+    void EnableOff();
+    void EnableOn();
+    bool effectEditEnabled() const { return m_effectEditEnabled; }
+    // After the options window closes: the timer follows TimerOnMode, EnableOff or EnableOn, and
+    // the window repaints (re-applying the view settings).
+    void OptionsClosed();
+    // The window that gets the focus when the program comes back from the notification area: this
+    // one, or the modal box shown over it.
+    QWidget* ActiveDialog() const;
+
+    // Whether a notification area is there to hide in; the tray's own answer unless replaced.
+    void setTrayCheck(std::function<bool()> check) { m_trayAvailable = std::move(check); }
+    bool trayAvailable() const { return m_trayAvailable(); }
+
     WallpaperChanger& changer() { return *m_changer; }
     WallpaperService& wallpaper() { return *m_wallpaper; }
     ListPage& listPage() { return *m_listPage; }
     FolderPage& folderPage() { return *m_folderPage; }
     FileSelectTabs& fileSelectTabs() { return *m_tabs; }
+    MainToolbar& toolbar() { return *m_toolbar; }
+    MainMenus& menus() { return *m_menus; }
+    MainTray& tray() { return *m_tray; }
+    MainLayout& mainLayout() { return *m_layout; }
+    CommandRouter& commands() { return *m_commands; }
+    DragSplitter& mainSplitter() { return *m_mainSplitter; }
     QTimer& Timer1() { return m_timer; }
 
 Q_SIGNALS:
     void exitRoutineDone();
+    // EnableOff / EnableOn, for the options window's effect-edit button.
+    void effectEditEnabledChanged(bool enabled);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void buildMenus();
     void buildStatus();
     void connectParts();
+    void wireCommands();
     void mnuFileAdd_Click();
+    void applyToolbarState();
+    void fitFirstStart();
+    // Runs a modal box with ActiveDialog pointing at it.
+    void execModal(QDialog& dialog);
 
     SettingsStore& m_store;
     Settings& m_settings;
     QString m_programFolder;
-    QSplitter* m_splitter = nullptr;
+    DragSplitter* m_mainSplitter = nullptr;
     FileSelectTabs* m_tabs = nullptr;
     FolderPage* m_folderPage = nullptr;
     ListPage* m_listPage = nullptr;
+    MainToolbar* m_toolbar = nullptr;
+    MainTray* m_tray = nullptr;
+    CommandRouter* m_commands = nullptr;
+    MainLayout* m_layout = nullptr;
     std::unique_ptr<MainMenus> m_menus;
+    std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<FolderItems> m_folderItems;
     std::unique_ptr<WallpaperService> m_wallpaper;
     PreviewPanel* m_preview = nullptr;
-    QProgressBar* m_progress = nullptr;
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;
     QTimer m_timer;
+    // While the window is hidden: a tray that goes away takes the only way back with it.
+    QTimer m_trayWatch;
+    QPointer<QWidget> m_activeDialog;
+    std::function<bool()> m_trayAvailable;
+    bool m_effectEditEnabled = true;
+    bool m_viewSyncQueued = false;
     bool m_exited = false;
 };
 

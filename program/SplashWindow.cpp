@@ -1,25 +1,14 @@
 #include "program/SplashWindow.h"
 
-#include "program/Version.h"
+#include "core/Version.h"
+#include "ui/ProgramArtwork.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace velmora {
-
-QPixmap ProgramLogo(const QSize& size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/velmora/logo.svg"));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
 
 SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -31,7 +20,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     frame->setFrameShape(QFrame::StyledPanel);
     auto* logo = new QLabel(frame);
     logo->setObjectName(QStringLiteral("picLogo"));
-    logo->setPixmap(ProgramLogo(QSize(392, 122)));
+    logo->setPixmap(ProgramLogo(QSize(392, 122), devicePixelRatioF()));
     m_version->setObjectName(QStringLiteral("lblVersion"));
     m_version->setText(VersionText(CurrentVersion()));
     m_version->setAlignment(Qt::AlignRight);

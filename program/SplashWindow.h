@@ -20,7 +20,4 @@ private:
     QLabel* m_version;
 };
 
-// The program's logo at the given size, drawn from its vector artwork.
-QPixmap ProgramLogo(const QSize& size);
-
 } // namespace velmora

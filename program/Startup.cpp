@@ -4,12 +4,14 @@
 #include "core/Steps.h"
 #include "core/jobs/JobPool.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/TrayPolicy.h"
 #include "mainwindow/change/WallpaperService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SignalBridge.h"
 #include "program/CommandLine.h"
 #include "program/SplashWindow.h"
 #include "ui/MessageBoxPrompter.h"
+#include "ui/ProgramArtwork.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -48,7 +50,7 @@ int RunVelmora(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("velmora"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora/icon.svg")));
+    QApplication::setWindowIcon(ProgramIcon());
     // The window hides to the notification area; closing it is not the end of the program.
     QApplication::setQuitOnLastWindowClosed(false);
     installTranslations(app);
@@ -73,10 +75,18 @@ int RunVelmora(int argc, char* argv[])
         window = std::make_unique<MainWindow>(settings, programFolder);
         window->load();
     })([&] { splash.reset(); })([&] {
-        if (commandLine.hidden)
-            window->hide();
-        else
-            window->show();
+        switch (StartupWindowShow(commandLine.hidden, commandLine.oneShot, window->isMinimized(),
+                                  window->trayAvailable())) {
+        case StartupShow::Hidden:
+            // A one-shot run ends by itself and never needs the way back.
+            if (commandLine.oneShot)
+                window->hide();
+            else
+                window->HideToTray();
+            break;
+        case StartupShow::Minimized: window->showMinimized(); break;
+        case StartupShow::Shown: window->show(); break;
+        }
     })([&] { window->Form_Paint(); });
     if (!window)
         return 1;

@@ -6,6 +6,7 @@
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/folder/FileNameListView.h"
 #include "mainwindow/folder/FolderPage.h"
+#include "mainwindow/layout/DragSplitter.h"
 
 #include <QApplication>
 #include <QDir>

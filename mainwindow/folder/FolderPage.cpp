@@ -8,13 +8,13 @@
 #include "mainwindow/folder/FileNameListView.h"
 #include "mainwindow/folder/FileNameScan.h"
 #include "mainwindow/folder/FileViewModel.h"
+#include "mainwindow/layout/DragSplitter.h"
 
 #include <branchwise/ControlFactory.h>
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QSplitter>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -71,7 +71,7 @@ FolderPage::FolderPage(Settings& settings, QWidget* parent)
     , m_cmdSingleAddFile(FolderButton(QStringLiteral("cmdSingleAddFile"),
                                       QStringLiteral("選択中のファイルをリストへ追加"),
                                       MainWindowPicture(QStringLiteral("addselected")), QString()))
-    , m_splitter(new QSplitter(Qt::Horizontal))
+    , m_splitter(new DragSplitter)
 {
     setObjectName(QStringLiteral("picPanelTabFileSelect0"));
     m_model->setPicture(MainWindowPicture(QStringLiteral("imagefile")));
@@ -90,9 +90,8 @@ FolderPage::FolderPage(Settings& settings, QWidget* parent)
         connect(m_branchwise, SIGNAL(ChangeDirectory()), this, SLOT(Branchwise_ChangeDirectory()));
         m_splitter->addWidget(m_branchwise);
     }
+    m_splitter->setObjectName(QStringLiteral("imgSplitterFolder"));
     m_splitter->addWidget(m_lvwFileName);
-    m_splitter->setChildrenCollapsible(false);
-    m_splitter->setStretchFactor(m_splitter->count() - 1, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

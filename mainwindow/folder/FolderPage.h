@@ -7,11 +7,11 @@
 
 #include <QWidget>
 
-class QSplitter;
 class QToolButton;
 
 namespace velmora {
 
+class DragSplitter;
 class FileNameListView;
 class FileViewModel;
 
@@ -28,8 +28,8 @@ public:
     QToolButton* cmdSearch() const { return m_cmdSearch; }
     QToolButton* cmdAllAddFile() const { return m_cmdAllAddFile; }
     QToolButton* cmdSingleAddFile() const { return m_cmdSingleAddFile; }
-    // Tree on the left, file view on the right; the main window may lay them out itself instead.
-    QSplitter* splitter() const { return m_splitter; }
+    // Tree on the left, file view on the right, laid out by the main window's layout rules.
+    DragSplitter* splitter() const { return m_splitter; }
 
     // Start-up: the tree's CurrentDirectory and ImageType from the settings, then ApInit.
     void InitTree();
@@ -66,7 +66,7 @@ private:
     QToolButton* m_cmdSearch;
     QToolButton* m_cmdAllAddFile;
     QToolButton* m_cmdSingleAddFile;
-    QSplitter* m_splitter;
+    DragSplitter* m_splitter;
 };
 
 } // namespace velmora

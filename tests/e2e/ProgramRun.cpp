@@ -19,6 +19,13 @@ ProgramRun::ProgramRun()
     WriteBytes(m_program.file(QStringLiteral("NOSPLASH")), "");
 }
 
+ProgramRun::~ProgramRun()
+{
+    // A test that failed half-way leaves the program running.
+    if (running())
+        stop();
+}
+
 QProcessEnvironment ProgramRun::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -31,6 +38,9 @@ QProcessEnvironment ProgramRun::environment() const
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("HOME"), m_home.path());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+    // No session bus: the run reaches none of the real desktop's services, and Qt's tray icon
+    // takes the X11 notification area rather than a StatusNotifierItem host.
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + m_home.file(QStringLiteral("no-bus")));
     // A sanitizer build would report the caches Qt keeps for the life of the process as leaks.
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     return env;
@@ -79,6 +89,13 @@ int ProgramRun::stop()
         m_process.waitForFinished();
         return -1;
     }
+    return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
+int ProgramRun::wait(int timeoutMs)
+{
+    if (!m_process.waitForFinished(timeoutMs))
+        return -1;
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 

@@ -11,6 +11,7 @@ namespace velmora::test {
 class ProgramRun {
 public:
     ProgramRun();
+    ~ProgramRun();
 
     const TempFolder& program() const { return m_program; }
     // The home folder of the run; its Pictures folder is the default list's source.
@@ -26,6 +27,9 @@ public:
     // Starts without waiting; stop() ends it with SIGTERM and waits.
     void start(const QStringList& arguments);
     int stop();
+    // Waits for the program to end by itself (at most timeoutMs); its exit code, -1 when it did not.
+    int wait(int timeoutMs);
+    bool running() const { return m_process.state() != QProcess::NotRunning; }
 
     QByteArray settingsFile() const;
     // A settings value as written, e.g. " 1" for "FileIndex2".

@@ -1,5 +1,4 @@
-#include "tests/support/RecordingBackend.h"
-#include "tests/support/TestSupport.h"
+#include "tests/mainwindow/MainWindowRig.h"
 
 #include "core/Prompt.h"
 #include "core/Settings.h"
@@ -17,37 +16,6 @@
 
 using namespace velmora;
 using namespace velmora::test;
-
-namespace {
-
-struct Rig {
-    TempFolder program;
-    SettingsStore store;
-    Settings& settings = store.values();
-    ScriptedPrompter prompter;
-    PrompterScope scope{prompter};
-    RecordingBackend* backend = nullptr;
-    std::unique_ptr<MainWindow> window;
-
-    Rig(const QStringList& entries, const QByteArray& settingsLines)
-    {
-        QByteArray list;
-        for (const QString& entry : entries)
-            list += entry.toUtf8() + "\r\n";
-        WriteBytes(program.file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
-        WriteBytes(program.file(QStringLiteral("Velmora.lst")), list);
-        WriteBytes(program.file(QStringLiteral("Velmora.INI")), "[Velmora]\r\n" + settingsLines);
-        auto recording = std::make_unique<RecordingBackend>();
-        backend = recording.get();
-        window = std::make_unique<MainWindow>(store, program.path(), std::move(recording));
-        window->load();
-        settle();
-    }
-    // Lets the background work of the window (loads, changes, the placement read) finish.
-    void settle() { ASSERT_TRUE(WaitUntil([this] { return !window->working(); })); }
-};
-
-} // namespace
 
 TEST(MainWindow, LoadRestoresTheListAndThePlacement)
 {

@@ -3,7 +3,8 @@
 #include "core/Prompt.h"
 #include "program/CommandLine.h"
 #include "program/SplashWindow.h"
-#include "program/Version.h"
+#include "ui/ProgramArtwork.h"
+#include "core/Version.h"
 #include "mainwindow/MainLoadHandler.h"
 
 #include <QDir>

@@ -28,10 +28,12 @@ ScopedEnv::~ScopedEnv()
 PrivateXServer::PrivateXServer(int width, int height)
 {
     // -displayfd: the server takes the first free display number and writes it to its output.
+    // -noreset: like a desktop's server, it keeps the root background a program left when its last
+    // client goes, rather than starting afresh.
     m_process.start(QStringLiteral("Xvfb"),
                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                      QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(width).arg(height),
-                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!m_process.waitForStarted(10000))
         return;
     QByteArray number;

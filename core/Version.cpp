@@ -1,4 +1,4 @@
-#include "program/Version.h"
+#include "core/Version.h"
 
 namespace velmora {
 

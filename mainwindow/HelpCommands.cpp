@@ -1,0 +1,97 @@
+#include "mainwindow/HelpCommands.h"
+
+#include "core/PathRoutines.h"
+#include "core/Prompt.h"
+#include "core/ShellRoutines.h"
+#include "core/Steps.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+namespace velmora {
+namespace {
+
+const QString& MissingDocumentText()
+{
+    static const QString text = QStringLiteral("ドキュメントファイルが見つかりません");
+    return text;
+}
+
+} // namespace
+
+QStringList DocumentationPageNames()
+{
+    return {QStringLiteral("velmora.html"), QStringLiteral("index.html"), QStringLiteral("README.html")};
+}
+
+HelpCommands::HelpCommands(QStringList folders)
+    : m_folders(std::move(folders))
+{
+    m_folders.removeDuplicates();
+}
+
+QString HelpCommands::FindDocument(const QString& name) const
+{
+    for (const QString& folder : m_folders) {
+        // A folder of that name is not the document.
+        const QString path = AddPathSep(folder) + name;
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+QString HelpCommands::FindDocumentationPage() const
+{
+    for (const QString& name : DocumentationPageNames()) {
+        const QString path = FindDocument(name);
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+void HelpCommands::open(const QString& target) const
+{
+    Steps steps(AskUser);
+    steps([&] {
+        if (ShellOpen(target) <= 32)
+            throw Failure(ErrorCode::FileNotFound, QStringLiteral("%1 を開けませんでした。").arg(target));
+    });
+}
+
+void HelpCommands::mnuHelpDoc() const
+{
+    const QString path = FindDocument(QString::fromUtf16(GuideFileName));
+    if (path.isEmpty()) {
+        ShowWarning(MissingDocumentText());
+        return;
+    }
+    open(path);
+}
+
+void HelpCommands::mnuHelpHomepage() const
+{
+    const QString page = FindDocumentationPage();
+    if (page.isEmpty()) {
+        ShowWarning(MissingDocumentText());
+        return;
+    }
+    open(QUrl::fromLocalFile(page).toString(QUrl::FullyEncoded));
+}
+
+void HelpCommands::mnuHelpDonation() const
+{
+    ShowNotice(QStringLiteral("本ソフトはフリーウェアですのでご自由にお使いいただけます。\n"
+                              "開発にご支援いただける場合には次に表示されるリンクからオンラインショッピング等をお願いします。"));
+    const QString page = FindDocumentationPage();
+    if (page.isEmpty()) {
+        ShowWarning(MissingDocumentText());
+        return;
+    }
+    QUrl section = QUrl::fromLocalFile(page);
+    section.setFragment(QString::fromUtf16(SupportAnchor));
+    open(section.toString(QUrl::FullyEncoded));
+}
+
+} // namespace velmora

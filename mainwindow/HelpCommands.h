@@ -1,0 +1,36 @@
+#pragma once
+// The Help menu's documents: the user's guide "guide.pdf", the documentation page (the project has
+// no web site: the page made from the README and installed with the program stands in for the home
+// page) and its section on supporting the project. Each is looked for in the program folder first,
+// then in the installed documentation folders, and opened with the desktop's default viewer.
+#include <QString>
+#include <QStringList>
+
+namespace velmora {
+
+inline constexpr char16_t GuideFileName[] = u"guide.pdf";
+// The documentation page's names, in the order they are looked for.
+QStringList DocumentationPageNames();
+// The page's section on supporting the project.
+inline constexpr char16_t SupportAnchor[] = u"support";
+
+class HelpCommands {
+public:
+    // folders: where to look, in order, each ending in "/".
+    explicit HelpCommands(QStringList folders);
+
+    // The first existing file of that name in the folders; empty when there is none.
+    QString FindDocument(const QString& name) const;
+    QString FindDocumentationPage() const;
+
+    void mnuHelpDoc() const;
+    void mnuHelpHomepage() const;
+    void mnuHelpDonation() const;
+
+private:
+    void open(const QString& target) const;
+
+    QStringList m_folders;
+};
+
+} // namespace velmora
