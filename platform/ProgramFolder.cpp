@@ -55,13 +55,20 @@ void OverrideProgramFolder(const QString& folder)
     overridden() = folder.isEmpty() ? QString() : withSeparator(folder);
 }
 
+QStringList DocumentationFoldersFor(const QString& programFolder, const QString& executableFolder)
+{
+    QStringList folders{withSeparator(programFolder)};
+    // An installed program finds its documents under <prefix>/share/doc/velmora.
+    const QString installed = withSeparator(
+        QDir::cleanPath(QDir(executableFolder).absoluteFilePath(QStringLiteral("../share/doc/velmora"))));
+    if (!folders.contains(installed))
+        folders << installed;
+    return folders;
+}
+
 QStringList DocumentationFolders()
 {
-    QStringList folders{ProgramFolder()};
-    const QDir exe(QCoreApplication::applicationDirPath());
-    // An installed program finds its documents under <prefix>/share/doc/velmora.
-    folders << withSeparator(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/doc/velmora"))));
-    return folders;
+    return DocumentationFoldersFor(ProgramFolder(), QCoreApplication::applicationDirPath());
 }
 
 } // namespace velmora::platform

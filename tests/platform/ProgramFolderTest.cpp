@@ -1,3 +1,4 @@
+#include "platform/Documents.h"
 #include "platform/ProgramFolder.h"
 #include "tests/support/TestSupport.h"
 
@@ -33,4 +34,26 @@ TEST(ProgramFolder, OverrideForTests)
     EXPECT_EQ(platform::ProgramFolder(), QStringLiteral("/tmp/velmora-test/"));
     platform::OverrideProgramFolder(QString());
     EXPECT_TRUE(platform::ProgramFolder().endsWith(u'/'));
+}
+
+TEST(ProgramFolder, DocumentsAreLookedForInTheProgramFolderThenWhereThePackagePutsThem)
+{
+    EXPECT_EQ(platform::DocumentationFoldersFor(QStringLiteral("/home/ann/.local/share/velmora"),
+                                                QStringLiteral("/usr/bin")),
+              (QStringList{QStringLiteral("/home/ann/.local/share/velmora/"), QStringLiteral("/usr/share/doc/velmora/")}));
+
+    test::TempFolder prefix;
+    QDir(prefix.path()).mkpath(QStringLiteral("bin"));
+    QDir(prefix.path()).mkpath(QStringLiteral("share/doc/velmora"));
+    test::TempFolder program;
+    const QStringList folders = platform::DocumentationFoldersFor(program.path(), prefix.file(QStringLiteral("bin")));
+    const QString installed = prefix.file(QStringLiteral("share/doc/velmora/guide.pdf"));
+    test::WriteBytes(installed, "%PDF-");
+    EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("guide.pdf")), installed);
+    test::WriteBytes(program.file(QStringLiteral("guide.pdf")), "%PDF-");
+    EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("guide.pdf")), program.file(QStringLiteral("guide.pdf")))
+        << "a guide in the program folder comes first";
+    EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("index.html")), QString());
+    QDir(program.path()).mkpath(QStringLiteral("index.html"));
+    EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("index.html")), QString()) << "a folder is no document";
 }
