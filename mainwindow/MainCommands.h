@@ -17,6 +17,7 @@ enum class MainCommand {
     ViewDirimage,
     Option,
     ToolNotexist,
+    ToolAutostart,
     HelpDoc,
     HelpHomepage,
     HelpDonation,

@@ -8,6 +8,7 @@
 #include "core/Steps.h"
 #include "dialogs/ListFileSelectDialog.h"
 #include "engine/TextSettings.h"
+#include "mainwindow/AutostartToggle.h"
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/MainLoadHandler.h"
 #include "mainwindow/MainLoading.h"
@@ -18,6 +19,7 @@
 #include "mainwindow/folder/FileViewItems.h"
 #include "mainwindow/folder/FolderPage.h"
 #include "mainwindow/lists/ListPage.h"
+#include "platform/Autostart.h"
 #include "platform/wallpaper/WallpaperBackendLoader.h"
 
 #include <QAction>
@@ -137,6 +139,8 @@ void MainWindow::buildMenus()
         m_editing->RemoveMissingFiles();
         QGuiApplication::restoreOverrideCursor();
     });
+    new AutostartToggle(*menus.action(MainCommand::ToolAutostart), platform::AutostartEntryPath(),
+                        platform::CurrentAutostartCommand(), this);
 }
 
 void MainWindow::mnuFileAdd_Click()
