@@ -5,8 +5,9 @@
 namespace velmora::platform {
 
 // The folder, ending in "/", that holds Velmora.INI, the lists and $$WALL$$.BMP.
-// The executable's folder when it is writable (portable use); otherwise the per-user data folder,
-// created on first use. Resolved once per process.
+// The executable's folder when it is writable (portable use); otherwise, and always for an
+// installed program (one with <prefix>/share/applications/velmora.desktop beside <prefix>/bin),
+// the per-user data folder, created on first use. Resolved once per process.
 QString ProgramFolder();
 
 // The rule behind ProgramFolder, free of process state so that it can be tested.

@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 using namespace velmora;
 
@@ -79,13 +78,6 @@ QSet<QString> DebianDocs(const QString& package)
     return {QStringLiteral("usr/share/doc/%1/copyright").arg(package),
             QStringLiteral("usr/share/doc/%1/changelog.gz").arg(package)};
 }
-
-// Puts a folder's permissions back at the end of a scope, so that its temporary parent can go.
-struct RestorePermissions {
-    QString path;
-    QFile::Permissions permissions;
-    ~RestorePermissions() { QFile::setPermissions(path, permissions); }
-};
 
 QImage Pattern(int width, int height, int seed)
 {
@@ -206,13 +198,9 @@ TEST(Package, TheUnpackedProgramChangesTheWallpaperAndFindsTheInstalledGuide)
     test::TempFolder copy;
     ASSERT_EQ(RunTool(QStringLiteral("cp"), {QStringLiteral("-a"), Root + u'.', copy.path()}).code, 0);
     const QString bin = copy.file(QStringLiteral("usr/bin"));
-    // Installed programs live in a folder the user cannot write; root writes anywhere, and then
-    // the portable rule applies.
-    const QFile::Permissions writable = QFileInfo(bin).permissions();
-    QFile::setPermissions(bin, writable & ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther));
-    const RestorePermissions restore{bin, writable};
-    const bool binWritable = ::access(QFile::encodeName(bin).constData(), W_OK) == 0;
-    const QString programFolder = binWritable ? bin + u'/' : home.file(QStringLiteral("data/velmora/"));
+    // Installed, the program keeps the user's files in the data folder, even where it could write
+    // beside itself (as root can).
+    const QString programFolder = home.file(QStringLiteral("data/velmora/"));
 
     QStringList libraryPath;
     QDirIterator libs(copy.file(QStringLiteral("usr/lib")), {QStringLiteral("libbranchwise.so.1")}, QDir::Files,

@@ -28,6 +28,17 @@ TEST(ProgramFolder, OtherwiseThePerUserDataFolderIsCreated)
               home.file(QStringLiteral(".local/share/velmora/")));
 }
 
+TEST(ProgramFolder, AnInstalledProgramKeepsTheUsersFilesInTheDataFolderEvenWhereItCouldWrite)
+{
+    test::TempFolder prefix;
+    QDir(prefix.path()).mkpath(QStringLiteral("bin"));
+    QDir(prefix.path()).mkpath(QStringLiteral("share/applications"));
+    test::WriteBytes(prefix.file(QStringLiteral("share/applications/velmora.desktop")), "[Desktop Entry]\n");
+    test::TempFolder data;
+    EXPECT_EQ(platform::ResolveProgramFolder(prefix.file(QStringLiteral("bin")), data.path().chopped(1), QString()),
+              data.file(QStringLiteral("velmora/")));
+}
+
 TEST(ProgramFolder, OverrideForTests)
 {
     platform::OverrideProgramFolder(QStringLiteral("/tmp/velmora-test"));
