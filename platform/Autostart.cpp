@@ -62,8 +62,8 @@ QString AutostartEntryPath()
 QString DesktopExecArgument(const QString& argument)
 {
     QString value = argument;
-    if (argument.isEmpty() || std::any_of(argument.begin(), argument.end(),
-                                          [](QChar c) { return Reserved.contains(c); })) {
+    if (argument.isEmpty() ||
+        std::any_of(argument.begin(), argument.end(), [](QChar c) { return Reserved.contains(c); })) {
         value.clear();
         for (const QChar c : argument) {
             if (EscapedInQuotes.contains(c))

@@ -1,5 +1,5 @@
-#include "core/Prompt.h"
 #include "mainwindow/AutostartToggle.h"
+#include "core/Prompt.h"
 #include "mainwindow/MainMenus.h"
 #include "tests/support/TestSupport.h"
 
@@ -22,14 +22,6 @@ struct ToolMenu {
 };
 
 } // namespace
-
-TEST(AutostartToggle, TheItemSitsInTheToolsMenuUnderItsName)
-{
-    ToolMenu tools;
-    EXPECT_EQ(tools.item.objectName(), QStringLiteral("mnuToolAutostart"));
-    EXPECT_EQ(tools.item.text(), QStringLiteral("ログイン時に起動する"));
-    EXPECT_TRUE(tools.menu.actions().contains(&tools.item));
-}
 
 TEST(AutostartToggle, TickingWritesTheEntryAndUntickingRemovesIt)
 {
@@ -73,7 +65,8 @@ TEST(AutostartToggle, AFailedWriteIsShownAndTheMarkStaysTrue)
     test::TempFolder config;
     test::WriteBytes(config.file(QStringLiteral("autostart")), "a file in the way");
     ToolMenu tools;
-    AutostartToggle toggle(tools.item, config.file(QStringLiteral("autostart/velmora.desktop")), QStringLiteral("velmora"));
+    AutostartToggle toggle(tools.item, config.file(QStringLiteral("autostart/velmora.desktop")),
+                           QStringLiteral("velmora"));
     ScriptedPrompter prompter;
     PrompterScope scope(prompter);
 
@@ -81,6 +74,7 @@ TEST(AutostartToggle, AFailedWriteIsShownAndTheMarkStaysTrue)
     EXPECT_FALSE(tools.item.isChecked());
     ASSERT_EQ(prompter.count(), 1);
     EXPECT_EQ(prompter.requests()[0].kind, PromptKind::Warning);
-    EXPECT_TRUE(prompter.requests()[0].text.startsWith(QStringLiteral("ログイン時に起動する設定を変更できませんでした。\n")));
+    EXPECT_TRUE(prompter.requests()[0].text.startsWith(
+        QStringLiteral("ログイン時に起動する設定を変更できませんでした。\n")));
     EXPECT_TRUE(prompter.requests()[0].text.contains(config.file(QStringLiteral("autostart"))));
 }

@@ -3,18 +3,18 @@
 #include "platform/Documents.h"
 #include "platform/ProgramFolder.h"
 #include "tests/support/DesktopTestSupport.h"
+#include "tests/support/TestImages.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <gtest/gtest.h>
-
 
 using namespace velmora;
 
@@ -45,7 +45,8 @@ Result RunTool(const QString& program, const QStringList& arguments, int timeout
 
 QString Deb(const QString& package)
 {
-    const QStringList found = QDir(Work + QStringLiteral("debs")).entryList({package + u'_' + Version + QStringLiteral("_*.deb")});
+    const QStringList found =
+        QDir(Work + QStringLiteral("debs")).entryList({package + u'_' + Version + QStringLiteral("_*.deb")});
     return found.size() == 1 ? Work + QStringLiteral("debs/") + found.first() : QString();
 }
 
@@ -79,15 +80,6 @@ QSet<QString> DebianDocs(const QString& package)
             QStringLiteral("usr/share/doc/%1/changelog.gz").arg(package)};
 }
 
-QImage Pattern(int width, int height, int seed)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb((x * 7 + seed * 50) % 256, (y * 5 + seed * 90) % 256, ((x + y) * 3) % 256));
-    return image;
-}
-
 } // namespace
 
 TEST(Package, ThreePackagesHoldExactlyTheirFiles)
@@ -110,7 +102,8 @@ TEST(Package, ThreePackagesHoldExactlyTheirFiles)
     EXPECT_EQ(Contents(QStringLiteral("velmora")), program + DebianDocs(QStringLiteral("velmora")));
 
     EXPECT_EQ(Contents(QStringLiteral("libbranchwise1")),
-              QSet<QString>({QStringLiteral("LIB/libbranchwise.so.1.0.0"), QStringLiteral("LIB/libbranchwise.so.1")}) +
+              QSet<QString>(
+                  {QStringLiteral("LIB/libbranchwise.so.1.0.0"), QStringLiteral("LIB/libbranchwise.so.1")}) +
                   DebianDocs(QStringLiteral("libbranchwise1")));
 
     QSet<QString> development = {
@@ -123,19 +116,22 @@ TEST(Package, ThreePackagesHoldExactlyTheirFiles)
     for (const char* header : {"BranchwiseBase.h", "ControlFactory.h", "FilePropertyBag.h", "PropertyBag.h",
                                "PropertyPage.h", "branchwise_export.h"})
         development.insert(QStringLiteral("usr/include/branchwise/") + QString::fromLatin1(header));
-    EXPECT_EQ(Contents(QStringLiteral("libbranchwise-dev")), development + DebianDocs(QStringLiteral("libbranchwise-dev")));
+    EXPECT_EQ(Contents(QStringLiteral("libbranchwise-dev")),
+              development + DebianDocs(QStringLiteral("libbranchwise-dev")));
 }
 
 TEST(Package, DependenciesComeFromTheBinariesAndTheRunTimeNeeds)
 {
     const QString depends = Field(QStringLiteral("velmora"), QStringLiteral("Depends"));
-    for (const QString& needed : {QStringLiteral("libbranchwise1 (= %1)").arg(Version), QStringLiteral("fonts-noto-cjk"),
-                                  QStringLiteral("qt6-image-formats-plugins"), QStringLiteral("qt6-qpa-plugins"),
-                                  // found by dpkg-shlibdeps in the binary
-                                  QStringLiteral("libqt6widgets6"), QStringLiteral("libgraphicsmagick"),
-                                  QStringLiteral("libc6")})
-        EXPECT_TRUE(depends.contains(needed)) << needed.toStdString() << " missing from " << depends.toStdString();
-    EXPECT_TRUE(Field(QStringLiteral("libbranchwise1"), QStringLiteral("Depends")).contains(QStringLiteral("libqt6widgets6")));
+    for (const QString& needed :
+         {QStringLiteral("libbranchwise1 (= %1)").arg(Version), QStringLiteral("fonts-noto-cjk"),
+          QStringLiteral("qt6-image-formats-plugins"), QStringLiteral("qt6-qpa-plugins"),
+          // found by dpkg-shlibdeps in the binary
+          QStringLiteral("libqt6widgets6"), QStringLiteral("libgraphicsmagick"), QStringLiteral("libc6")})
+        EXPECT_TRUE(depends.contains(needed))
+            << needed.toStdString() << " missing from " << depends.toStdString();
+    EXPECT_TRUE(Field(QStringLiteral("libbranchwise1"), QStringLiteral("Depends"))
+                    .contains(QStringLiteral("libqt6widgets6")));
     EXPECT_TRUE(Field(QStringLiteral("libbranchwise-dev"), QStringLiteral("Depends"))
                     .contains(QStringLiteral("libbranchwise1 (= %1)").arg(Version)));
     EXPECT_EQ(Field(QStringLiteral("velmora"), QStringLiteral("Version")), Version);
@@ -144,24 +140,27 @@ TEST(Package, DependenciesComeFromTheBinariesAndTheRunTimeNeeds)
 TEST(Package, DesktopEntryAndMetadataPassTheRealValidators)
 {
     const Result desktop = RunTool(QStringLiteral("desktop-file-validate"),
-                               {Root + QStringLiteral("usr/share/applications/velmora.desktop")});
+                                   {Root + QStringLiteral("usr/share/applications/velmora.desktop")});
     EXPECT_EQ(desktop.code, 0) << desktop.output.toStdString();
     EXPECT_EQ(desktop.output, QString()) << "no hints either";
 
-    const Result metainfo = RunTool(QStringLiteral("appstreamcli"),
-                                {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                                 Root + QStringLiteral("usr/share/metainfo/invalid.velmora.Velmora.metainfo.xml")});
+    const Result metainfo =
+        RunTool(QStringLiteral("appstreamcli"),
+                {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                 Root + QStringLiteral("usr/share/metainfo/invalid.velmora.Velmora.metainfo.xml")});
     EXPECT_EQ(metainfo.code, 0) << metainfo.output.toStdString();
-    EXPECT_FALSE(metainfo.output.contains(QRegularExpression(QStringLiteral("^[EW]:"), QRegularExpression::MultilineOption)))
+    EXPECT_FALSE(metainfo.output.contains(
+        QRegularExpression(QStringLiteral("^[EW]:"), QRegularExpression::MultilineOption)))
         << metainfo.output.toStdString();
 }
 
 TEST(Package, LintianFindsNoErrors)
 {
-    const Result lintian = RunTool(QStringLiteral("lintian"),
-                               {QStringLiteral("--fail-on"), QStringLiteral("error"), Deb(QStringLiteral("velmora")),
-                                Deb(QStringLiteral("libbranchwise1")), Deb(QStringLiteral("libbranchwise-dev"))},
-                               540000);
+    const Result lintian =
+        RunTool(QStringLiteral("lintian"),
+                {QStringLiteral("--fail-on"), QStringLiteral("error"), Deb(QStringLiteral("velmora")),
+                 Deb(QStringLiteral("libbranchwise1")), Deb(QStringLiteral("libbranchwise-dev"))},
+                540000);
     EXPECT_EQ(lintian.code, 0) << lintian.output.toStdString();
     // The remaining warnings, for the log.
     std::cout << lintian.output.toStdString();
@@ -172,27 +171,30 @@ TEST(Package, DocumentsIconsAndManualPageAreWhatTheyClaim)
     const QString doc = Root + QStringLiteral("usr/share/doc/velmora/");
     EXPECT_TRUE(test::ReadBytes(doc + QStringLiteral("guide.pdf")).startsWith("%PDF-"));
     const QString page = QString::fromUtf8(test::ReadBytes(doc + QStringLiteral("index.html")));
-    EXPECT_TRUE(page.contains(QStringLiteral("<a name=\"%1\"></a>").arg(QString::fromUtf16(platform::SupportSectionAnchor))))
+    EXPECT_TRUE(page.contains(
+        QStringLiteral("<a name=\"%1\"></a>").arg(QString::fromUtf16(platform::SupportSectionAnchor))))
         << "the donation command opens this section";
     for (const int size : {16, 48, 256}) {
         const QImage icon(Root + QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/velmora.png").arg(size));
         EXPECT_EQ(icon.size(), QSize(size, size));
     }
-    const Result man = RunTool(QStringLiteral("man"), {QStringLiteral("--warnings"), QStringLiteral("-l"),
-                                                      Root + QStringLiteral("usr/share/man/man1/velmora.1.gz")});
+    const Result man =
+        RunTool(QStringLiteral("man"), {QStringLiteral("--warnings"), QStringLiteral("-l"),
+                                        Root + QStringLiteral("usr/share/man/man1/velmora.1.gz")});
     EXPECT_EQ(man.code, 0);
-    EXPECT_TRUE(man.output.contains(QStringLiteral("velmora - change the desktop wallpaper"))) << man.output.toStdString();
+    EXPECT_TRUE(man.output.contains(QStringLiteral("velmora - change the desktop wallpaper")))
+        << man.output.toStdString();
     EXPECT_FALSE(man.output.contains(QStringLiteral("warning"))) << man.output.toStdString();
 }
 
 TEST(Package, TheUnpackedProgramChangesTheWallpaperAndFindsTheInstalledGuide)
 {
-    test::PrivateXServer x(640, 400);
-    ASSERT_FALSE(x.display().isEmpty());
+    test::PrivateXServer xServer(640, 400);
+    ASSERT_FALSE(xServer.display().isEmpty());
     test::TempFolder home;
     QDir(home.path()).mkpath(QStringLiteral("Pictures"));
-    ASSERT_TRUE(Pattern(320, 200, 1).save(home.file(QStringLiteral("Pictures/a.png"))));
-    ASSERT_TRUE(Pattern(320, 200, 2).save(home.file(QStringLiteral("Pictures/b.png"))));
+    ASSERT_TRUE(test::NoiseImage(320, 200, 1).save(home.file(QStringLiteral("Pictures/a.png"))));
+    ASSERT_TRUE(test::NoiseImage(320, 200, 2).save(home.file(QStringLiteral("Pictures/b.png"))));
 
     // A copy of the unpacked root, so that the run's files stay out of the shared one.
     test::TempFolder copy;
@@ -203,8 +205,8 @@ TEST(Package, TheUnpackedProgramChangesTheWallpaperAndFindsTheInstalledGuide)
     const QString programFolder = home.file(QStringLiteral("data/velmora/"));
 
     QStringList libraryPath;
-    QDirIterator libs(copy.file(QStringLiteral("usr/lib")), {QStringLiteral("libbranchwise.so.1")}, QDir::Files,
-                      QDirIterator::Subdirectories);
+    QDirIterator libs(copy.file(QStringLiteral("usr/lib")), {QStringLiteral("libbranchwise.so.1")},
+                      QDir::Files, QDirIterator::Subdirectories);
     while (libs.hasNext())
         libraryPath << QFileInfo(libs.next()).absolutePath();
     ASSERT_EQ(libraryPath.size(), 1);
@@ -221,11 +223,11 @@ TEST(Package, TheUnpackedProgramChangesTheWallpaperAndFindsTheInstalledGuide)
     test::WriteBytes(programFolder + QStringLiteral("NOSPLASH"), "");
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "WAYLAND_DISPLAY",
-                             "SWAYSOCK", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID",
-                             "XDG_CONFIG_HOME", "XDG_PICTURES_DIR"})
+    for (const char* name : {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION",
+                             "WAYLAND_DISPLAY", "SWAYSOCK", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID",
+                             "MATE_DESKTOP_SESSION_ID", "XDG_CONFIG_HOME", "XDG_PICTURES_DIR"})
         env.remove(QString::fromLatin1(name));
-    env.insert(QStringLiteral("DISPLAY"), x.display());
+    env.insert(QStringLiteral("DISPLAY"), xServer.display());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("HOME"), home.path());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
@@ -239,16 +241,19 @@ TEST(Package, TheUnpackedProgramChangesTheWallpaperAndFindsTheInstalledGuide)
     EXPECT_EQ(velmora.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(velmora.exitCode(), 0);
 
-    EXPECT_TRUE(test::ReadBytes(programFolder + QStringLiteral("Velmora.INI")).contains("\r\nFileIndex2= 1\r\n"))
+    EXPECT_TRUE(
+        test::ReadBytes(programFolder + QStringLiteral("Velmora.INI")).contains("\r\nFileIndex2= 1\r\n"))
         << "the settings are saved in " << programFolder.toStdString();
     EXPECT_TRUE(QFile::exists(programFolder + QStringLiteral("$$WALL$$.BMP")));
     QProcess import;
-    import.start(QStringLiteral("import"), {QStringLiteral("-display"), x.display(), QStringLiteral("-window"),
-                                            QStringLiteral("root"), QStringLiteral("png:-")});
+    import.start(QStringLiteral("import"),
+                 {QStringLiteral("-display"), xServer.display(), QStringLiteral("-window"),
+                  QStringLiteral("root"), QStringLiteral("png:-")});
     ASSERT_TRUE(import.waitForFinished(30000));
-    const QImage root = QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+    const QImage root =
+        QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(root.size(), QSize(640, 400));
-    const QImage second = Pattern(320, 200, 2);
+    const QImage second = test::NoiseImage(320, 200, 2);
     int wrong = 0;
     for (int y = 0; y < second.height(); ++y)
         for (int x = 0; x < second.width(); ++x)

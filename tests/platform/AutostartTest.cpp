@@ -42,7 +42,8 @@ TEST(Autostart, ExecArgumentsAreQuotedAndEscapedAsDesktopEntriesRequire)
         {"/opt/100%/velmora", "/opt/100%%/velmora"},
     };
     for (const auto& [argument, value] : cases)
-        EXPECT_EQ(platform::DesktopExecArgument(QString::fromUtf8(argument)), QString::fromUtf8(value)) << argument;
+        EXPECT_EQ(platform::DesktopExecArgument(QString::fromUtf8(argument)), QString::fromUtf8(value))
+            << argument;
 }
 
 TEST(Autostart, InstalledProgramIsStartedByNameAPortableCopyByItsPath)
@@ -52,7 +53,8 @@ TEST(Autostart, InstalledProgramIsStartedByNameAPortableCopyByItsPath)
     test::WriteBytes(program, "");
     EXPECT_EQ(platform::AutostartCommand(program, program), QStringLiteral("velmora"));
     QFile::link(program, bin.file(QStringLiteral("link")));
-    EXPECT_EQ(platform::AutostartCommand(program, bin.file(QStringLiteral("link"))), QStringLiteral("velmora"))
+    EXPECT_EQ(platform::AutostartCommand(program, bin.file(QStringLiteral("link"))),
+              QStringLiteral("velmora"))
         << "the name on PATH may be a link to this program";
 
     test::TempFolder other;
@@ -68,7 +70,8 @@ TEST(Autostart, SwitchingOnWritesAValidEntryAndOffRemovesIt)
     QString error;
     EXPECT_FALSE(platform::AutostartEnabled(entry));
 
-    ASSERT_TRUE(platform::SetAutostart(entry, true, QStringLiteral("\"/a b/velmora\""), &error)) << error.toStdString();
+    ASSERT_TRUE(platform::SetAutostart(entry, true, QStringLiteral("\"/a b/velmora\""), &error))
+        << error.toStdString();
     EXPECT_TRUE(platform::AutostartEnabled(entry));
     const QByteArray text = test::ReadBytes(entry);
     EXPECT_TRUE(text.contains("\nExec=\"/a b/velmora\" -ng\n")) << text.constData();
@@ -91,7 +94,8 @@ TEST(Autostart, AnEntrySwitchedOffByTheDesktopCountsAsOff)
 {
     test::TempFolder config;
     const QString entry = config.file(QStringLiteral("velmora.desktop"));
-    for (const QByteArray& line : {QByteArray("Hidden=true"), QByteArray("X-GNOME-Autostart-enabled=false")}) {
+    for (const QByteArray& line :
+         {QByteArray("Hidden=true"), QByteArray("X-GNOME-Autostart-enabled=false")}) {
         test::WriteBytes(entry, platform::AutostartEntryText(QStringLiteral("velmora")) + line + '\n');
         EXPECT_FALSE(platform::AutostartEnabled(entry)) << line.constData();
     }

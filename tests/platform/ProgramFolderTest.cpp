@@ -1,5 +1,5 @@
-#include "platform/Documents.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Documents.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -35,8 +35,9 @@ TEST(ProgramFolder, AnInstalledProgramKeepsTheUsersFilesInTheDataFolderEvenWhere
     QDir(prefix.path()).mkpath(QStringLiteral("share/applications"));
     test::WriteBytes(prefix.file(QStringLiteral("share/applications/velmora.desktop")), "[Desktop Entry]\n");
     test::TempFolder data;
-    EXPECT_EQ(platform::ResolveProgramFolder(prefix.file(QStringLiteral("bin")), data.path().chopped(1), QString()),
-              data.file(QStringLiteral("velmora/")));
+    EXPECT_EQ(
+        platform::ResolveProgramFolder(prefix.file(QStringLiteral("bin")), data.path().chopped(1), QString()),
+        data.file(QStringLiteral("velmora/")));
 }
 
 TEST(ProgramFolder, OverrideForTests)
@@ -51,20 +52,24 @@ TEST(ProgramFolder, DocumentsAreLookedForInTheProgramFolderThenWhereThePackagePu
 {
     EXPECT_EQ(platform::DocumentationFoldersFor(QStringLiteral("/home/ann/.local/share/velmora"),
                                                 QStringLiteral("/usr/bin")),
-              (QStringList{QStringLiteral("/home/ann/.local/share/velmora/"), QStringLiteral("/usr/share/doc/velmora/")}));
+              (QStringList{QStringLiteral("/home/ann/.local/share/velmora/"),
+                           QStringLiteral("/usr/share/doc/velmora/")}));
 
     test::TempFolder prefix;
     QDir(prefix.path()).mkpath(QStringLiteral("bin"));
     QDir(prefix.path()).mkpath(QStringLiteral("share/doc/velmora"));
     test::TempFolder program;
-    const QStringList folders = platform::DocumentationFoldersFor(program.path(), prefix.file(QStringLiteral("bin")));
+    const QStringList folders =
+        platform::DocumentationFoldersFor(program.path(), prefix.file(QStringLiteral("bin")));
     const QString installed = prefix.file(QStringLiteral("share/doc/velmora/guide.pdf"));
     test::WriteBytes(installed, "%PDF-");
     EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("guide.pdf")), installed);
     test::WriteBytes(program.file(QStringLiteral("guide.pdf")), "%PDF-");
-    EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("guide.pdf")), program.file(QStringLiteral("guide.pdf")))
+    EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("guide.pdf")),
+              program.file(QStringLiteral("guide.pdf")))
         << "a guide in the program folder comes first";
     EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("index.html")), QString());
     QDir(program.path()).mkpath(QStringLiteral("index.html"));
-    EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("index.html")), QString()) << "a folder is no document";
+    EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("index.html")), QString())
+        << "a folder is no document";
 }

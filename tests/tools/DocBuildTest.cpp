@@ -52,7 +52,8 @@ QString RunTool(const QString& program, const QStringList& arguments)
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromUtf8(process.readAllStandardError()));
+        return QStringLiteral("<%1 failed: %2>")
+            .arg(program, QString::fromUtf8(process.readAllStandardError()));
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
@@ -74,10 +75,11 @@ TEST(DocBuild, HeadingAnchorsFollowTheUsualMarkdownForm)
 TEST(DocBuild, EveryHeadingGetsOneAnchorAndRepeatsAreNumbered)
 {
     test::TempFolder folder;
-    const auto document = Markdown(folder, "# Notes\n\ntext\n\n## Notes\n\n## The `-s` switch and `-ng`\n\nmore\n");
+    const auto document =
+        Markdown(folder, "# Notes\n\ntext\n\n## Notes\n\n## The `-s` switch and `-ng`\n\nmore\n");
     AddHeadingAnchors(*document);
-    EXPECT_EQ(AnchorNames(*document),
-              (QStringList{QStringLiteral("notes"), QStringLiteral("notes-1"), QStringLiteral("the--s-switch-and--ng")}));
+    EXPECT_EQ(AnchorNames(*document), (QStringList{QStringLiteral("notes"), QStringLiteral("notes-1"),
+                                                   QStringLiteral("the--s-switch-and--ng")}));
     EXPECT_EQ(FirstHeading(*document), QStringLiteral("Notes"));
 }
 
@@ -103,11 +105,12 @@ TEST(DocBuild, WidePicturesAreScaledToThePageAndNarrowOnesKept)
 TEST(DocBuild, TheDocumentationPageHasTheSupportAnchorAndATitle)
 {
     test::TempFolder folder;
-    test::WriteBytes(folder.file(QStringLiteral("README.md")),
-               "# Velmora\n\nChanges the wallpaper.\n\n## Supporting Velmora\n\n本ソフトはフリーウェアです。\n");
+    test::WriteBytes(
+        folder.file(QStringLiteral("README.md")),
+        "# Velmora\n\nChanges the wallpaper.\n\n## Supporting Velmora\n\n本ソフトはフリーウェアです。\n");
     QString error;
-    ASSERT_TRUE(WriteDocumentationPage(folder.file(QStringLiteral("README.md")), folder.file(QStringLiteral("index.html")),
-                                       &error))
+    ASSERT_TRUE(WriteDocumentationPage(folder.file(QStringLiteral("README.md")),
+                                       folder.file(QStringLiteral("index.html")), &error))
         << error.toStdString();
     const QString html = QString::fromUtf8(test::ReadBytes(folder.file(QStringLiteral("index.html"))));
     EXPECT_TRUE(html.contains(QStringLiteral("<a name=\"supporting-velmora\"></a>"))) << html.toStdString();
@@ -119,10 +122,11 @@ TEST(DocBuild, MissingSourcesAreReportedNotWritten)
 {
     test::TempFolder folder;
     QString error;
-    EXPECT_FALSE(WriteGuidePdf(folder.file(QStringLiteral("none.md")), folder.file(QStringLiteral("g.pdf")), &error));
+    EXPECT_FALSE(
+        WriteGuidePdf(folder.file(QStringLiteral("none.md")), folder.file(QStringLiteral("g.pdf")), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("none.md")));
-    EXPECT_FALSE(WriteDocumentationPage(folder.file(QStringLiteral("none.md")), folder.file(QStringLiteral("i.html")),
-                                        &error));
+    EXPECT_FALSE(WriteDocumentationPage(folder.file(QStringLiteral("none.md")),
+                                        folder.file(QStringLiteral("i.html")), &error));
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("g.pdf"))));
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("i.html"))));
 }
@@ -133,9 +137,10 @@ TEST(DocBuild, TheGuideIsAPdfWithTheJapaneseFontEmbeddedAndItsTextReadable)
     QImage screenshot(1200, 700, QImage::Format_RGB32);
     screenshot.fill(Qt::darkCyan);
     ASSERT_TRUE(screenshot.save(folder.file(QStringLiteral("shot.png"))));
-    test::WriteBytes(folder.file(QStringLiteral("guide.md")),
-                     "# Velmora ユーザーズガイド\n\n壁紙を自動で切り替えるプログラムです。\n\n![画面](shot.png)\n\n"
-                     "## コマンドライン\n\n| 書き方 | 働き |\n|---|---|\n| `velmora -s` | 壁紙を一度だけ替える |\n");
+    test::WriteBytes(
+        folder.file(QStringLiteral("guide.md")),
+        "# Velmora ユーザーズガイド\n\n壁紙を自動で切り替えるプログラムです。\n\n![画面](shot.png)\n\n"
+        "## コマンドライン\n\n| 書き方 | 働き |\n|---|---|\n| `velmora -s` | 壁紙を一度だけ替える |\n");
     QString error;
     const QString pdf = folder.file(QStringLiteral("guide.pdf"));
     ASSERT_TRUE(WriteGuidePdf(folder.file(QStringLiteral("guide.md")), pdf, &error)) << error.toStdString();
@@ -143,15 +148,18 @@ TEST(DocBuild, TheGuideIsAPdfWithTheJapaneseFontEmbeddedAndItsTextReadable)
 
     const QString fonts = RunTool(QStringLiteral("pdffonts"), {pdf});
     EXPECT_TRUE(fonts.contains(QStringLiteral("NotoSansCJK"))) << fonts.toStdString();
-    const QString text = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf,
-                                                           QStringLiteral("-")});
+    const QString text = RunTool(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     // "自" and "一" share their glyphs with radicals: the text must still read as ideographs.
-    EXPECT_TRUE(text.contains(QStringLiteral("壁紙を自動で切り替えるプログラムです。"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("壁紙を自動で切り替えるプログラムです。")))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("壁紙を一度だけ替える"))) << text.toStdString();
     const QString pictures = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-    EXPECT_EQ(pictures.count(QStringLiteral(" image ")), 1) << "the screenshot is printed: " << pictures.toStdString();
+    EXPECT_EQ(pictures.count(QStringLiteral(" image ")), 1)
+        << "the screenshot is printed: " << pictures.toStdString();
     const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
-    EXPECT_TRUE(info.contains(QStringLiteral("Velmora ユーザーズガイド"))) << "the title: " << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Velmora ユーザーズガイド")))
+        << "the title: " << info.toStdString();
 }
 
 TEST(DocBuild, RadicalsInTextMapsBecomeIdeographsAndNothingElseMoves)
@@ -183,5 +191,6 @@ TEST(DocBuild, TheIconIsDrawnAtEachSizeOnATransparentGround)
     test::WriteBytes(folder.file(QStringLiteral("broken.svg")), "<svg");
     QString error;
     EXPECT_TRUE(RenderIcon(folder.file(QStringLiteral("broken.svg")), 32).isNull());
-    EXPECT_FALSE(WriteIconPng(folder.file(QStringLiteral("broken.svg")), 32, folder.file(QStringLiteral("x.png")), &error));
+    EXPECT_FALSE(WriteIconPng(folder.file(QStringLiteral("broken.svg")), 32,
+                              folder.file(QStringLiteral("x.png")), &error));
 }

@@ -19,14 +19,10 @@ namespace {
 QSize pictureSize(const QVariant& resource)
 {
     switch (resource.userType()) {
-    case QMetaType::QPixmap:
-        return resource.value<QPixmap>().size();
-    case QMetaType::QImage:
-        return resource.value<QImage>().size();
-    case QMetaType::QByteArray:
-        return QImage::fromData(resource.toByteArray()).size();
-    default:
-        return {};
+    case QMetaType::QPixmap: return resource.value<QPixmap>().size();
+    case QMetaType::QImage: return resource.value<QImage>().size();
+    case QMetaType::QByteArray: return QImage::fromData(resource.toByteArray()).size();
+    default: return {};
     }
 }
 

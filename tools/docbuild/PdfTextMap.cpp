@@ -15,7 +15,8 @@ bool isHex(char c)
 // The ideograph a radical is a compatibility form of, or 0.
 char16_t ideographOf(char16_t radical)
 {
-    const bool isRadical = (radical >= 0x2E80 && radical <= 0x2EFF) || (radical >= 0x2F00 && radical <= 0x2FDF);
+    const bool isRadical =
+        (radical >= 0x2E80 && radical <= 0x2EFF) || (radical >= 0x2F00 && radical <= 0x2FDF);
     if (!isRadical)
         return 0;
     const QString ideograph = QChar(radical).decomposition();
