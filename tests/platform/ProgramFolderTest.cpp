@@ -73,3 +73,15 @@ TEST(ProgramFolder, DocumentsAreLookedForInTheProgramFolderThenWhereThePackagePu
     EXPECT_EQ(platform::FindDocumentIn(folders, QStringLiteral("index.html")), QString())
         << "a folder is no document";
 }
+
+TEST(ProgramFolder, TheDocumentationPageOpensAtTheSupportSection)
+{
+    test::TempFolder program;
+    platform::OverrideProgramFolder(program.path());
+    EXPECT_TRUE(platform::DocumentationPageUrl().isEmpty()) << "nothing to open when the page is missing";
+    test::WriteBytes(program.file(QStringLiteral("index.html")), "<html></html>");
+    const QUrl url = platform::DocumentationPageUrl(QString::fromUtf16(platform::SupportSectionAnchor));
+    EXPECT_EQ(url.toLocalFile(), program.file(QStringLiteral("index.html")));
+    EXPECT_EQ(url.fragment(), QStringLiteral("supporting-velmora"));
+    platform::OverrideProgramFolder(QString());
+}
