@@ -4,6 +4,7 @@
 #include "core/Prompt.h"
 #include "core/ShellRoutines.h"
 #include "core/Steps.h"
+#include "platform/Documents.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -19,11 +20,6 @@ const QString& MissingDocumentText()
 
 } // namespace
 
-QStringList DocumentationPageNames()
-{
-    return {QStringLiteral("velmora.html"), QStringLiteral("index.html"), QStringLiteral("README.html")};
-}
-
 HelpCommands::HelpCommands(QStringList folders)
     : m_folders(std::move(folders))
 {
@@ -32,23 +28,12 @@ HelpCommands::HelpCommands(QStringList folders)
 
 QString HelpCommands::FindDocument(const QString& name) const
 {
-    for (const QString& folder : m_folders) {
-        // A folder of that name is not the document.
-        const QString path = AddPathSep(folder) + name;
-        if (QFileInfo(path).isFile())
-            return path;
-    }
-    return {};
+    return platform::FindDocumentIn(m_folders, name);
 }
 
 QString HelpCommands::FindDocumentationPage() const
 {
-    for (const QString& name : DocumentationPageNames()) {
-        const QString path = FindDocument(name);
-        if (!path.isEmpty())
-            return path;
-    }
-    return {};
+    return FindDocument(QString::fromUtf16(platform::DocumentationPageFileName));
 }
 
 void HelpCommands::open(const QString& target) const
@@ -62,7 +47,7 @@ void HelpCommands::open(const QString& target) const
 
 void HelpCommands::mnuHelpDoc() const
 {
-    const QString path = FindDocument(QString::fromUtf16(GuideFileName));
+    const QString path = FindDocument(QString::fromUtf16(platform::GuideFileName));
     if (path.isEmpty()) {
         ShowWarning(MissingDocumentText());
         return;
@@ -90,7 +75,7 @@ void HelpCommands::mnuHelpDonation() const
         return;
     }
     QUrl section = QUrl::fromLocalFile(page);
-    section.setFragment(QString::fromUtf16(SupportAnchor));
+    section.setFragment(QString::fromUtf16(platform::SupportSectionAnchor));
     open(section.toString(QUrl::FullyEncoded));
 }
 

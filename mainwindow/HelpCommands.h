@@ -8,12 +8,6 @@
 
 namespace velmora {
 
-inline constexpr char16_t GuideFileName[] = u"guide.pdf";
-// The documentation page's names, in the order they are looked for.
-QStringList DocumentationPageNames();
-// The page's section on supporting the project.
-inline constexpr char16_t SupportAnchor[] = u"support";
-
 class HelpCommands {
 public:
     // folders: where to look, in order, each ending in "/".

@@ -18,6 +18,7 @@ enum class MainCommand {
     ViewDirimage,
     Option,
     ToolNotexist,
+    ToolAutostart,
     HelpDoc,
     HelpHomepage,
     HelpDonation,

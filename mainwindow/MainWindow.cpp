@@ -9,6 +9,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ListFileSelectDialog.h"
 #include "engine/TextSettings.h"
+#include "mainwindow/AutostartToggle.h"
 #include "mainwindow/CommandRouter.h"
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/HelpCommands.h"
@@ -27,6 +28,7 @@
 #include "mainwindow/layout/MainLayout.h"
 #include "mainwindow/layout/PanelHolder.h"
 #include "mainwindow/lists/ListPage.h"
+#include "platform/Autostart.h"
 #include "platform/ProgramFolder.h"
 #include "platform/wallpaper/WallpaperBackendLoader.h"
 #include "ui/ProgramArtwork.h"
@@ -144,6 +146,10 @@ void MainWindow::wireCommands()
         m_editing->RemoveMissingFiles();
         QGuiApplication::restoreOverrideCursor();
     });
+    // The check item keeps its own mark in step with the autostart entry; the router only enables it.
+    commands.handle(MainCommand::ToolAutostart, [] {});
+    new AutostartToggle(*m_menus->action(MainCommand::ToolAutostart), platform::AutostartEntryPath(),
+                        platform::CurrentAutostartCommand(), this);
     commands.handle(MainCommand::HelpDoc, [this] { m_help->mnuHelpDoc(); });
     commands.handle(MainCommand::HelpHomepage, [this] { m_help->mnuHelpHomepage(); });
     commands.handle(MainCommand::HelpDonation, [this] { m_help->mnuHelpDonation(); });

@@ -29,11 +29,19 @@ bool isWritableFolder(const QString& folder)
     return !folder.isEmpty() && QFileInfo(folder).isDir() && ::access(native.constData(), W_OK | X_OK) == 0;
 }
 
+// An installed program has its menu entry installed beside it, in <prefix>/share/applications.
+// Its folder may still be writable (an administrator, an install under the home folder), but the
+// user's files do not belong among the installed ones.
+bool isInstalledProgram(const QString& executableFolder)
+{
+    return QFileInfo::exists(executableFolder + QStringLiteral("/../share/applications/velmora.desktop"));
+}
+
 } // namespace
 
 QString ResolveProgramFolder(const QString& executableFolder, const QString& dataHome, const QString& home)
 {
-    if (isWritableFolder(executableFolder))
+    if (isWritableFolder(executableFolder) && !isInstalledProgram(executableFolder))
         return withSeparator(QDir::cleanPath(executableFolder));
     const QString base = dataHome.isEmpty() ? home + QStringLiteral("/.local/share") : dataHome;
     const QString folder = QDir::cleanPath(base + QStringLiteral("/velmora"));
@@ -55,13 +63,20 @@ void OverrideProgramFolder(const QString& folder)
     overridden() = folder.isEmpty() ? QString() : withSeparator(folder);
 }
 
+QStringList DocumentationFoldersFor(const QString& programFolder, const QString& executableFolder)
+{
+    QStringList folders{withSeparator(programFolder)};
+    // An installed program finds its documents under <prefix>/share/doc/velmora.
+    const QString installed = withSeparator(
+        QDir::cleanPath(QDir(executableFolder).absoluteFilePath(QStringLiteral("../share/doc/velmora"))));
+    if (!folders.contains(installed))
+        folders << installed;
+    return folders;
+}
+
 QStringList DocumentationFolders()
 {
-    QStringList folders{ProgramFolder()};
-    const QDir exe(QCoreApplication::applicationDirPath());
-    // An installed program finds its documents under <prefix>/share/doc/velmora.
-    folders << withSeparator(QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/doc/velmora"))));
-    return folders;
+    return DocumentationFoldersFor(ProgramFolder(), QCoreApplication::applicationDirPath());
 }
 
 } // namespace velmora::platform

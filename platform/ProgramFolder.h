@@ -5,8 +5,9 @@
 namespace velmora::platform {
 
 // The folder, ending in "/", that holds Velmora.INI, the lists and $$WALL$$.BMP.
-// The executable's folder when it is writable (portable use); otherwise the per-user data folder,
-// created on first use. Resolved once per process.
+// The executable's folder when it is writable (portable use); otherwise, and always for an
+// installed program (one with <prefix>/share/applications/velmora.desktop beside <prefix>/bin),
+// the per-user data folder, created on first use. Resolved once per process.
 QString ProgramFolder();
 
 // The rule behind ProgramFolder, free of process state so that it can be tested.
@@ -16,7 +17,11 @@ QString ResolveProgramFolder(const QString& executableFolder, const QString& dat
 // Tests point the program at a temporary folder; an empty text returns to the real rule.
 void OverrideProgramFolder(const QString& folder);
 
-// Folders besides the program folder where the user's guide may be installed.
+// Where the user's guide and the documentation page are looked for, in this order: the program
+// folder, then the installed documentation folder <prefix>/share/doc/velmora of an executable in
+// <prefix>/bin.
 QStringList DocumentationFolders();
+// The rule behind DocumentationFolders, free of process state so that it can be tested.
+QStringList DocumentationFoldersFor(const QString& programFolder, const QString& executableFolder);
 
 } // namespace velmora::platform

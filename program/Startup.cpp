@@ -50,6 +50,8 @@ int RunVelmora(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("velmora"));
+    // Wayland compositors and docks match the window to velmora.desktop and its icon by this name.
+    QApplication::setDesktopFileName(QStringLiteral("velmora"));
     QApplication::setWindowIcon(ProgramIcon());
     // The window hides to the notification area; closing it is not the end of the program.
     QApplication::setQuitOnLastWindowClosed(false);

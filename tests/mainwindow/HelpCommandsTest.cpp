@@ -73,17 +73,17 @@ TEST(HelpCommands, TheHomePageIsTheInstalledDocumentationPage)
 {
     HelpRig rig;
     WriteBytes(rig.installed.file(QStringLiteral("index.html")), "<html></html>");
-    WriteBytes(rig.installed.file(QStringLiteral("velmora.html")), "<html></html>");
+    WriteBytes(rig.installed.file(QStringLiteral("index.html")), "<html></html>");
     rig.help.mnuHelpHomepage();
     ASSERT_EQ(rig.opened.urls.size(), 1);
-    EXPECT_EQ(rig.opened.urls[0].toLocalFile(), rig.installed.file(QStringLiteral("velmora.html")));
+    EXPECT_EQ(rig.opened.urls[0].toLocalFile(), rig.installed.file(QStringLiteral("index.html")));
     EXPECT_TRUE(rig.opened.urls[0].fragment().isEmpty());
 }
 
 TEST(HelpCommands, DonationsSayTheTwoLinesThenOpenTheSupportSection)
 {
     HelpRig rig;
-    WriteBytes(rig.installed.file(QStringLiteral("velmora.html")), "<html></html>");
+    WriteBytes(rig.installed.file(QStringLiteral("index.html")), "<html></html>");
     rig.prompter.push(Answer::Ok);
     rig.help.mnuHelpDonation();
     ASSERT_EQ(rig.prompter.count(), 1);
@@ -92,8 +92,8 @@ TEST(HelpCommands, DonationsSayTheTwoLinesThenOpenTheSupportSection)
               QStringLiteral("本ソフトはフリーウェアですのでご自由にお使いいただけます。\n"
                              "開発にご支援いただける場合には次に表示されるリンクからオンラインショッピング等をお願いします。"));
     ASSERT_EQ(rig.opened.urls.size(), 1);
-    EXPECT_EQ(rig.opened.urls[0].toLocalFile(), rig.installed.file(QStringLiteral("velmora.html")));
-    EXPECT_EQ(rig.opened.urls[0].fragment(), QStringLiteral("support"));
+    EXPECT_EQ(rig.opened.urls[0].toLocalFile(), rig.installed.file(QStringLiteral("index.html")));
+    EXPECT_EQ(rig.opened.urls[0].fragment(), QStringLiteral("supporting-velmora"));
 }
 
 TEST(HelpCommands, PathsWithSpacesAndMarksSurviveTheWayToTheViewer)
@@ -101,12 +101,12 @@ TEST(HelpCommands, PathsWithSpacesAndMarksSurviveTheWayToTheViewer)
     HelpRig rig;
     const QString folder = rig.program.file(QStringLiteral("My Docs #2 100% 説明"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    WriteBytes(folder + QStringLiteral("/velmora.html"), "<html></html>");
+    WriteBytes(folder + QStringLiteral("/index.html"), "<html></html>");
     HelpCommands help({folder});
     help.mnuHelpDonation();
     ASSERT_EQ(rig.opened.urls.size(), 1);
-    EXPECT_EQ(rig.opened.urls[0].toLocalFile(), folder + QStringLiteral("/velmora.html"));
-    EXPECT_EQ(rig.opened.urls[0].fragment(), QStringLiteral("support"));
+    EXPECT_EQ(rig.opened.urls[0].toLocalFile(), folder + QStringLiteral("/index.html"));
+    EXPECT_EQ(rig.opened.urls[0].fragment(), QStringLiteral("supporting-velmora"));
 }
 
 #include "HelpCommandsTest.moc"

@@ -1,0 +1,32 @@
+# Run by CPack after it has made the packages (CPACK_POST_BUILD_SCRIPTS). CPack makes a library
+# package call ldconfig from postinst and postrm; Debian packages leave that to dpkg's ldconfig
+# trigger. This replaces the two scripts, when they are exactly CPack's, by the trigger and packs
+# the package again with dpkg-deb.
+foreach(deb IN LISTS CPACK_PACKAGE_FILES)
+  if(NOT deb MATCHES "\\.deb$")
+    continue()
+  endif()
+  set(tree ${CPACK_TOPLEVEL_DIRECTORY}/ldconfig-trigger)
+  file(REMOVE_RECURSE ${tree})
+  execute_process(COMMAND dpkg-deb -R ${deb} ${tree} RESULT_VARIABLE result ERROR_VARIABLE err)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "dpkg-deb -R ${deb}: ${err}")
+  endif()
+  if(EXISTS ${tree}/DEBIAN/postinst AND EXISTS ${tree}/DEBIAN/postrm)
+    file(READ ${tree}/DEBIAN/postinst postinst)
+    file(READ ${tree}/DEBIAN/postrm postrm)
+    set(script "#!/bin/sh\n\nset -e\n\nif [ \"$1\" = \"@stage@\" ]; then\n\tldconfig\nfi\n")
+    string(REPLACE "@stage@" configure expected_postinst "${script}")
+    string(REPLACE "@stage@" remove expected_postrm "${script}")
+    if(postinst STREQUAL expected_postinst AND postrm STREQUAL expected_postrm)
+      file(REMOVE ${tree}/DEBIAN/postinst ${tree}/DEBIAN/postrm)
+      file(WRITE ${tree}/DEBIAN/triggers "activate-noawait ldconfig\n")
+      execute_process(COMMAND dpkg-deb --root-owner-group --build ${tree} ${deb}
+        RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE err)
+      if(NOT result EQUAL 0)
+        message(FATAL_ERROR "dpkg-deb --build ${deb}: ${err}")
+      endif()
+    endif()
+  endif()
+  file(REMOVE_RECURSE ${tree})
+endforeach()
