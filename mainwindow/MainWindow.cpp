@@ -8,6 +8,7 @@
 #include "core/SettingsFile.h"
 #include "core/Steps.h"
 #include "dialogs/ListFileSelectDialog.h"
+#include "dialogs/OptionWindow.h"
 #include "engine/TextSettings.h"
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/MainLoadHandler.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
     m_tabs->setPage(0, m_folderPage);
     m_tabs->setPage(1, m_listPage);
     m_preview = new PreviewPanel(m_wallpaper->state(), m_splitter);
+    m_options = std::make_unique<OptionWindow>(m_store, m_wallpaper->state(), this);
     m_splitter->addWidget(m_tabs);
     m_splitter->addWidget(m_preview);
     setCentralWidget(m_splitter);
@@ -134,6 +136,11 @@ void MainWindow::connectParts()
     connect(&m_timer, &QTimer::timeout, this, [this] { m_changer->Tick(); });
     connect(m_wallpaper.get(), &WallpaperService::changeFinished, this, [this] { m_changer->ChangeEnded(); });
     connect(m_preview, &PreviewPanel::clicked, this, [this] { m_changer->PreviewClicked(); });
+    // A loaded options dialog shows the automatic tiling's choice; one loaded later reads it itself.
+    connect(m_wallpaper.get(), &WallpaperService::tileDecided, this, [this](const QString& tile) {
+        if (m_options->isLoaded())
+            m_options->selectTileMode(tile);
+    });
 }
 
 MainWindow::~MainWindow()
@@ -159,10 +166,10 @@ void MainWindow::buildMenus()
                 [this, mode] { m_folderPage->mnuViewListviewMode(mode); });
     connect(menus.action(MainCommand::ViewDirimage), &QAction::triggered, this,
             [this] { m_folderPage->mnuViewDirimage(); });
+    connect(menus.action(MainCommand::Option), &QAction::triggered, this, &MainWindow::mnuOption_Click);
     // Windows that do not exist yet: their commands stay visible but cannot be chosen.
-    for (MainCommand pending : {MainCommand::Thumbnail, MainCommand::ViewToolbar, MainCommand::Option,
-                                MainCommand::HelpDoc, MainCommand::HelpHomepage, MainCommand::HelpDonation,
-                                MainCommand::HelpAbout})
+    for (MainCommand pending : {MainCommand::Thumbnail, MainCommand::ViewToolbar, MainCommand::HelpDoc,
+                                MainCommand::HelpHomepage, MainCommand::HelpDonation, MainCommand::HelpAbout})
         menus.action(pending)->setEnabled(false);
     connect(menus.action(MainCommand::ToolNotexist), &QAction::triggered, this, [this] {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -176,6 +183,26 @@ void MainWindow::mnuFileAdd_Click()
     ListFileSelectDialog chooser(m_programFolder, this);
     chooser.exec();
     m_listPage->AddListFile(chooser.SelFileName());
+}
+
+void MainWindow::mnuOption_Click()
+{
+    m_options->show();
+    followTimerSetting();
+    Form_Paint();
+    update();
+}
+
+void MainWindow::followTimerSetting()
+{
+    const bool automatic = m_settings.TimerOnMode == 1;
+    if (!automatic)
+        m_timer.stop();
+    else if (!m_timer.isActive())
+        m_timer.start();
+    // EnableOff while the automatic change runs, EnableOn when it stops: the options window's part
+    // (the effect editor's button). The About command joins them when the About box exists.
+    m_options->setEffectEditEnabled(!automatic);
 }
 
 void MainWindow::load()

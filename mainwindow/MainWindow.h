@@ -21,6 +21,7 @@ class WallpaperService;
 class FolderPage;
 class ListPage;
 class MainMenus;
+class OptionWindow;
 class SettingsStore;
 struct Settings;
 
@@ -48,6 +49,8 @@ public:
     // True while anything runs in the background (a change, the placement read at start-up).
     bool working() const;
     void RestoreSelection();
+    // The options command: the dialog, modally; when it closes the window follows what it changed.
+    void mnuOption_Click();
     // The one exit routine; the program ends when exitRoutineDone is emitted.
     void mnuFileExit_Click();
 
@@ -57,6 +60,7 @@ public:
     FolderPage& folderPage() { return *m_folderPage; }
     FileSelectTabs& fileSelectTabs() { return *m_tabs; }
     QTimer& Timer1() { return m_timer; }
+    OptionWindow& options() { return *m_options; }
 
 Q_SIGNALS:
     void exitRoutineDone();
@@ -70,6 +74,7 @@ private:
     void buildStatus();
     void connectParts();
     void mnuFileAdd_Click();
+    void followTimerSetting();
 
     SettingsStore& m_store;
     Settings& m_settings;
@@ -81,6 +86,7 @@ private:
     std::unique_ptr<MainMenus> m_menus;
     std::unique_ptr<FolderItems> m_folderItems;
     std::unique_ptr<WallpaperService> m_wallpaper;
+    std::unique_ptr<OptionWindow> m_options; // goes before the engine state it edits
     PreviewPanel* m_preview = nullptr;
     QProgressBar* m_progress = nullptr;
     std::unique_ptr<WallpaperChanger> m_changer;
