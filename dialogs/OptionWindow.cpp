@@ -22,6 +22,12 @@ OptionDialog& OptionWindow::load()
 
 bool OptionWindow::show()
 {
+    // Asked again while it is open (another command, the tray): the open one comes to the front.
+    if (m_dialog && m_dialog->isVisible()) {
+        m_dialog->raise();
+        m_dialog->activateWindow();
+        return false;
+    }
     const bool accepted = load().exec() == QDialog::Accepted;
     m_dialog.reset();
     return accepted;

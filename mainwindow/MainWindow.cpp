@@ -188,6 +188,9 @@ void MainWindow::mnuFileAdd_Click()
 void MainWindow::mnuOption_Click()
 {
     m_options->show();
+    // The program may have been told to end while the dialog was open.
+    if (m_exited)
+        return;
     followTimerSetting();
     Form_Paint();
     update();

@@ -302,6 +302,7 @@ TEST(OptionWindow, ALoadedDialogKeepsItsValuesUntilOkOrCancelUnloadsIt)
         ASSERT_NE(dialog, nullptr);
         shownTimer = dialog->form().txtTimer->text();
         shownTiled = dialog->form().optTileMode->checkedId() == 1;
+        EXPECT_FALSE(window.show()) << "asked again while open";
         dialog->form().cmdCancel->click();
     });
     EXPECT_FALSE(window.show());
