@@ -65,7 +65,11 @@ OptionDialog::OptionDialog(SettingsStore& settings, EngineState& engine, platfor
     showValues(LoadOptionValues(m_settings.values(), m_engine.TileWallpaper));
 }
 
-OptionDialog::~OptionDialog() = default;
+OptionDialog::~OptionDialog()
+{
+    // The widget's own destruction hands the focus on; by then this part of it is gone.
+    disconnect(m_focusWatch);
+}
 
 void OptionDialog::connectControls()
 {
@@ -85,7 +89,7 @@ void OptionDialog::connectControls()
     connect(f.cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(f.cmdEffectEdit, &QPushButton::clicked, this, &OptionDialog::cmdEffectEdit_Click);
     connect(f.cmdCalendarText, &QPushButton::clicked, this, &OptionDialog::cmdCalendarText_Click);
-    connect(qApp, &QApplication::focusChanged, this, &OptionDialog::focusChanged);
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &OptionDialog::focusChanged);
 }
 
 OptionValues OptionDialog::values() const

@@ -65,6 +65,7 @@ private:
     EngineState& m_engine;
     OptionForm m_form;
     QList<TestedField> m_fields;
+    QMetaObject::Connection m_focusWatch;
     int m_pendingCheck = -1; // a field the focus left, checked once the click that moved it is over
     bool m_reporting = false;
     std::function<void(int)> m_effectEditor;
