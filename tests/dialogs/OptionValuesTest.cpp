@@ -21,8 +21,9 @@ void expectChecks(const FieldCheck& check, std::initializer_list<FieldCase> case
     for (const FieldCase& c : cases) {
         const std::optional<QString> failure = CheckField(check, QString::fromUtf8(c.text));
         EXPECT_EQ(!failure.has_value(), c.passes) << "entry \"" << c.text << '"';
-        if (failure)
+        if (failure) {
             EXPECT_EQ(*failure, check.message);
+        }
     }
 }
 
