@@ -36,8 +36,10 @@ ComposeResult ComposeWallpaper(const ComposeRequest& request)
         }
     });
     step([&] {
-        if (settings.AutoTileMode == 1)
+        if (settings.AutoTileMode == 1) {
             AutoTile(state, settings, screen);
+            result.tileDecided = true;
+        }
     });
     step([&] {
         if (settings.SizeChangeMode == 1)

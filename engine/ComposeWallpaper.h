@@ -35,6 +35,8 @@ struct ComposeRequest {
 struct ComposeResult {
     QImage image;          // the composed wallpaper; null when the user left before the end
     QString tileWallpaper; // the placement that goes with it
+    // The automatic tiling chose the placement.
+    bool tileDecided = false;
     // The set drawn when EffectType asks for a random one (kept in slot 0 of the effect flags).
     std::optional<EffectSet> drawnEffects;
     bool left = false; // Abort (or a cancel) ended the composition: nothing is to be installed

@@ -8,6 +8,8 @@
 #include "core/Steps.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ListFileSelectDialog.h"
+#include "dialogs/OptionDialog.h"
+#include "dialogs/OptionWindow.h"
 #include "engine/TextSettings.h"
 #include "mainwindow/AutostartToggle.h"
 #include "mainwindow/CommandRouter.h"
@@ -71,6 +73,7 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
     m_tabs->setPage(0, m_folderPage);
     m_tabs->setPage(1, m_listPage);
     m_preview = new PreviewPanel(m_wallpaper->state());
+    m_options = std::make_unique<OptionWindow>(m_store, m_wallpaper->state(), this);
     auto* optionPanel = new PanelHolder(m_preview);
     optionPanel->setObjectName(QStringLiteral("picPanelOption"));
     m_mainSplitter->addWidget(m_tabs);
@@ -112,7 +115,6 @@ MainWindow::~MainWindow()
 
 // Every command of the window, and what runs it. The windows still to come are hooked up here as
 // they land; until then their commands stay visible but disabled:
-//   MainCommand::Option     the options window (modal), then OptionsClosed()
 //   MainCommand::Thumbnail  the thumbnail window (not modal), then its ThumbReset
 //   MainCommand::Search     fileSelectTabs().SelectTab(2), then the search window (modal)
 //   MainCommand::AutoPilot  the folder patrol window (modal)
@@ -154,6 +156,7 @@ void MainWindow::wireCommands()
     commands.handle(MainCommand::HelpHomepage, [this] { m_help->mnuHelpHomepage(); });
     commands.handle(MainCommand::HelpDonation, [this] { m_help->mnuHelpDonation(); });
     commands.handle(MainCommand::HelpAbout, [this] { mnuHelpAbout_Click(); });
+    commands.handle(MainCommand::Option, [this] { mnuOption_Click(); });
     commands.handle(MainCommand::TraySize, [this] { RestoreFromTray(); });
     commands.handle(MainCommand::TrayExit, [this] { mnuFileExit_Click(); });
 }
@@ -208,6 +211,13 @@ void MainWindow::connectParts()
     connect(m_wallpaper.get(), &WallpaperService::changeFinished, this, [this] { m_changer->ChangeEnded(); });
     connect(m_preview, &PreviewPanel::clicked, this, [this] { m_changer->PreviewClicked(); });
     connect(m_tray, &MainTray::restoreRequested, this, &MainWindow::RestoreFromTray);
+    // A loaded options dialog shows the automatic tiling's choice; one loaded later reads it itself.
+    connect(m_wallpaper.get(), &WallpaperService::tileDecided, this, [this](const QString& tile) {
+        if (m_options->isLoaded())
+            m_options->selectTileMode(tile);
+    });
+    connect(this, &MainWindow::effectEditEnabledChanged, this,
+            [this](bool enabled) { m_options->setEffectEditEnabled(enabled); });
 }
 
 void MainWindow::mnuFileAdd_Click()
@@ -425,6 +435,18 @@ void MainWindow::EnableOn()
     m_commands->setEnabled(MainCommand::HelpAbout, true);
     m_effectEditEnabled = true;
     Q_EMIT effectEditEnabledChanged(true);
+}
+
+void MainWindow::mnuOption_Click()
+{
+    m_activeDialog = &m_options->load();
+    m_options->show();
+    m_activeDialog = this;
+    // The program may have been told to end while the dialog was open.
+    if (m_exited)
+        return;
+    OptionsClosed();
+    Form_Paint();
 }
 
 void MainWindow::OptionsClosed()

@@ -27,6 +27,7 @@ class MainLayout;
 class MainMenus;
 class MainToolbar;
 class MainTray;
+class OptionWindow;
 class PreviewPanel;
 class SettingsStore;
 class WallpaperService;
@@ -57,6 +58,8 @@ public:
     // True while anything runs in the background (a change, the placement read at start-up).
     bool working() const;
     void RestoreSelection();
+    // The options command: the dialog, modally; when it closes the window follows what it changed.
+    void mnuOption_Click();
     // The one exit routine; the program ends when exitRoutineDone is emitted.
     void mnuFileExit_Click();
 
@@ -94,6 +97,7 @@ public:
     CommandRouter& commands() { return *m_commands; }
     DragSplitter& mainSplitter() { return *m_mainSplitter; }
     QTimer& Timer1() { return m_timer; }
+    OptionWindow& options() { return *m_options; }
 
 Q_SIGNALS:
     void exitRoutineDone();
@@ -132,6 +136,7 @@ private:
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<FolderItems> m_folderItems;
     std::unique_ptr<WallpaperService> m_wallpaper;
+    std::unique_ptr<OptionWindow> m_options; // goes before the engine state it edits
     PreviewPanel* m_preview = nullptr;
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;

@@ -131,6 +131,8 @@ void WallpaperService::applyFinished()
             settings.EffectContrastOn[0] = set.contrast;
             settings.EffectGammaOn[0] = set.gamma;
         }
+        if (composed.tileDecided)
+            Q_EMIT tileDecided(composed.tileWallpaper);
         if (!composed.image.isNull())
             ShowComposedPicture(m_state, composed.image, change.preview);
         noteDesktop(change);

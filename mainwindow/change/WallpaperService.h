@@ -55,6 +55,8 @@ Q_SIGNALS:
     // Nothing runs any more, the placement read at start-up included.
     void idle();
     void desktopProblemChanged(const QString& problem);
+    // The automatic tiling chose this placement for the change just made ("0" centre, "1" tile).
+    void tileDecided(const QString& tileWallpaper);
 
 private:
     struct AppliedChange {

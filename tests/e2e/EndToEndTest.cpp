@@ -129,3 +129,51 @@ TEST(EndToEnd, TheTimerChangesTheWallpaperOnItsOwnAndSigtermSavesTheSettings)
     EXPECT_TRUE(Mismatches(root, Pattern(320, 200, 5), QPoint(160, 100), false) == 0 ||
                 Mismatches(root, Pattern(320, 200, 6), QPoint(160, 100), false) == 0);
 }
+
+TEST(EndToEnd, TheOptionsOpenedFromTheKeyboardSwitchTheTimerOnForGood)
+{
+    ProgramRun velmora;
+    const QStringList pictures = {velmora.picture(QStringLiteral("1.png"), Pattern(320, 200, 7)),
+                                  velmora.picture(QStringLiteral("2.png"), Pattern(320, 200, 8))};
+    WriteBytes(velmora.program().file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
+    WriteBytes(velmora.program().file(QStringLiteral("Velmora.lst")), ListLines(pictures));
+    velmora.writeSettings("ListMode= 2\r\nFileIndex2= 0\r\nTimerOnMode= 0\r\nChangeTimer= 3600\r\n");
+    velmora.startWindowManager();
+    velmora.start({});
+
+    const std::optional<QString> main =
+        velmora.xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                         QStringLiteral("--name"), QStringLiteral("^Velmora$")});
+    ASSERT_TRUE(main && !main->isEmpty()) << "the main window did not appear";
+    const QString mainWindow = main->section(u'\n', 0, 0);
+    velmora.xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), mainWindow});
+    // ツール(&T), then オプション(&O).
+    velmora.xdotool({QStringLiteral("key"), QStringLiteral("alt+t")});
+    QThread::msleep(300);
+    velmora.xdotool({QStringLiteral("key"), QStringLiteral("o")});
+    QElapsedTimer waited;
+    waited.start();
+    std::optional<QString> active;
+    do {
+        QThread::msleep(100);
+        active = velmora.xdotool({QStringLiteral("getactivewindow")});
+    } while ((!active || *active == mainWindow) && waited.elapsed() < 20000);
+    ASSERT_TRUE(active && *active != mainWindow) << "the options dialog did not take the keyboard";
+
+    // The dialog opens on "Timer ON"; the interval follows it.
+    velmora.xdotool({QStringLiteral("key"), QStringLiteral("space"), QStringLiteral("Tab"), QStringLiteral("3"),
+                     QStringLiteral("Return")});
+
+    const QString wallpaper = velmora.program().file(QStringLiteral("$$WALL$$.BMP"));
+    waited.restart();
+    while (!QFileInfo::exists(wallpaper) && waited.elapsed() < 30000)
+        QThread::msleep(100);
+    ASSERT_TRUE(QFileInfo::exists(wallpaper)) << "the timer changed nothing within 30 s";
+    QThread::msleep(300);
+    EXPECT_EQ(velmora.stop(), 0);
+    // The windows cover the desktop; the installed bitmap tells which picture the timer chose.
+    const QImage installed = QImage(wallpaper).convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(installed == Pattern(320, 200, 7) || installed == Pattern(320, 200, 8));
+    EXPECT_EQ(velmora.setting(QStringLiteral("TimerOnMode")), QStringLiteral(" 1"));
+    EXPECT_EQ(velmora.setting(QStringLiteral("ChangeTimer")), QStringLiteral(" 3"));
+}

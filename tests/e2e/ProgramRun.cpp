@@ -24,6 +24,12 @@ ProgramRun::~ProgramRun()
     // A test that failed half-way leaves the program running.
     if (running())
         stop();
+    if (m_windowManager.state() != QProcess::NotRunning) {
+        m_windowManager.terminate();
+        if (!m_windowManager.waitForFinished(5000))
+            m_windowManager.kill();
+        m_windowManager.waitForFinished(2000);
+    }
 }
 
 QProcessEnvironment ProgramRun::environment() const
@@ -124,6 +130,29 @@ QImage ProgramRun::rootWindow() const
                   QStringLiteral("root"), QStringLiteral("png:-")});
     import.waitForFinished(30000);
     return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+void ProgramRun::startWindowManager()
+{
+    m_windowManager.setProcessEnvironment(environment());
+    m_windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    m_windowManager.waitForStarted(10000);
+}
+
+std::optional<QString> ProgramRun::xdotool(const QStringList& arguments) const
+{
+    QProcess tool;
+    tool.setProcessEnvironment(environment());
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(20000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return std::nullopt;
+    }
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
 } // namespace velmora::test

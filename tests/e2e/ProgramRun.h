@@ -6,12 +6,16 @@
 #include <QImage>
 #include <QProcess>
 
+#include <optional>
+
 namespace velmora::test {
 
 class ProgramRun {
 public:
     ProgramRun();
     ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
 
     const TempFolder& program() const { return m_program; }
     // The home folder of the run; its Pictures folder is the default list's source.
@@ -37,6 +41,11 @@ public:
     // The root window as it is shown now.
     QImage rootWindow() const;
 
+    // A window manager on the display, so that a new window gets the keyboard as on a desktop.
+    void startWindowManager();
+    // xdotool on the run's display: its output, or nothing when it failed or took over 20 s.
+    std::optional<QString> xdotool(const QStringList& arguments) const;
+
 private:
     QProcessEnvironment environment() const;
 
@@ -44,6 +53,7 @@ private:
     TempFolder m_home;
     PrivateXServer m_x{640, 400};
     QProcess m_process;
+    QProcess m_windowManager;
 };
 
 } // namespace velmora::test

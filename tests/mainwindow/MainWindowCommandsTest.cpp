@@ -26,11 +26,11 @@ TEST(MainWindowCommands, WindowsStillToComeAreDisabledEverywhereTheRestWorks)
 {
     Rig rig({}, "TimerOnMode= 0\r\n");
     MainWindow& window = *rig.window;
-    for (MainCommand pending : {MainCommand::Option, MainCommand::Thumbnail}) {
+    for (MainCommand pending : {MainCommand::Thumbnail}) {
         EXPECT_FALSE(window.menus().action(pending)->isEnabled());
         EXPECT_FALSE(window.commands().run(pending));
     }
-    EXPECT_FALSE(window.toolbar().button(QStringLiteral("btnOption"))->isEnabled());
+    EXPECT_TRUE(window.toolbar().button(QStringLiteral("btnOption"))->isEnabled());
     EXPECT_FALSE(window.toolbar().button(QStringLiteral("btnThumbnail"))->isEnabled());
     EXPECT_FALSE(window.folderPage().cmdSearch()->isEnabled());
     EXPECT_FALSE(window.listPage().cmdAutoPilot()->isEnabled());
@@ -38,7 +38,7 @@ TEST(MainWindowCommands, WindowsStillToComeAreDisabledEverywhereTheRestWorks)
     for (int index = 0; index < MainCommandCount; ++index) {
         const auto command = static_cast<MainCommand>(index);
         QAction* item = window.menus().action(command);
-        if (item && command != MainCommand::Option && command != MainCommand::Thumbnail) {
+        if (item && command != MainCommand::Thumbnail) {
             EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
         }
     }

@@ -3,19 +3,42 @@
 #include "core/Prompt.h"
 #include "core/Settings.h"
 #include "core/SettingsStore.h"
+#include "dialogs/OptionDialog.h"
+#include "dialogs/OptionWindow.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/change/WallpaperService.h"
 #include "mainwindow/lists/ListPage.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 using namespace velmora;
 using namespace velmora::test;
+
+namespace {
+
+// Acts on the options dialog once the options command has shown it.
+void WhenOptionsShow(const std::function<void(OptionDialog&)>& act)
+{
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<OptionDialog*>(QApplication::activeModalWidget()))
+            act(*dialog);
+        else
+            ADD_FAILURE() << "the options dialog is not shown";
+    });
+}
+
+} // namespace
 
 TEST(MainWindow, LoadRestoresTheListAndThePlacement)
 {
@@ -84,4 +107,55 @@ TEST(MainWindow, ExitSaysSoWhenTheSettingsCannotBeWritten)
     rig.window->mnuFileExit_Click();
     ASSERT_EQ(rig.prompter.count(), 1);
     EXPECT_TRUE(rig.prompter.texts()[0].startsWith(QStringLiteral("設定ファイルを保存できませんでした。")));
+}
+
+TEST(MainWindow, ClosingTheOptionsRunsTheTimerAndTheEffectEditorAsTheyNowSay)
+{
+    Rig rig({}, "TimerOnMode= 0\r\n");
+    QAction* option = rig.window->findChild<QAction*>(QStringLiteral("mnuOption"));
+    ASSERT_TRUE(option && option->isEnabled());
+    WhenOptionsShow([](OptionDialog& dialog) {
+        dialog.form().chkTimer->click();
+        dialog.form().cmdOk->click();
+    });
+    option->trigger();
+    EXPECT_EQ(rig.settings.TimerOnMode, 1);
+    EXPECT_TRUE(rig.window->Timer1().isActive());
+    ASSERT_TRUE(rig.window->options().isLoaded()) << "EnableOff refers to the options window";
+    EXPECT_FALSE(rig.window->options().load().form().cmdEffectEdit->isEnabled());
+
+    WhenOptionsShow([](OptionDialog& dialog) {
+        EXPECT_FALSE(dialog.form().cmdEffectEdit->isEnabled()) << "shown as it was loaded";
+        dialog.form().chkTimer->click();
+        dialog.form().cmdOk->click();
+    });
+    option->trigger();
+    EXPECT_FALSE(rig.window->Timer1().isActive());
+    EXPECT_TRUE(rig.window->options().load().form().cmdEffectEdit->isEnabled());
+}
+
+TEST(MainWindow, TheNextChangeFollowsTheOptionsAndALoadedDialogShowsTheTiling)
+{
+    TempFolder pictures;
+    const QString small = pictures.file(QStringLiteral("small.png"));
+    QImage(8, 8, QImage::Format_RGB32).save(small);
+    Rig rig({small, small}, "ListMode= 2\r\nFileIndex2= 0\r\nPreviewPauseMode= 0\r\n");
+    rig.window->AutoChange();
+    rig.settle();
+    ASSERT_FALSE(rig.backend->calls.isEmpty());
+    EXPECT_EQ(rig.backend->calls.first(), QStringLiteral("tile 0"));
+
+    WhenOptionsShow([](OptionDialog& dialog) {
+        dialog.form().chkAutoTile->click();
+        dialog.form().cmdOk->click();
+    });
+    rig.window->mnuOption_Click();
+    QButtonGroup* placement = rig.window->options().load().form().optTileMode;
+    EXPECT_EQ(placement->checkedId(), 0);
+    rig.backend->calls.clear();
+    rig.window->AutoChange();
+    rig.settle();
+    ASSERT_FALSE(rig.backend->calls.isEmpty());
+    EXPECT_EQ(rig.backend->calls.first(), QStringLiteral("tile 1")) << "a tiny picture is tiled";
+    EXPECT_EQ(placement->checkedId(), 1);
 }
