@@ -134,6 +134,17 @@ void MainWindow::connectParts()
     connect(&m_timer, &QTimer::timeout, this, [this] { m_changer->Tick(); });
     connect(m_wallpaper.get(), &WallpaperService::changeFinished, this, [this] { m_changer->ChangeEnded(); });
     connect(m_preview, &PreviewPanel::clicked, this, [this] { m_changer->PreviewClicked(); });
+    // A collage takes its pieces from the current list or folder, and shows where it left them.
+    m_wallpaper->setCollageSource([this] { return m_changer->CollageSourceNow(); });
+    connect(m_wallpaper.get(), &WallpaperService::collageStarted, this, [this] {
+        EnableOff();
+        setCursor(Qt::BusyCursor);
+    });
+    connect(m_wallpaper.get(), &WallpaperService::collageFinished, this, [this] {
+        m_changer->RestoreSelection();
+        EnableOn();
+        unsetCursor();
+    });
 }
 
 MainWindow::~MainWindow()
@@ -160,9 +171,10 @@ void MainWindow::buildMenus()
     connect(menus.action(MainCommand::ViewDirimage), &QAction::triggered, this,
             [this] { m_folderPage->mnuViewDirimage(); });
     // Windows that do not exist yet: their commands stay visible but cannot be chosen.
-    for (MainCommand pending : {MainCommand::Thumbnail, MainCommand::ViewToolbar, MainCommand::Option,
-                                MainCommand::HelpDoc, MainCommand::HelpHomepage, MainCommand::HelpDonation,
-                                MainCommand::HelpAbout})
+    m_unavailable = {MainCommand::Thumbnail,   MainCommand::ViewToolbar,  MainCommand::Option,
+                     MainCommand::HelpDoc,     MainCommand::HelpHomepage, MainCommand::HelpDonation,
+                     MainCommand::HelpAbout};
+    for (MainCommand pending : m_unavailable)
         menus.action(pending)->setEnabled(false);
     connect(menus.action(MainCommand::ToolNotexist), &QAction::triggered, this, [this] {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -266,6 +278,20 @@ bool MainWindow::working() const
 void MainWindow::RestoreSelection()
 {
     m_changer->RestoreSelection();
+}
+
+void MainWindow::EnableOff()
+{
+    m_menus->action(MainCommand::HelpAbout)->setEnabled(false);
+    m_commandsEnabled = false;
+    Q_EMIT commandsEnabledChanged(false);
+}
+
+void MainWindow::EnableOn()
+{
+    m_menus->action(MainCommand::HelpAbout)->setEnabled(!m_unavailable.contains(MainCommand::HelpAbout));
+    m_commandsEnabled = true;
+    Q_EMIT commandsEnabledChanged(true);
 }
 
 void MainWindow::mnuFileExit_Click()

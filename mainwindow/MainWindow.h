@@ -1,6 +1,7 @@
 #pragma once
 // frmMain: hosts the folder and list pages, the preview and the menus, and delegates the work to
 // its parts: the list page, the wallpaper changer, the list editing commands and the installer.
+#include "mainwindow/MainCommands.h"
 #include "mainwindow/change/WallpaperChanger.h"
 #include "mainwindow/lists/ListEditing.h"
 #include "platform/wallpaper/WallpaperBackend.h"
@@ -48,6 +49,11 @@ public:
     // True while anything runs in the background (a change, the placement read at start-up).
     bool working() const;
     void RestoreSelection();
+    // While a collage is composed: the About command and the options window's effect editor
+    // button are disabled, and enabled again afterwards.
+    void EnableOff();
+    void EnableOn();
+    bool commandsEnabled() const { return m_commandsEnabled; }
     // The one exit routine; the program ends when exitRoutineDone is emitted.
     void mnuFileExit_Click();
 
@@ -60,6 +66,8 @@ public:
 
 Q_SIGNALS:
     void exitRoutineDone();
+    // EnableOff (false) or EnableOn (true) ran: the options window follows it.
+    void commandsEnabledChanged(bool enabled);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +95,9 @@ private:
     std::unique_ptr<ListEditing> m_editing;
     QTimer m_timer;
     bool m_exited = false;
+    bool m_commandsEnabled = true;
+    // Commands whose windows do not exist yet: EnableOn leaves them disabled.
+    QList<MainCommand> m_unavailable;
 };
 
 } // namespace velmora
