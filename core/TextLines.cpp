@@ -19,6 +19,16 @@ Failure tooLarge(const QString& path, qint64 maxBytes)
         QStringLiteral("ファイルが大きすぎます (%1 MB を超えています)。\n%2").arg(maxBytes >> 20).arg(path));
 }
 
+void openForReading(QFile& file, const QString& path)
+{
+    if (QFileInfo(path).isDir())
+        throw Failure(ErrorCode::PathFileAccess,
+                      QStringLiteral("%1\n%2").arg(QStringLiteral("ファイルではなくフォルダーです。"), path));
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure::fromFile(file, path);
+}
+
 } // namespace
 
 QString DecodeText(const QByteArray& bytes)
@@ -65,16 +75,21 @@ QByteArray EncodeLines(const QStringList& lines)
     return bytes;
 }
 
+QByteArray ReadFileStart(const QString& path, qint64 count)
+{
+    QFile file(path);
+    openForReading(file, path);
+    errno = 0;
+    QByteArray bytes = file.read(count);
+    if (file.error() != QFileDevice::NoError)
+        throw Failure::fromFile(file, path);
+    return bytes;
+}
+
 QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        throw Failure(ErrorCode::PathFileAccess,
-                      QStringLiteral("%1\n%2").arg(QStringLiteral("ファイルではなくフォルダーです。"), path));
     QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure::fromFile(file, path);
+    openForReading(file, path);
     if (file.size() > maxBytes)
         throw tooLarge(path, maxBytes);
     errno = 0;

@@ -1,5 +1,6 @@
 #include "engine/collage/CollagePicture.h"
 
+#include "core/Failure.h"
 #include "core/PathRoutines.h"
 #include "core/TextLines.h"
 #include "engine/ClipResampler.h"
@@ -15,6 +16,9 @@
 
 namespace velmora {
 namespace {
+
+// Enough of a file for the headers of JPEG (with its Exif block), PNG, GIF and BMP.
+constexpr qint64 HeaderBytes = 128 * 1024;
 
 QImage trueColour(const QImage& image)
 {
@@ -54,27 +58,41 @@ std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
 {
     auto picture = std::make_shared<CollagePicture>();
     picture->m_path = path;
-    picture->m_bytes = ReadWholeFile(path, MaxImageFileBytes);
-    const QByteArray& bytes = picture->m_bytes;
     const QString extension = GetExtension(GetFileName(path));
+    // The header is near the start; a file whose header lies further in is read whole.
+    QByteArray bytes = ReadFileStart(path, HeaderBytes);
+    const bool whole = bytes.size() < HeaderBytes;
     if (LooksLikeJpeg(bytes)) {
-        JpegReader reader(bytes, path);
-        CheckDecodedSize(reader.size(), path);
+        std::unique_ptr<JpegReader> reader;
+        try {
+            reader = std::make_unique<JpegReader>(bytes, path);
+        } catch (const Failure&) {
+            if (whole)
+                throw;
+            bytes = ReadWholeFile(path, MaxImageFileBytes);
+            reader = std::make_unique<JpegReader>(bytes, path);
+        }
+        CheckDecodedSize(reader->size(), path);
         picture->m_jpeg = true;
         picture->m_orientation = ExifOrientation(bytes);
-        picture->m_size = OrientationSwapsSides(picture->m_orientation) ? reader.size().transposed() : reader.size();
-        picture->m_streamed = picture->m_orientation == 1 && reader.colours() != JpegReader::Colours::Cmyk;
+        picture->m_size = OrientationSwapsSides(picture->m_orientation) ? reader->size().transposed() : reader->size();
+        picture->m_streamed = picture->m_orientation == 1 && reader->colours() != JpegReader::Colours::Cmyk;
         return picture;
     }
-    const QSize size = bytes.isEmpty() ? QSize() : headerSize(bytes, extension);
+    QSize size = bytes.isEmpty() ? QSize() : headerSize(bytes, extension);
+    if (!size.isValid() && !whole) {
+        bytes = ReadWholeFile(path, MaxImageFileBytes);
+        size = headerSize(bytes, extension);
+    }
     if (size.isValid() && !size.isEmpty()) {
         CheckDecodedSize(size, path);
         picture->m_size = size;
         return picture;
     }
-    // No size without decoding (or not a picture at all, which decoding reports).
+    // No size without decoding (or not a picture at all, which decoding reports); kept decoded.
+    if (!whole)
+        bytes = ReadWholeFile(path, MaxImageFileBytes);
     picture->m_image = trueColour(DecodeImageData(bytes, extension, {}, path));
-    picture->m_bytes.clear();
     picture->m_size = picture->m_image.size();
     return picture;
 }
@@ -89,7 +107,12 @@ std::shared_ptr<const CollagePicture> CollagePicture::FromImage(const QImage& im
 
 qint64 CollagePicture::heldBytes() const
 {
-    return m_bytes.size() + m_image.sizeInBytes();
+    return m_image.sizeInBytes();
+}
+
+QByteArray CollagePicture::bytes() const
+{
+    return ReadWholeFile(m_path, MaxImageFileBytes);
 }
 
 void CollagePicture::render(QSize target, QRect clip, uchar* out, qsizetype stride) const
@@ -100,31 +123,52 @@ void CollagePicture::render(QSize target, QRect clip, uchar* out, qsizetype stri
         resampleImage(m_image, target, clip, out, stride);
         return;
     }
+    const QByteArray data = bytes();
     if (m_streamed) {
-        renderJpeg(target, clip, out, stride);
+        renderJpeg(data, target, clip, out, stride);
         return;
     }
     // Whole, then resampled: a JPEG turned upright or in CMYK (at a reduced DCT scale), or a picture
     // of another format.
-    resampleImage(trueColour(decodeWhole(target)), target, clip, out, stride);
+    resampleImage(trueColour(decodeWhole(data, target)), target, clip, out, stride);
 }
 
 void CollagePicture::check() const
 {
     if (!m_image.isNull())
         return;
-    if (m_streamed) {
-        JpegReader reader(m_bytes, m_path);
+    const QByteArray data = bytes();
+    if (m_jpeg) {
+        JpegReader reader(data, m_path);
         reader.start(1, JpegReader::Output::Rgb32);
         reader.finish();
         return;
     }
-    (void)decodeWhole(QSize(1, 1));
+    (void)decodeWhole(data, QSize(1, 1));
 }
 
-void CollagePicture::renderJpeg(QSize target, QRect clip, uchar* out, qsizetype stride) const
+void CollagePicture::validate() const
 {
-    JpegReader reader(m_bytes, m_path);
+    if (!m_image.isNull())
+        return;
+    const QByteArray data = bytes();
+    if (m_jpeg) {
+        // All the data goes through the entropy decoder at the smallest scale: the last row is read.
+        JpegReader reader(data, m_path);
+        reader.start(1, JpegReader::Output::Rgb32);
+        const int rows = reader.outputSize().height();
+        std::vector<uchar> line(size_t(reader.rowBytes()));
+        reader.skipTo(rows - 1);
+        reader.readRow(line.data());
+        reader.finish();
+        return;
+    }
+    (void)decodeWhole(data, QSize(1, 1));
+}
+
+void CollagePicture::renderJpeg(const QByteArray& bytes, QSize target, QRect clip, uchar* out, qsizetype stride) const
+{
+    JpegReader reader(bytes, m_path);
     reader.start(JpegScaleFor(m_size, target), JpegReader::Output::Rgb32);
     ClipResampler resampler(reader.outputSize(), target, clip);
     const QRect needed = resampler.sourceRect();
@@ -140,15 +184,15 @@ void CollagePicture::renderJpeg(QSize target, QRect clip, uchar* out, qsizetype 
     reader.finish();
 }
 
-QImage CollagePicture::decodeWhole(QSize target) const
+QImage CollagePicture::decodeWhole(const QByteArray& bytes, QSize target) const
 {
     if (m_jpeg) {
         const bool swaps = OrientationSwapsSides(m_orientation);
         const QSize stored = swaps ? m_size.transposed() : m_size;
         const QSize wanted = swaps ? target.transposed() : target;
-        return Upright(DecodeJpegAtScale(m_bytes, JpegScaleFor(stored, wanted), m_path), m_orientation);
+        return Upright(DecodeJpegAtScale(bytes, JpegScaleFor(stored, wanted), m_path), m_orientation);
     }
-    return DecodeImageData(m_bytes, GetExtension(GetFileName(m_path)), {}, m_path);
+    return DecodeImageData(bytes, GetExtension(GetFileName(m_path)), {}, m_path);
 }
 
 } // namespace velmora

@@ -41,4 +41,17 @@ struct CollagePlacement {
     int progress = -1;       // the progress value once it is placed; -1 leaves it
 };
 
+// A piece as it went on the canvas, for whoever wants to know where (the picture itself, with its
+// file's bytes, is not kept).
+struct PlacedPiece {
+    int number = 0;
+    QString path; // the picture's file; empty for a picture that came from memory or for none
+    QSize size;
+    qint64 x = 0;
+    qint64 y = 0;
+    bool background = false;
+
+    static PlacedPiece From(const CollagePlacement& placement);
+};
+
 } // namespace velmora

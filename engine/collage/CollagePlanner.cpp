@@ -38,6 +38,20 @@ CollagePlanner::CollagePlanner(const CollageOptions& options, QSize canvas, Coll
     }
 }
 
+PlacedPiece PlacedPiece::From(const CollagePlacement& placement)
+{
+    PlacedPiece placed;
+    placed.number = placement.number;
+    if (!placement.piece.empty()) {
+        placed.path = placement.piece.picture->path();
+        placed.size = placement.piece.size;
+    }
+    placed.x = placement.x;
+    placed.y = placement.y;
+    placed.background = placement.background;
+    return placed;
+}
+
 int CollagePlanner::progressMaximum() const
 {
     return m_options.tiled ? m_rows : std::max(0, m_options.count);

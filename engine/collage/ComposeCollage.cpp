@@ -6,13 +6,14 @@
 #include "engine/ImageMemory.h"
 #include "engine/collage/CanvasPreview.h"
 #include "engine/collage/CollagePlanner.h"
+#include "engine/collage/CoverageGrid.h"
 #include "engine/collage/PieceQueue.h"
 
 #include <QElapsedTimer>
 
 #include <algorithm>
 #include <cstring>
-#include <deque>
+#include <map>
 #include <optional>
 
 namespace velmora {
@@ -20,26 +21,35 @@ namespace {
 
 // Pieces decoded ahead: enough to keep every core busy, few enough to keep memory small.
 constexpr int PiecesAhead = 4;
-constexpr qint64 BytesAhead = qint64(64) << 20;
+constexpr qint64 BytesAhead = qint64(48) << 20;
 // The preview is shown anew at most this often.
 constexpr qint64 PreviewIntervalMs = 100;
 
 QImage newPixels(QSize size)
 {
-    QImage image = NewImage(size.width(), size.height(), QImage::Format_RGB32);
+    QImage image = NewTransientImage(size.width(), size.height(), QImage::Format_RGB32);
     if (image.isNull())
         throw Failure(ErrorCode::OutOfMemory, Failure::standardText(ErrorCode::OutOfMemory));
     return image;
 }
 
-// A piece on its way to the canvas.
-struct Queued {
+// A piece of the plan on its way to the canvas.
+struct Planned {
     CollagePlacement placement;
     std::optional<CollagePlanner> atLoad; // the plan as its file was about to be loaded (fresh pictures)
     QString path;
-    QRect clip;     // the part that shows, in the piece's own coordinates
-    QPoint at;      // where that part goes on the canvas
+    QRect visible;   // the part of the canvas it covers (the first piece: from the corner)
+    QRect shown;     // the part of that which no later piece covers: all that is decoded
+    bool repeated = false; // the first piece, smaller than the canvas: drawn whole, over and over
 };
+
+// The part of the piece's own picture that shows.
+QRect shownOfPiece(const Planned& planned)
+{
+    if (planned.placement.background)
+        return planned.shown;
+    return planned.shown.translated(-int(planned.placement.x), -int(planned.placement.y));
+}
 
 // A file that could not be read while planning: the plan waits there until it is asked about.
 struct Blocked {
@@ -54,23 +64,6 @@ struct Attempt {
     std::optional<Failure> failure;
 };
 
-// LoadCollagePiece's reading: picture files (and GIF) are read; any other kind, an empty path
-// included, leaves the piece in hand.
-Attempt load(const QString& path)
-{
-    Attempt attempt;
-    const std::int16_t kind = path.isEmpty() ? Kind::Other : FileKind(GetFileName(path));
-    if (kind != Kind::Image && kind != Kind::Gif)
-        return attempt;
-    try {
-        attempt.picture = CollagePicture::Read(path);
-        attempt.outcome = CollagePlanner::Loaded::Picture;
-    } catch (...) {
-        attempt.failure = CurrentFailure();
-    }
-    return attempt;
-}
-
 class Composition {
 public:
     Composition(const CollageRequest& request, RandomSource& random)
@@ -79,17 +72,22 @@ public:
         , m_planner(request.options, request.screen, CollageSequence(request.source, request.options.randomOrder),
                     RandomTape(random), request.inHand)
         , m_queue(PiecesAhead, BytesAhead)
+        , m_coverage(request.screen)
     {}
 
     QImage run(CollageResult& result);
 
 private:
     bool canceled() const { return m_request.canceled && m_request.canceled(); }
+    Attempt load(const QString& path, bool again);
     void planAhead();
-    void push(const CollagePlacement& placement, std::optional<CollagePlanner> atLoad, const QString& path);
+    void add(const CollagePlacement& placement, std::optional<CollagePlanner> atLoad, const QString& path);
+    void findShownParts();
+    void queueRenders();
     void retake(const Blocked& blocked);
     void resolve(const QString& path, Recovery recovery);
-    void place(const Queued& queued, const QImage& pixels);
+    void failedAtRender(const Failure& failure);
+    void place(const Planned& planned, const QImage& pixels);
     void showProgress(const CollagePlacement& placement);
 
     const CollageRequest& m_request;
@@ -97,11 +95,17 @@ private:
     QImage m_canvas;
     CollagePlanner m_planner;
     PieceQueue m_queue;
-    std::deque<Queued> m_queued;
+    CoverageGrid m_coverage;
+    std::vector<Planned> m_plan;
+    size_t m_placed = 0;  // m_plan[0 .. m_placed) are on the canvas
+    size_t m_queued = 0;  // m_plan[m_placed .. m_queued) are being decoded
+    size_t m_partsFound = 0; // m_plan[0 .. m_partsFound) know the part of them that shows
+    bool m_trimmed = false;  // a piece on the canvas was decoded for less than it covers
     std::optional<Blocked> m_blocked;
+    std::map<QString, Failure> m_unreadable; // files that failed when decoded, asked about again in turn
     std::optional<CanvasPreview> m_preview;
     QElapsedTimer m_sincePreview;
-    std::vector<CollagePlacement> m_placed;
+    int m_progress = 0;
 };
 
 QImage Composition::run(CollageResult& result)
@@ -119,46 +123,44 @@ QImage Composition::run(CollageResult& result)
 
     while (!canceled()) {
         planAhead();
-        if (m_queued.empty()) {
+        findShownParts();
+        queueRenders();
+        if (m_queue.empty()) {
             if (!m_blocked)
-                break; // the plan is complete
+                break; // every piece is on the canvas
             const Blocked blocked = std::move(*m_blocked);
             m_blocked.reset();
             retake(blocked);
             continue;
         }
         PieceQueue::Rendered rendered = m_queue.takeFirst();
-        const Queued queued = std::move(m_queued.front());
-        m_queued.pop_front();
-        if (rendered.failure && queued.atLoad) {
-            // The piece's file turned out not to read: everything planned after it assumed it did.
-            m_queue.clear();
-            m_queued.clear();
-            m_blocked.reset();
-            retake(Blocked{*queued.atLoad, queued.path, *rendered.failure});
+        const Planned& planned = m_plan[m_placed];
+        if (rendered.failure && planned.atLoad) {
+            failedAtRender(*rendered.failure);
             continue;
         }
         if (rendered.failure) {
-            // A piece kept from before that cannot be drawn again (memory): Retry draws it again,
-            // Ignore and Abort leave it out.
-            bool placed = false;
+            // A piece kept from before that cannot be drawn again (its file gone, memory): Retry
+            // draws it again, Ignore and Abort leave it out.
+            bool drawn = false;
             Recovery recovery = AskUser(*rendered.failure);
-            while (recovery == Recovery::Retry && !placed) {
+            while (recovery == Recovery::Retry && !drawn) {
                 try {
-                    QImage pixels = newPixels(queued.clip.size());
-                    queued.placement.piece.picture->render(queued.placement.piece.size, queued.clip, pixels.bits(),
-                                                           pixels.bytesPerLine());
-                    place(queued, pixels);
-                    placed = true;
+                    const QRect clip = shownOfPiece(planned);
+                    QImage pixels = newPixels(clip.size());
+                    planned.placement.piece.picture->render(planned.placement.piece.size, clip, pixels.bits(),
+                                                            pixels.bytesPerLine());
+                    rendered.image = pixels;
+                    drawn = true;
                 } catch (...) {
                     recovery = AskUser(CurrentFailure());
                 }
             }
-            if (!placed)
-                showProgress(queued.placement);
-            continue;
+            if (!drawn)
+                rendered.image = QImage();
         }
-        place(queued, rendered.image);
+        place(planned, rendered.image);
+        ++m_placed;
     }
     if (canceled()) {
         result.canceled = true;
@@ -168,67 +170,116 @@ QImage Composition::run(CollageResult& result)
     result.fileIndex2 = m_planner.sequence().fileIndex2();
     result.listSelected = m_planner.sequence().listSelected();
     result.inHand = m_planner.inHand();
-    result.placements = std::move(m_placed);
+    for (const Planned& planned : m_plan)
+        result.placements.push_back(PlacedPiece::From(planned.placement));
     return m_canvas;
 }
 
+// LoadCollagePiece's reading: picture files (and GIF) are read; any other kind, an empty path
+// included, leaves the piece in hand. A file that failed when decoded is not tried again until the
+// user says Retry.
+Attempt Composition::load(const QString& path, bool again)
+{
+    Attempt attempt;
+    const std::int16_t kind = path.isEmpty() ? Kind::Other : FileKind(GetFileName(path));
+    if (kind != Kind::Image && kind != Kind::Gif)
+        return attempt;
+    if (const auto known = m_unreadable.find(path); known != m_unreadable.end() && !again) {
+        attempt.failure = known->second;
+        return attempt;
+    }
+    try {
+        attempt.picture = CollagePicture::Read(path);
+        if (again)
+            attempt.picture->validate();
+        attempt.outcome = CollagePlanner::Loaded::Picture;
+    } catch (...) {
+        attempt.picture.reset();
+        attempt.failure = CurrentFailure();
+    }
+    return attempt;
+}
+
+// The whole plan, from the files' headers: every piece's place is known before any is decoded,
+// so each is decoded only for the part that will show.
 void Composition::planAhead()
 {
-    while (!m_blocked && !m_planner.finished() && m_queue.hasRoom()) {
+    while (!m_blocked && !m_planner.finished()) {
         const QString path = m_planner.nextFile();
         const CollagePlanner atLoad = m_planner;
-        Attempt attempt = load(path);
+        Attempt attempt = load(path, false);
         if (attempt.failure) {
             m_blocked = Blocked{atLoad, path, *attempt.failure};
             return;
         }
         const bool fresh = attempt.outcome == CollagePlanner::Loaded::Picture;
         if (const auto placement = m_planner.loaded(attempt.outcome, std::move(attempt.picture)))
-            push(*placement, fresh ? std::optional(atLoad) : std::nullopt, path);
+            add(*placement, fresh ? std::optional(atLoad) : std::nullopt, path);
     }
 }
 
-void Composition::push(const CollagePlacement& placement, std::optional<CollagePlanner> atLoad, const QString& path)
+void Composition::add(const CollagePlacement& placement, std::optional<CollagePlanner> atLoad, const QString& path)
 {
-    Queued queued{placement, placement.freshPicture ? std::move(atLoad) : std::nullopt, path, {}, {}};
+    Planned planned{placement, placement.freshPicture ? std::move(atLoad) : std::nullopt, path, {}, {}, false};
     const CollagePiece& piece = placement.piece;
     if (!piece.empty()) {
-        const qint64 width = piece.size.width();
-        const qint64 height = piece.size.height();
+        const QRect canvas(QPoint(0, 0), m_canvasSize);
+        const QSize size = piece.size;
         if (placement.background) {
-            queued.clip = QRect(0, 0, int(std::min<qint64>(width, m_canvasSize.width())),
-                                int(std::min<qint64>(height, m_canvasSize.height())));
+            planned.visible = QRect(0, 0, std::min(size.width(), m_canvasSize.width()),
+                                    std::min(size.height(), m_canvasSize.height()));
+            planned.repeated = size.width() < m_canvasSize.width() || size.height() < m_canvasSize.height();
         } else {
             const qint64 left = std::max<qint64>(placement.x, 0);
             const qint64 top = std::max<qint64>(placement.y, 0);
-            const qint64 right = std::min<qint64>(placement.x + width, m_canvasSize.width());
-            const qint64 bottom = std::min<qint64>(placement.y + height, m_canvasSize.height());
-            if (right > left && bottom > top) {
-                queued.clip = QRect(int(left - placement.x), int(top - placement.y), int(right - left),
-                                    int(bottom - top));
-                queued.at = QPoint(int(left), int(top));
-            }
+            const qint64 right = std::min<qint64>(placement.x + size.width(), canvas.width());
+            const qint64 bottom = std::min<qint64>(placement.y + size.height(), canvas.height());
+            if (right > left && bottom > top)
+                planned.visible = QRect(int(left), int(top), int(right - left), int(bottom - top));
         }
     }
-    qint64 bytes = qint64(queued.clip.width()) * queued.clip.height() * 4;
-    PieceQueue::Render render = [] { return QImage(); };
-    if (!queued.clip.isEmpty()) {
-        render = [picture = piece.picture, size = piece.size, clip = queued.clip] {
-            QImage pixels = newPixels(clip.size());
-            picture->render(size, clip, pixels.bits(), pixels.bytesPerLine());
-            return pixels;
-        };
-    } else if (placement.freshPicture) {
-        // Nothing of it shows, but whether its file reads is still told in its turn.
-        render = [picture = piece.picture] {
-            picture->check();
-            return QImage();
-        };
+    m_plan.push_back(std::move(planned));
+}
+
+// From the last piece back: what later pieces leave uncovered of each piece not yet decoding.
+void Composition::findShownParts()
+{
+    if (m_partsFound == m_plan.size())
+        return;
+    m_coverage.clear();
+    for (size_t i = m_plan.size(); i-- > m_queued;) {
+        Planned& planned = m_plan[i];
+        planned.shown = planned.repeated ? planned.visible : m_coverage.uncovered(planned.visible);
+        m_coverage.cover(planned.visible);
     }
-    if (placement.freshPicture)
-        bytes += piece.picture->heldBytes();
-    m_queue.push(std::move(render), bytes);
-    m_queued.push_back(std::move(queued));
+    m_partsFound = m_plan.size();
+}
+
+void Composition::queueRenders()
+{
+    while (m_queued < m_plan.size() && m_queue.hasRoom()) {
+        const Planned& planned = m_plan[m_queued++];
+        const CollagePiece& piece = planned.placement.piece;
+        PieceQueue::Render render = [] { return QImage(); };
+        qint64 bytes = qint64(planned.shown.width()) * planned.shown.height() * 4;
+        if (!planned.shown.isEmpty()) {
+            const QRect clip = shownOfPiece(planned);
+            render = [picture = piece.picture, size = piece.size, clip] {
+                QImage pixels = newPixels(clip.size());
+                picture->render(size, clip, pixels.bits(), pixels.bytesPerLine());
+                return pixels;
+            };
+        } else if (planned.placement.freshPicture) {
+            // Nothing of it shows, but whether its file reads is still told in its turn.
+            render = [picture = piece.picture] {
+                picture->check();
+                return QImage();
+            };
+        }
+        if (!piece.empty())
+            bytes += piece.picture->heldBytes();
+        m_queue.push(std::move(render), bytes);
+    }
 }
 
 void Composition::retake(const Blocked& blocked)
@@ -245,11 +296,12 @@ void Composition::resolve(const QString& path, Recovery recovery)
     bool fresh = false;
     switch (recovery) {
     case Recovery::Retry: {
-        Attempt attempt = load(path);
+        Attempt attempt = load(path, true);
         if (attempt.failure) {
             m_blocked = Blocked{atLoad, path, *attempt.failure};
             return;
         }
+        m_unreadable.erase(path);
         fresh = attempt.outcome == CollagePlanner::Loaded::Picture;
         placement = m_planner.loaded(attempt.outcome, std::move(attempt.picture));
         break;
@@ -258,17 +310,37 @@ void Composition::resolve(const QString& path, Recovery recovery)
     case Recovery::Leave: placement = m_planner.loaded(CollagePlanner::Loaded::Failed); break;
     }
     if (placement)
-        push(*placement, fresh ? std::optional(atLoad) : std::nullopt, path);
+        add(*placement, fresh ? std::optional(atLoad) : std::nullopt, path);
 }
 
-void Composition::place(const Queued& queued, const QImage& pixels)
+// The first piece not yet on the canvas turned out not to read: everything planned after it
+// assumed it would. The plan goes back to its attempt; the pieces already on the canvas were
+// decoded only where the old plan left them showing, so they are drawn again for the new one.
+void Composition::failedAtRender(const Failure& failure)
 {
-    QRect region;
+    const Planned failed = m_plan[m_placed];
+    m_queue.clear();
+    m_blocked.reset();
+    m_unreadable.insert_or_assign(failed.path, failure);
+    m_plan.resize(m_placed);
+    m_planner = *failed.atLoad;
+    if (m_trimmed) {
+        m_canvas.fill(m_planner.backgroundColour().rgb());
+        m_placed = 0;
+        m_trimmed = false;
+    }
+    m_queued = m_placed;
+    m_partsFound = m_placed;
+    resolve(failed.path, AskUser(failure));
+}
+
+void Composition::place(const Planned& planned, const QImage& pixels)
+{
     if (!pixels.isNull()) {
-        const qsizetype rowBytes = qsizetype(pixels.width()) * 4;
-        if (queued.placement.background) {
+        const QSize piece = planned.placement.piece.size;
+        const QPoint at = planned.shown.topLeft();
+        if (planned.repeated) {
             // Repeated from the top-left corner until the canvas is covered.
-            const QSize piece = queued.placement.piece.size;
             for (qint64 top = 0; top < m_canvasSize.height(); top += piece.height()) {
                 for (qint64 left = 0; left < m_canvasSize.width(); left += piece.width()) {
                     const int width = int(std::min<qint64>(pixels.width(), m_canvasSize.width() - left));
@@ -278,29 +350,31 @@ void Composition::place(const Queued& queued, const QImage& pixels)
                                     size_t(width) * 4);
                 }
             }
-            region = m_canvas.rect();
         } else {
             for (int y = 0; y < pixels.height(); ++y)
-                std::memcpy(m_canvas.scanLine(queued.at.y() + y) + qsizetype(queued.at.x()) * 4,
-                            pixels.constScanLine(y), size_t(rowBytes));
-            region = QRect(queued.at, pixels.size());
+                std::memcpy(m_canvas.scanLine(at.y() + y) + qsizetype(at.x()) * 4, pixels.constScanLine(y),
+                            size_t(pixels.width()) * 4);
+        }
+        if (m_preview) {
+            m_preview->update(m_canvas, planned.repeated ? m_canvas.rect() : QRect(at, pixels.size()));
+            if (m_sincePreview.elapsed() >= PreviewIntervalMs) {
+                m_request.showCanvas(m_preview->image());
+                m_sincePreview.restart();
+            }
         }
     }
-    m_placed.push_back(queued.placement);
-    if (m_preview && !region.isEmpty()) {
-        m_preview->update(m_canvas, region);
-        if (m_sincePreview.elapsed() >= PreviewIntervalMs) {
-            m_request.showCanvas(m_preview->image());
-            m_sincePreview.restart();
-        }
-    }
-    showProgress(queued.placement);
+    if (planned.shown != planned.visible)
+        m_trimmed = true;
+    showProgress(planned.placement);
 }
 
 void Composition::showProgress(const CollagePlacement& placement)
 {
-    if (placement.progress >= 0 && m_request.progressValue)
+    // Pieces drawn again after a file failed do not move the bar back.
+    if (placement.progress > m_progress && m_request.progressValue) {
+        m_progress = placement.progress;
         m_request.progressValue(placement.progress);
+    }
 }
 
 } // namespace

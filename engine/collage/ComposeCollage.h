@@ -34,7 +34,7 @@ struct CollageResult {
     int fileIndex2 = 0;
     int listSelected = -1;
     CollagePiece inHand; // for the next collage
-    std::vector<CollagePlacement> placements; // in the order they were put on the canvas
+    std::vector<PlacedPiece> placements; // in the order they were put on the canvas
     bool canceled = false;
 };
 
