@@ -1,5 +1,6 @@
 // Times the composition engine's steps side by side with ImageMagick doing the same work on the same
 // files, and prints the medians. Usage: velmora-bench-engine [--runs N] [--photos N] [--step NAME]
+#include "bench/support/PhotoLike.h"
 #include "engine/BmpWriter.h"
 #include "engine/Calendar.h"
 #include "engine/EngineState.h"
@@ -17,9 +18,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -39,43 +38,6 @@ namespace {
 const QSize kScreen(3840, 2160);
 const platform::ScreenPixels kScreenPixels{kScreen, 192.0}; // a 4K screen at 200 %
 const QDate kToday(2026, 12, 7);
-
-// A photo-like picture: soft gradients, blurred shapes and fine grain, fixed by the seed.
-QImage photoLike(int width, int height, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QImage image(width, height, QImage::Format_RGB32);
-    const int r0 = random.bounded(40, 120), g0 = random.bounded(60, 160), b0 = random.bounded(80, 200);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb(r0 + 100 * x / width, g0 + 80 * y / height, b0 - 60 * (x + y) / (width + height));
-    }
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        for (int i = 0; i < 40; ++i) {
-            QRadialGradient gradient(QPointF(random.bounded(width), random.bounded(height)),
-                                     random.bounded(width / 4) + 50);
-            const QColor colour(random.bounded(256), random.bounded(256), random.bounded(256));
-            gradient.setColorAt(0, colour);
-            gradient.setColorAt(1, QColor(colour.red(), colour.green(), colour.blue(), 0));
-            painter.setBrush(gradient);
-            painter.drawEllipse(gradient.center(), gradient.radius(), gradient.radius());
-        }
-    }
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int grain = int(random.bounded(17)) - 8;
-            const QRgb p = line[x];
-            line[x] = qRgb(std::clamp(qRed(p) + grain, 0, 255), std::clamp(qGreen(p) + grain, 0, 255),
-                           std::clamp(qBlue(p) + grain, 0, 255));
-        }
-    }
-    return image;
-}
 
 double median(std::vector<double> values)
 {
@@ -196,11 +158,11 @@ int main(int argc, char* argv[])
     QStringList photos;
     for (int i = 0; i < photoCount; ++i) {
         const QString path = folder.filePath(QStringLiteral("photo%1.jpg").arg(i));
-        photoLike(4000, 3000, 1000 + i).save(path, "JPG", 90);
+        bench::PhotoLike(4000, 3000, 1000 + i).save(path, "JPG", 90);
         photos << path;
     }
     const QImage work =
-        photoLike(4000, 3000, 7).scaled(kScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        bench::PhotoLike(4000, 3000, 7).scaled(kScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QString workPeer = folder.filePath(QStringLiteral("work.mpc"));
     const QString workBmp = folder.filePath(QStringLiteral("work.bmp"));
     SaveBmp24(work, workBmp);
