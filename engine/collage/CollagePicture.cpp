@@ -89,11 +89,11 @@ std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
         picture->m_size = size;
         return picture;
     }
-    // No size without decoding (or not a picture at all, which decoding reports); kept decoded.
+    // No size without decoding (or not a picture at all, which decoding reports). The pixels are
+    // not kept: a plan may hold many pictures, and each is decoded again when it is drawn.
     if (!whole)
         bytes = ReadWholeFile(path, MaxImageFileBytes);
-    picture->m_image = trueColour(DecodeImageData(bytes, extension, {}, path));
-    picture->m_size = picture->m_image.size();
+    picture->m_size = DecodeImageData(bytes, extension, {}, path).size();
     return picture;
 }
 

@@ -17,13 +17,13 @@ public:
     // Reads the file's header (the whole file only for formats that tell their size no other way).
     // Throws a Failure naming the path: missing, unreadable, not a picture, corrupt header, too large.
     static std::shared_ptr<const CollagePicture> Read(const QString& path);
-    // A picture already in memory.
+    // A picture already in memory (kept in memory).
     static std::shared_ptr<const CollagePicture> FromImage(const QImage& image);
 
     // As it is seen (Exif orientation applied).
     QSize size() const { return m_size; }
     const QString& path() const { return m_path; }
-    // Memory held between decodings: the pixels of a picture kept in memory.
+    // Memory held between decodings: the pixels of a picture made in memory.
     qint64 heldBytes() const;
 
     // Writes the part `clip` (within (0, 0, target)) of the picture resampled to `target`, in
@@ -41,7 +41,7 @@ private:
     QImage decodeWhole(const QByteArray& bytes, QSize target) const;
 
     QString m_path;
-    QImage m_image; // a picture in memory, or one whose format tells its size only by decoding it
+    QImage m_image; // a picture made in memory
     QSize m_size;
     int m_orientation = 1;
     bool m_jpeg = false;

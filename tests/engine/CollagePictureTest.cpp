@@ -84,6 +84,12 @@ TEST(CollagePicture, OtherFormatsAndTurnedJpegsComeThroughTheUsualDecoders)
     const QImage half = render(*png, QSize(30, 20), QRect(0, 0, 30, 20));
     EXPECT_EQ(half.pixel(2, 10), qRgb(255, 0, 0));
     EXPECT_EQ(half.pixel(27, 10), qRgb(0, 0, 255));
+    // A format only GraphicsMagick reads, whose size is known only by decoding it.
+    WriteBytes(folder.file(QStringLiteral("p.pcx")), test::EncodeWithMagick(picture, "PCX"));
+    const auto pcx = CollagePicture::Read(folder.file(QStringLiteral("p.pcx")));
+    EXPECT_EQ(pcx->size(), QSize(60, 40));
+    EXPECT_EQ(pcx->heldBytes(), 0) << "its pixels are not kept between uses";
+    EXPECT_EQ(render(*pcx, QSize(120, 80), QRect(100, 40, 20, 40)).pixel(10, 20), qRgb(0, 0, 255));
     // Stored sideways with an orientation: shown upright, red (the left half) on top.
     const auto turned = CollagePicture::Read(folder.file(QStringLiteral("t.jpg")));
     ASSERT_EQ(turned->size(), QSize(40, 60));
