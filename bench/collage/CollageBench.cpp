@@ -8,6 +8,7 @@
 //
 //   velmora-bench-collage [--runs N] [--corpus DIR]
 //   velmora-bench-collage --compose DIR [--runs N] [--tiled] [--preview]   (the composing process)
+#include "bench/support/PeerTool.h"
 #include "bench/support/PhotoLike.h"
 #include "core/FileKinds.h"
 #include "core/jobs/JobPool.h"
@@ -18,11 +19,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -43,29 +42,12 @@ constexpr int Pictures = 70;
 constexpr quint32 Seed = 2024;
 const QSize Screen(3840, 2160);
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double timeMs(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-// Processor time (user and system, all threads) of this process or of its ended children, in ms:
-// on a machine shared with other work it says more than the wall time does.
-double cpuMs(int who)
+// Processor time (user and system, all threads) of this process, in ms: on a machine shared with
+// other work it says more than the wall time does.
+double cpuMs()
 {
     rusage usage{};
-    getrusage(who, &usage);
+    getrusage(RUSAGE_SELF, &usage);
     const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
@@ -168,15 +150,15 @@ int compose(const QString& folder, int runs, bool tiled, bool preview)
             };
         EngineState state;
         CollageResult result;
-        const double cpu = cpuMs(RUSAGE_SELF);
+        const double cpu = cpuMs();
         // On a thread of the job pool, as a change composes it.
-        const double ms = timeMs([&] {
+        const double ms = bench::TimeMs([&] {
             QtConcurrent::run(&JobPool(), [&] {
                 JobThreadScope onJob;
                 result = ComposeCollage(state, request);
             }).waitForFinished();
         });
-        std::printf("compose-ms: %.1f cpu %.1f pieces %zu\n", ms, cpuMs(RUSAGE_SELF) - cpu, result.placements.size());
+        std::printf("compose-ms: %.1f cpu %.1f pieces %zu\n", ms, cpuMs() - cpu, result.placements.size());
     }
     std::printf("start-kb: %ld\npeak-kb: %ld\n", startKb, statusKb("VmHWM:"));
     return 0;
@@ -254,21 +236,13 @@ double decodeFloor(const std::vector<Planned>& placements)
             jpeg_destroy_decompress(&info);
         }
     };
-    return timeMs([&] {
+    return bench::TimeMs([&] {
         std::vector<std::thread> threads;
         for (unsigned t = 0; t < std::max(2u, std::thread::hardware_concurrency()); ++t)
             threads.emplace_back(work);
         for (std::thread& thread : threads)
             thread.join();
     });
-}
-
-QString findConvert()
-{
-    for (const QString& candidate : {QStringLiteral("/usr/bin/convert-im6.q16"), QStringLiteral("/usr/bin/convert")})
-        if (QFileInfo(candidate).isExecutable())
-            return candidate;
-    return QStandardPaths::findExecutable(QStringLiteral("convert"));
 }
 
 QString offset(qint64 x, qint64 y)
@@ -301,23 +275,6 @@ QStringList peerArguments(const std::vector<Planned>& placements, QColor backgro
     return arguments;
 }
 
-double runPeer(const QString& convert, const QStringList& arguments, double* cpu)
-{
-    const double before = cpuMs(RUSAGE_CHILDREN);
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(convert, arguments);
-    if (!process.waitForFinished(600000) || process.exitCode() != 0) {
-        std::fprintf(stderr, "ImageMagick failed: %s %s\n", qPrintable(convert), qPrintable(arguments.join(u' ')));
-        return -1;
-    }
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    *cpu = cpuMs(RUSAGE_CHILDREN) - before;
-    return ms;
-}
-
 QString option(const QStringList& args, const QString& name, const QString& fallback = {})
 {
     const qsizetype at = args.indexOf(name);
@@ -339,7 +296,7 @@ int main(int argc, char* argv[])
     const QString folder = option(args, QStringLiteral("--corpus"),
                                   QDir(app.applicationDirPath()).filePath(QStringLiteral("../bench-corpus/collage")));
     makeCorpus(QDir(folder).absolutePath());
-    const QString convert = findConvert();
+    const QString convert = bench::FindConvert();
     std::printf("Velmora collage benchmark: %d pictures of 4000 x 3000 (JPEG 90), screen %d x %d, %d run(s)\n",
                 Pictures, Screen.width(), Screen.height(), runs);
     std::printf("load average at start: %s\n", qPrintable(loadAverage()));
@@ -356,9 +313,9 @@ int main(int argc, char* argv[])
     std::vector<double> floors;
     std::vector<double> floorCpu;
     for (int run = 0; run < runs; ++run) {
-        const double cpu = cpuMs(RUSAGE_SELF);
+        const double cpu = cpuMs();
         floors.push_back(decodeFloor(placements));
-        floorCpu.push_back(cpuMs(RUSAGE_SELF) - cpu);
+        floorCpu.push_back(cpuMs() - cpu);
     }
     std::vector<double> peers;
     std::vector<double> peerCpu;
@@ -366,7 +323,7 @@ int main(int argc, char* argv[])
         const QStringList arguments = peerArguments(placements, background);
         for (int run = 0; run < runs; ++run) {
             double cpu = 0;
-            peers.push_back(runPeer(convert, arguments, &cpu));
+            peers.push_back(bench::RunPeer(convert, arguments, &cpu));
             peerCpu.push_back(cpu);
         }
     }
@@ -385,19 +342,19 @@ int main(int argc, char* argv[])
                 qPrintable(list(tiled.times)), qPrintable(list(preview.times)));
     std::printf("processor time (ms): ours %.0f, floor %.0f, peer %.0f, tiled %.0f, with the preview %.0f;\n"
                 "  ratios peer/ours %.2f, ours/floor %.2f\n",
-                median(ours.cpu), median(floorCpu), median(peerCpu), median(tiled.cpu), median(preview.cpu),
-                median(peerCpu) / median(ours.cpu), median(ours.cpu) / median(floorCpu));
+                bench::Median(ours.cpu), bench::Median(floorCpu), bench::Median(peerCpu), bench::Median(tiled.cpu), bench::Median(preview.cpu),
+                bench::Median(peerCpu) / bench::Median(ours.cpu), bench::Median(ours.cpu) / bench::Median(floorCpu));
     std::printf("composing process: %.1f MB resident before composing, %.1f MB at its peak\n",
                 ours.startKb / 1024.0, ours.peakKb / 1024.0);
-    std::printf("collage-preview: ours %.1f ms with the canvas shown as it fills\n", median(preview.times));
+    std::printf("collage-preview: ours %.1f ms with the canvas shown as it fills\n", bench::Median(preview.times));
     std::printf("load average at end: %s\n\n", qPrintable(loadAverage()));
 
-    const double our = median(ours.times);
-    const double peer = median(peers);
-    const double floor = median(floors);
+    const double our = bench::Median(ours.times);
+    const double peer = bench::Median(peers);
+    const double floor = bench::Median(floors);
     std::printf("collage: ours %.1f ms, peer %.1f ms, ratio %.2f\n", our, peer, our > 0 ? peer / our : 0);
     std::printf("collage-floor: ours %.1f ms, floor %.1f ms, ratio %.2f\n", our, floor, floor > 0 ? our / floor : 0);
     std::printf("collage-peak: %.1f MB\n", ours.peakKb / 1024.0);
-    std::printf("collage-tiled: ours %.1f ms\n", median(tiled.times));
+    std::printf("collage-tiled: ours %.1f ms\n", bench::Median(tiled.times));
     return 0;
 }

@@ -1,5 +1,6 @@
 // Times the composition engine's steps side by side with ImageMagick doing the same work on the same
 // files, and prints the medians. Usage: velmora-bench-engine [--runs N] [--photos N] [--step NAME]
+#include "bench/support/PeerTool.h"
 #include "bench/support/PhotoLike.h"
 #include "engine/BmpWriter.h"
 #include "engine/Calendar.h"
@@ -15,11 +16,8 @@
 #include "engine/filters/HalftoneFilter.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -39,13 +37,6 @@ const QSize kScreen(3840, 2160);
 const platform::ScreenPixels kScreenPixels{kScreen, 192.0}; // a 4K screen at 200 %
 const QDate kToday(2026, 12, 7);
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 // Writes of earlier runs reach the disk before a timed write starts, and the journal commit that
 // sync() triggers (with its discards) is given time to finish, so that neither side is timed
 // waiting for the other's 25 MB.
@@ -53,38 +44,6 @@ void settleDisk()
 {
     ::sync();
     QThread::msleep(300);
-}
-
-double timeMs(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-// The real ImageMagick, not a wrapper script in front of it.
-QString findConvert()
-{
-    for (const QString& candidate :
-         {QStringLiteral("/usr/bin/convert-im6.q16"), QStringLiteral("/usr/bin/convert")})
-        if (QFileInfo(candidate).isExecutable())
-            return candidate;
-    return QStandardPaths::findExecutable(QStringLiteral("convert"));
-}
-
-double runPeer(const QString& convert, const QStringList& arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(convert, arguments);
-    if (!process.waitForFinished(600000) || process.exitCode() != 0) {
-        std::fprintf(stderr, "peer failed: %s %s\n", qPrintable(convert), qPrintable(arguments.join(u' ')));
-        return -1;
-    }
-    return timer.nsecsElapsed() / 1e6;
 }
 
 struct Step {
@@ -149,7 +108,7 @@ int main(int argc, char* argv[])
     platform::OverridePrimaryScreen(kScreenPixels);
 
     QTemporaryDir folder;
-    const QString convert = findConvert();
+    const QString convert = bench::FindConvert();
     std::printf("Velmora engine benchmark: %d run(s) a step, %d photo(s) of 4000 x 3000, screen %d x %d\n",
                 runs, photoCount, kScreen.width(), kScreen.height());
     std::printf("peer: %s\n", convert.isEmpty() ? "ImageMagick not found" : qPrintable(convert));
@@ -167,7 +126,7 @@ int main(int argc, char* argv[])
     const QString workBmp = folder.filePath(QStringLiteral("work.bmp"));
     SaveBmp24(work, workBmp);
     if (!convert.isEmpty())
-        runPeer(convert, {workBmp, workPeer});
+        bench::RunPeer(convert, {workBmp, workPeer});
     const QString ours = folder.filePath(QStringLiteral("$$WALL$$.BMP"));
     const QString theirs = folder.filePath(QStringLiteral("peer.bmp"));
 
@@ -251,7 +210,7 @@ int main(int argc, char* argv[])
         for (int run = 0; run < runs; ++run) {
             if (step.settleDisk)
                 settleDisk();
-            ourTimes.push_back(timeMs([&] { step.ours(run); }));
+            ourTimes.push_back(bench::TimeMs([&] { step.ours(run); }));
             if (convert.isEmpty())
                 continue;
             auto fill = [&](QStringList arguments) {
@@ -263,14 +222,14 @@ int main(int argc, char* argv[])
             };
             if (step.settleDisk)
                 settleDisk();
-            peerTimes.push_back(runPeer(convert, fill(step.peer)));
-            baseTimes.push_back(runPeer(convert, fill(step.peerBaseline)));
+            peerTimes.push_back(bench::RunPeer(convert, fill(step.peer)));
+            baseTimes.push_back(bench::RunPeer(convert, fill(step.peerBaseline)));
         }
-        const double ourMedian = median(ourTimes);
+        const double ourMedian = bench::Median(ourTimes);
         const double peerMedian =
-            peerTimes.empty() ? 0 : std::max(0.1, median(peerTimes) - median(baseTimes));
+            peerTimes.empty() ? 0 : std::max(0.1, bench::Median(peerTimes) - bench::Median(baseTimes));
         std::printf("%-10s %12.1f %12.1f %14.1f %12.2f\n", qPrintable(step.name), ourMedian,
-                    peerTimes.empty() ? 0 : median(peerTimes), peerMedian, peerMedian / ourMedian);
+                    peerTimes.empty() ? 0 : bench::Median(peerTimes), peerMedian, peerMedian / ourMedian);
         results.push_back({step.name, ourMedian, peerMedian});
     }
     std::printf("\nPeer times are ImageMagick's process time less the same process without the step's work\n"

@@ -135,35 +135,32 @@ void CollagePicture::render(QSize target, QRect clip, uchar* out, qsizetype stri
 
 void CollagePicture::check() const
 {
-    if (!m_image.isNull())
-        return;
-    const QByteArray data = bytes();
-    if (m_jpeg) {
-        JpegReader reader(data, m_path);
-        reader.start(1, JpegReader::Output::Rgb32);
-        reader.finish();
-        return;
-    }
-    (void)decodeWhole(data, QSize(1, 1));
+    readThrough(false);
 }
 
 void CollagePicture::validate() const
 {
+    readThrough(true);
+}
+
+void CollagePicture::readThrough(bool decodeAll) const
+{
     if (!m_image.isNull())
         return;
     const QByteArray data = bytes();
-    if (m_jpeg) {
-        // All the data goes through the entropy decoder at the smallest scale: the last row is read.
-        JpegReader reader(data, m_path);
-        reader.start(1, JpegReader::Output::Rgb32);
-        const int rows = reader.outputSize().height();
-        std::vector<uchar> line(size_t(reader.rowBytes()));
-        reader.skipTo(rows - 1);
-        reader.readRow(line.data());
-        reader.finish();
+    if (!m_jpeg) {
+        (void)decodeWhole(data, QSize(1, 1));
         return;
     }
-    (void)decodeWhole(data, QSize(1, 1));
+    JpegReader reader(data, m_path);
+    reader.start(1, JpegReader::Output::Rgb32);
+    if (decodeAll) {
+        // All the data goes through the entropy decoder at the smallest scale: the last row is read.
+        std::vector<uchar> line(size_t(reader.rowBytes()));
+        reader.skipTo(reader.outputSize().height() - 1);
+        reader.readRow(line.data());
+    }
+    reader.finish();
 }
 
 void CollagePicture::renderJpeg(const QByteArray& bytes, QSize target, QRect clip, uchar* out, qsizetype stride) const

@@ -37,6 +37,8 @@ public:
 
 private:
     QByteArray bytes() const;
+    // Reads the file through the decoder: every row's data, or only what finish() checks.
+    void readThrough(bool decodeAll) const;
     void renderJpeg(const QByteArray& bytes, QSize target, QRect clip, uchar* out, qsizetype stride) const;
     QImage decodeWhole(const QByteArray& bytes, QSize target) const;
 
