@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace velmora {
@@ -88,18 +89,33 @@ QByteArray ReadFileStart(const QString& path, qint64 count)
 
 QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
 {
+    QByteArray bytes;
+    ReadWholeFile(path, bytes, maxBytes);
+    return bytes;
+}
+
+void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes)
+{
     QFile file(path);
     openForReading(file, path);
-    if (file.size() > maxBytes)
+    const qint64 size = file.size();
+    if (size > maxBytes)
         throw tooLarge(path, maxBytes);
     errno = 0;
-    // Read with a bound even when the size is unknown (a pipe or a special file).
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
+    into.resize(qsizetype(std::max<qint64>(size, 0)));
+    qint64 length = file.read(into.data(), into.size());
+    if (length == into.size()) {
+        // What the size did not tell (a file that grew, a pipe or a special file), with a bound.
+        const QByteArray rest = file.read(maxBytes + 1 - length);
+        into.resize(qsizetype(length));
+        into.append(rest);
+        length += rest.size();
+    }
+    if (length < 0 || file.error() != QFileDevice::NoError)
         throw Failure::fromFile(file, path);
-    if (bytes.size() > maxBytes)
+    into.resize(qsizetype(length));
+    if (length > maxBytes)
         throw tooLarge(path, maxBytes);
-    return bytes;
 }
 
 QStringList ReadLinesFile(const QString& path, qint64 maxBytes)
