@@ -61,7 +61,12 @@ std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
     const QString extension = GetExtension(GetFileName(path));
     // The header is near the start; a file whose header lies further in is read whole.
     QByteArray bytes = ReadFileStart(path, HeaderBytes);
-    const bool whole = bytes.size() < HeaderBytes;
+    bool whole = bytes.size() < HeaderBytes;
+    const auto readWhole = [&] {
+        if (!whole)
+            bytes = ReadWholeFile(path, MaxImageFileBytes);
+        whole = true;
+    };
     if (LooksLikeJpeg(bytes)) {
         std::unique_ptr<JpegReader> reader;
         try {
@@ -69,7 +74,7 @@ std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
         } catch (const Failure&) {
             if (whole)
                 throw;
-            bytes = ReadWholeFile(path, MaxImageFileBytes);
+            readWhole();
             reader = std::make_unique<JpegReader>(bytes, path);
         }
         CheckDecodedSize(reader->size(), path);
@@ -81,7 +86,7 @@ std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
     }
     QSize size = bytes.isEmpty() ? QSize() : headerSize(bytes, extension);
     if (!size.isValid() && !whole) {
-        bytes = ReadWholeFile(path, MaxImageFileBytes);
+        readWhole();
         size = headerSize(bytes, extension);
     }
     if (size.isValid() && !size.isEmpty()) {
@@ -91,8 +96,7 @@ std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
     }
     // No size without decoding (or not a picture at all, which decoding reports). The pixels are
     // not kept: a plan may hold many pictures, and each is decoded again when it is drawn.
-    if (!whole)
-        bytes = ReadWholeFile(path, MaxImageFileBytes);
+    readWhole();
     picture->m_size = DecodeImageData(bytes, extension, {}, path).size();
     return picture;
 }

@@ -84,6 +84,12 @@ TEST(CollagePicture, OtherFormatsAndTurnedJpegsComeThroughTheUsualDecoders)
     const QImage half = render(*png, QSize(30, 20), QRect(0, 0, 30, 20));
     EXPECT_EQ(half.pixel(2, 10), qRgb(255, 0, 0));
     EXPECT_EQ(half.pixel(27, 10), qRgb(0, 0, 255));
+    // A grey JPEG streams as colour.
+    WriteBytes(folder.file(QStringLiteral("g.jpg")), encode(FlatImage(64, 48, qRgb(90, 90, 90)).convertToFormat(QImage::Format_Grayscale8), "jpeg"));
+    const auto grey = CollagePicture::Read(folder.file(QStringLiteral("g.jpg")));
+    const QRgb shade = render(*grey, QSize(32, 24), QRect(8, 8, 8, 8)).pixel(4, 4);
+    EXPECT_NEAR(qRed(shade), 90, 3);
+    EXPECT_EQ(qRed(shade), qBlue(shade));
     // A format only GraphicsMagick reads, whose size is known only by decoding it.
     WriteBytes(folder.file(QStringLiteral("p.pcx")), test::EncodeWithMagick(picture, "PCX"));
     const auto pcx = CollagePicture::Read(folder.file(QStringLiteral("p.pcx")));
