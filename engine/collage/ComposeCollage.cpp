@@ -168,7 +168,6 @@ QImage Composition::run(CollageResult& result)
     }
     result.fileIndex1 = m_planner.sequence().fileIndex1();
     result.fileIndex2 = m_planner.sequence().fileIndex2();
-    result.listSelected = m_planner.sequence().listSelected();
     result.inHand = m_planner.inHand();
     for (const Planned& planned : m_plan)
         result.placements.push_back(PlacedPiece::From(planned.placement));

@@ -3,7 +3,8 @@
 // covered with pieces of the current list or folder, scattered with shrinking sizes or laid out in
 // rows. The decisions are made one after the other as the pieces would be loaded one by one; the
 // pieces themselves are decoded ahead on the job pool, each at the smallest DCT scale that covers
-// the size it is shown at, and put on the canvas in their order as they arrive.
+// the size it is shown at and only for the part no later piece covers, and put on the canvas in
+// their order as they arrive.
 #include "core/RandomSource.h"
 #include "engine/EngineState.h"
 #include "engine/collage/CollagePlan.h"
@@ -32,7 +33,6 @@ struct CollageResult {
     // The source's positions after the collage: in order, the pieces moved them on.
     int fileIndex1 = 1;
     int fileIndex2 = 0;
-    int listSelected = -1;
     CollagePiece inHand; // for the next collage
     std::vector<PlacedPiece> placements; // in the order they were put on the canvas
     bool canceled = false;
