@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace velmora {
@@ -17,6 +18,16 @@ Failure tooLarge(const QString& path, qint64 maxBytes)
     return Failure(
         ErrorCode::OutOfMemory,
         QStringLiteral("ファイルが大きすぎます (%1 MB を超えています)。\n%2").arg(maxBytes >> 20).arg(path));
+}
+
+void openForReading(QFile& file, const QString& path)
+{
+    if (QFileInfo(path).isDir())
+        throw Failure(ErrorCode::PathFileAccess,
+                      QStringLiteral("%1\n%2").arg(QStringLiteral("ファイルではなくフォルダーです。"), path));
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure::fromFile(file, path, FileAccess::Read);
 }
 
 } // namespace
@@ -65,26 +76,46 @@ QByteArray EncodeLines(const QStringList& lines)
     return bytes;
 }
 
-QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
+QByteArray ReadFileStart(const QString& path, qint64 count)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        throw Failure(ErrorCode::PathFileAccess,
-                      QStringLiteral("%1\n%2").arg(QStringLiteral("ファイルではなくフォルダーです。"), path));
     QFile file(path);
+    openForReading(file, path);
     errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure::fromFile(file, path, FileAccess::Read);
-    if (file.size() > maxBytes)
-        throw tooLarge(path, maxBytes);
-    errno = 0;
-    // Read with a bound even when the size is unknown (a pipe or a special file).
-    QByteArray bytes = file.read(maxBytes + 1);
+    QByteArray bytes = file.read(count);
     if (file.error() != QFileDevice::NoError)
         throw Failure::fromFile(file, path, FileAccess::Read);
-    if (bytes.size() > maxBytes)
-        throw tooLarge(path, maxBytes);
     return bytes;
+}
+
+QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
+{
+    QByteArray bytes;
+    ReadWholeFile(path, bytes, maxBytes);
+    return bytes;
+}
+
+void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes)
+{
+    QFile file(path);
+    openForReading(file, path);
+    const qint64 size = file.size();
+    if (size > maxBytes)
+        throw tooLarge(path, maxBytes);
+    errno = 0;
+    into.resize(qsizetype(std::max<qint64>(size, 0)));
+    qint64 length = file.read(into.data(), into.size());
+    if (length == into.size()) {
+        // What the size did not tell (a file that grew, a pipe or a special file), with a bound.
+        const QByteArray rest = file.read(maxBytes + 1 - length);
+        into.resize(qsizetype(length));
+        into.append(rest);
+        length += rest.size();
+    }
+    if (length < 0 || file.error() != QFileDevice::NoError)
+        throw Failure::fromFile(file, path, FileAccess::Read);
+    into.resize(qsizetype(length));
+    if (length > maxBytes)
+        throw tooLarge(path, maxBytes);
 }
 
 QStringList ReadLinesFile(const QString& path, qint64 maxBytes)

@@ -20,6 +20,10 @@ QByteArray EncodeLines(const QStringList& lines);
 // Throws a Failure naming the cause (missing, unreadable, a folder, too large).
 QStringList ReadLinesFile(const QString& path, qint64 maxBytes = MaxTextFileBytes);
 QByteArray ReadWholeFile(const QString& path, qint64 maxBytes = MaxTextFileBytes);
+// The same into a buffer the caller keeps, whose memory is used again when large enough.
+void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes);
+// The first `count` bytes of a file (fewer when it is shorter). Throws as ReadWholeFile does.
+QByteArray ReadFileStart(const QString& path, qint64 count);
 
 // Writes a temporary file beside the target and renames it, so a failure leaves the old file whole.
 // Throws a Failure when the file cannot be written.

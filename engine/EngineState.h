@@ -18,8 +18,6 @@ struct EngineState {
     QSize shownSize;
     // The picture last loaded, full size. Every change composes from it; nothing modifies it.
     QImage source;
-    // The collage's piece image, when composing on this state.
-    RasterImage leadWork;
     // Inner size of the panel that hosts the preview; the main window keeps it current.
     QSizeF previewArea;
     // Size of the image last loaded, in pixels; the size change and the collage judge by it.

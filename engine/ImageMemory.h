@@ -11,6 +11,9 @@ namespace velmora {
 
 // An uninitialised image; null when the memory cannot be had.
 QImage NewImage(int width, int height, QImage::Format format);
+// The same for a picture that lives briefly, made and dropped on several threads (a collage's
+// pieces): its memory goes back to the system as soon as the image is gone.
+QImage NewTransientImage(int width, int height, QImage::Format format);
 
 struct FreeDeleter {
     void operator()(void* memory) const;

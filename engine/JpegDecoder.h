@@ -8,8 +8,10 @@ namespace velmora {
 
 bool LooksLikeJpeg(const QByteArray& bytes);
 
-// Decodes at full size or, with a valid fitWithin, at the smallest 1/2, 1/4 or 1/8 scale that is still
-// at least as large as the picture fitted into that box. Throws a Failure naming path.
+// Decodes at full size or, with a valid fitWithin, at the DCT scale JpegScaleFor chooses for the
+// picture fitted into that box (never smaller than that). Throws a Failure naming path.
 QImage DecodeJpeg(const QByteArray& bytes, QSize fitWithin, const QString& path);
+// The same at eighths/8 of the stored size (1 to 8; see JpegScaleFor).
+QImage DecodeJpegAtScale(const QByteArray& bytes, int eighths, const QString& path);
 
 } // namespace velmora

@@ -80,6 +80,11 @@ void ShowComposedPicture(EngineState& state, const QImage& composed, const QImag
     show(state, preview.isNull() ? composed : preview, composed.size());
 }
 
+void ShowPreviewPicture(EngineState& state, const QImage& preview, QSize fullSize)
+{
+    show(state, preview, fullSize);
+}
+
 void LoadWallpaperImage(EngineState& state, const QString& path)
 {
     if (const std::optional<LoadedPicture> loaded = ReadWallpaperImage(path))

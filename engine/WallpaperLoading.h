@@ -34,6 +34,9 @@ void ShowLoadedPicture(EngineState& state, const LoadedPicture& loaded);
 // Shows a composed wallpaper (with its preview copy) in place of the loaded picture.
 void ShowComposedPicture(EngineState& state, const QImage& composed, const QImage& preview);
 
+// Shows a reduced picture laid out as one of fullSize would be (the collage's canvas as it fills).
+void ShowPreviewPicture(EngineState& state, const QImage& preview, QSize fullSize);
+
 // ReadWallpaperImage, then ShowLoadedPicture, on the calling thread.
 void LoadWallpaperImage(EngineState& state, const QString& path);
 

@@ -216,6 +216,17 @@ void MainWindow::connectParts()
         if (m_options->isLoaded())
             m_options->selectTileMode(tile);
     });
+    // A collage takes its pieces from the current list or folder, and shows where it left them.
+    m_wallpaper->setCollageSource([this] { return m_changer->CollageSourceNow(); });
+    connect(m_wallpaper.get(), &WallpaperService::collageStarted, this, [this] {
+        EnableOff();
+        setCursor(Qt::BusyCursor);
+    });
+    connect(m_wallpaper.get(), &WallpaperService::collageFinished, this, [this] {
+        m_changer->RestoreSelection();
+        EnableOn();
+        unsetCursor();
+    });
     connect(this, &MainWindow::effectEditEnabledChanged, this,
             [this](bool enabled) { m_options->setEffectEditEnabled(enabled); });
 }

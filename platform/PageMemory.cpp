@@ -22,4 +22,22 @@ void FreePages(void* memory)
     std::free(memory);
 }
 
+void* MapPages(std::size_t bytes)
+{
+    if (bytes == 0)
+        return nullptr;
+    void* memory = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED)
+        return nullptr;
+    if (bytes >= HugePageBytes)
+        ::madvise(memory, bytes, MADV_HUGEPAGE);
+    return memory;
+}
+
+void UnmapPages(void* memory, std::size_t bytes)
+{
+    if (memory)
+        ::munmap(memory, bytes);
+}
+
 } // namespace velmora::platform

@@ -13,4 +13,10 @@ inline constexpr std::size_t HugePageBytes = std::size_t{2} << 20;
 void* AllocatePages(std::size_t bytes);
 void FreePages(void* memory);
 
+// The same straight from the system and back to it when freed: for large buffers that come and go
+// on several threads, which the allocator would otherwise keep in its per-thread pools. Null when
+// they cannot be had. Release with UnmapPages and the same size.
+void* MapPages(std::size_t bytes);
+void UnmapPages(void* memory, std::size_t bytes);
+
 } // namespace velmora::platform

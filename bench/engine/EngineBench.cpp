@@ -1,5 +1,7 @@
 // Times the composition engine's steps side by side with ImageMagick doing the same work on the same
 // files, and prints the medians. Usage: velmora-bench-engine [--runs N] [--photos N] [--step NAME]
+#include "bench/support/PeerTool.h"
+#include "bench/support/PhotoLike.h"
 #include "engine/BmpWriter.h"
 #include "engine/Calendar.h"
 #include "engine/EngineState.h"
@@ -14,13 +16,8 @@
 #include "engine/filters/HalftoneFilter.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -40,50 +37,6 @@ const QSize kScreen(3840, 2160);
 const platform::ScreenPixels kScreenPixels{kScreen, 192.0}; // a 4K screen at 200 %
 const QDate kToday(2026, 12, 7);
 
-// A photo-like picture: soft gradients, blurred shapes and fine grain, fixed by the seed.
-QImage photoLike(int width, int height, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QImage image(width, height, QImage::Format_RGB32);
-    const int r0 = random.bounded(40, 120), g0 = random.bounded(60, 160), b0 = random.bounded(80, 200);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb(r0 + 100 * x / width, g0 + 80 * y / height, b0 - 60 * (x + y) / (width + height));
-    }
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        for (int i = 0; i < 40; ++i) {
-            QRadialGradient gradient(QPointF(random.bounded(width), random.bounded(height)),
-                                     random.bounded(width / 4) + 50);
-            const QColor colour(random.bounded(256), random.bounded(256), random.bounded(256));
-            gradient.setColorAt(0, colour);
-            gradient.setColorAt(1, QColor(colour.red(), colour.green(), colour.blue(), 0));
-            painter.setBrush(gradient);
-            painter.drawEllipse(gradient.center(), gradient.radius(), gradient.radius());
-        }
-    }
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int grain = int(random.bounded(17)) - 8;
-            const QRgb p = line[x];
-            line[x] = qRgb(std::clamp(qRed(p) + grain, 0, 255), std::clamp(qGreen(p) + grain, 0, 255),
-                           std::clamp(qBlue(p) + grain, 0, 255));
-        }
-    }
-    return image;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 // Writes of earlier runs reach the disk before a timed write starts, and the journal commit that
 // sync() triggers (with its discards) is given time to finish, so that neither side is timed
 // waiting for the other's 25 MB.
@@ -91,38 +44,6 @@ void settleDisk()
 {
     ::sync();
     QThread::msleep(300);
-}
-
-double timeMs(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-// The real ImageMagick, not a wrapper script in front of it.
-QString findConvert()
-{
-    for (const QString& candidate :
-         {QStringLiteral("/usr/bin/convert-im6.q16"), QStringLiteral("/usr/bin/convert")})
-        if (QFileInfo(candidate).isExecutable())
-            return candidate;
-    return QStandardPaths::findExecutable(QStringLiteral("convert"));
-}
-
-double runPeer(const QString& convert, const QStringList& arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(convert, arguments);
-    if (!process.waitForFinished(600000) || process.exitCode() != 0) {
-        std::fprintf(stderr, "peer failed: %s %s\n", qPrintable(convert), qPrintable(arguments.join(u' ')));
-        return -1;
-    }
-    return timer.nsecsElapsed() / 1e6;
 }
 
 struct Step {
@@ -187,7 +108,7 @@ int main(int argc, char* argv[])
     platform::OverridePrimaryScreen(kScreenPixels);
 
     QTemporaryDir folder;
-    const QString convert = findConvert();
+    const QString convert = bench::FindConvert();
     std::printf("Velmora engine benchmark: %d run(s) a step, %d photo(s) of 4000 x 3000, screen %d x %d\n",
                 runs, photoCount, kScreen.width(), kScreen.height());
     std::printf("peer: %s\n", convert.isEmpty() ? "ImageMagick not found" : qPrintable(convert));
@@ -196,16 +117,16 @@ int main(int argc, char* argv[])
     QStringList photos;
     for (int i = 0; i < photoCount; ++i) {
         const QString path = folder.filePath(QStringLiteral("photo%1.jpg").arg(i));
-        photoLike(4000, 3000, 1000 + i).save(path, "JPG", 90);
+        bench::PhotoLike(4000, 3000, 1000 + i).save(path, "JPG", 90);
         photos << path;
     }
     const QImage work =
-        photoLike(4000, 3000, 7).scaled(kScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        bench::PhotoLike(4000, 3000, 7).scaled(kScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QString workPeer = folder.filePath(QStringLiteral("work.mpc"));
     const QString workBmp = folder.filePath(QStringLiteral("work.bmp"));
     SaveBmp24(work, workBmp);
     if (!convert.isEmpty())
-        runPeer(convert, {workBmp, workPeer});
+        bench::RunPeer(convert, {workBmp, workPeer});
     const QString ours = folder.filePath(QStringLiteral("$$WALL$$.BMP"));
     const QString theirs = folder.filePath(QStringLiteral("peer.bmp"));
 
@@ -289,7 +210,7 @@ int main(int argc, char* argv[])
         for (int run = 0; run < runs; ++run) {
             if (step.settleDisk)
                 settleDisk();
-            ourTimes.push_back(timeMs([&] { step.ours(run); }));
+            ourTimes.push_back(bench::TimeMs([&] { step.ours(run); }));
             if (convert.isEmpty())
                 continue;
             auto fill = [&](QStringList arguments) {
@@ -301,14 +222,14 @@ int main(int argc, char* argv[])
             };
             if (step.settleDisk)
                 settleDisk();
-            peerTimes.push_back(runPeer(convert, fill(step.peer)));
-            baseTimes.push_back(runPeer(convert, fill(step.peerBaseline)));
+            peerTimes.push_back(bench::RunPeer(convert, fill(step.peer)));
+            baseTimes.push_back(bench::RunPeer(convert, fill(step.peerBaseline)));
         }
-        const double ourMedian = median(ourTimes);
+        const double ourMedian = bench::Median(ourTimes);
         const double peerMedian =
-            peerTimes.empty() ? 0 : std::max(0.1, median(peerTimes) - median(baseTimes));
+            peerTimes.empty() ? 0 : std::max(0.1, bench::Median(peerTimes) - bench::Median(baseTimes));
         std::printf("%-10s %12.1f %12.1f %14.1f %12.2f\n", qPrintable(step.name), ourMedian,
-                    peerTimes.empty() ? 0 : median(peerTimes), peerMedian, peerMedian / ourMedian);
+                    peerTimes.empty() ? 0 : bench::Median(peerTimes), peerMedian, peerMedian / ourMedian);
         results.push_back({step.name, ourMedian, peerMedian});
     }
     std::printf("\nPeer times are ImageMagick's process time less the same process without the step's work\n"

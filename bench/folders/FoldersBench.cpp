@@ -6,6 +6,7 @@
 //   and its sub-folders (find FOLDERS -mindepth 1 -maxdepth 2 -type d).
 // Prints the median of several runs; the last lines read "<step>: ours <ms> ms, peer <ms> ms, ratio
 // <peer/ours>". Usage: velmora-bench-folders [runs]
+#include "bench/support/PeerTool.h"
 #include "core/FileKinds.h"
 #include "core/Settings.h"
 #include "mainwindow/MainLoading.h"
@@ -16,7 +17,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -35,20 +35,8 @@ constexpr int FileCount = 20000;
 constexpr int Levels = 5;
 constexpr int FoldersPerLevel = 1000; // 5 levels of 1,000: 5,000 folders
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double TimeMs(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
+using velmora::bench::Median;
+using velmora::bench::TimeMs;
 
 double Measure(int runs, const std::function<void()>& work)
 {

@@ -157,6 +157,23 @@ void WallpaperChanger::RestoreSelection()
         SelectListEntryQuietly(m_settings.FileIndex2);
 }
 
+CollageSource WallpaperChanger::CollageSourceNow() const
+{
+    CollageSource source;
+    source.folder = m_settings.ListMode == 1;
+    if (source.folder) {
+        for (int item = 1; item <= m_folder.count(); ++item)
+            source.paths << m_settings.CurrentDirectory + m_folder.text(item);
+    } else {
+        for (int entry = 0; entry < m_list.count(); ++entry)
+            source.paths << m_list.text(entry);
+        source.listSelected = m_list.selected();
+    }
+    source.fileIndex1 = m_settings.FileIndex1;
+    source.fileIndex2 = m_settings.FileIndex2;
+    return source;
+}
+
 void WallpaperChanger::SelectListEntryQuietly(int index)
 {
     SuppressListClick = true;

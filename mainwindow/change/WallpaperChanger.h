@@ -2,6 +2,7 @@
 // Chooses the next wallpaper and when: the one-second timer, clicks on the list, the file view and
 // the preview, and restoring the remembered positions at start-up.
 #include "core/Settings.h"
+#include "engine/collage/CollageSequence.h"
 #include "mainwindow/change/ChangeSources.h"
 
 #include <functional>
@@ -31,6 +32,10 @@ public:
 
     // Selects a list entry without the selection handling installing anything.
     void SelectListEntryQuietly(int index);
+
+    // The source a collage takes its pieces from, as it is now: the file view's items when ListMode
+    // is 1, else the list's entries.
+    CollageSource CollageSourceNow() const;
 
     bool changing() const { return m_changing; }
 

@@ -103,19 +103,71 @@ void WallpaperService::startApply(ChangeOrigin origin)
     // The timer must not pile up a box at every change; the window shows the problem instead.
     if (origin == ChangeOrigin::Timer)
         request.desktopFailures = ContinueSilently;
-    m_apply.start([request, origin](JobControl& control) mutable {
+    std::optional<CollageRequest> collage;
+    if (request.compose.settings.CollageOnMode == 1)
+        collage = collageRequest(request.compose.settings, request.compose.screen);
+    m_apply.start([this, request, origin, collage](JobControl& control) mutable {
         request.compose.canceled = [&control] { return control.isCanceled(); };
         AppliedChange change;
         change.origin = origin;
+        if (collage) {
+            collage->canceled = request.compose.canceled;
+            collage->progressRange = [&control](int minimum, int maximum) {
+                control.setProgressRange(minimum, maximum);
+            };
+            collage->progressValue = [&control](int value) { control.setProgressValue(value); };
+            const QSize screen = request.compose.screen.size;
+            // The canvas filling, in the preview; posts that arrive after the job are dropped.
+            collage->showCanvas = [this, &control, screen](const QImage& reduced) {
+                control.post([this, reduced, screen] { ShowPreviewPicture(m_state, reduced, screen); });
+            };
+            // Runs inside the composition's collage step; Retry there composes the collage anew.
+            request.compose.composeCollage = [&collage, &change](EngineState& state) {
+                change.collage = ComposeCollage(state, *collage);
+            };
+        }
         change.result = velmora::ApplyWallpaper(request);
         change.preview = PreviewPicture(change.result.composed.image);
         return change;
     });
+    if (collage)
+        Q_EMIT collageStarted();
+}
+
+CollageRequest WallpaperService::collageRequest(const Settings& settings, const platform::ScreenPixels& screen)
+{
+    CollageRequest collage;
+    collage.options = CollageOptions::FromSettings(settings);
+    if (m_collageSource)
+        collage.source = m_collageSource();
+    collage.source.fileIndex1 = settings.FileIndex1;
+    collage.source.fileIndex2 = settings.FileIndex2;
+    collage.inHand = m_collagePiece;
+    collage.screen = screen.size;
+    m_collageStart = collage.source;
+    return collage;
+}
+
+void WallpaperService::collageEnded(const std::optional<CollageResult>& collage)
+{
+    if (collage && !collage->canceled) {
+        m_collagePiece = collage->inHand;
+        // Only what the collage moved: a click on the list meanwhile recorded its own position.
+        Settings& settings = m_settings.values();
+        if (collage->fileIndex1 != m_collageStart->fileIndex1)
+            settings.FileIndex1 = static_cast<Integer>(collage->fileIndex1);
+        if (collage->fileIndex2 != m_collageStart->fileIndex2)
+            settings.FileIndex2 = static_cast<Integer>(collage->fileIndex2);
+    }
+    m_collageStart.reset();
+    Q_EMIT collageFinished();
 }
 
 void WallpaperService::applyFinished()
 {
     Outcome<AppliedChange> outcome = m_apply.takeOutcome();
+    if (m_collageStart)
+        collageEnded(outcome.ok() ? outcome.value->collage : std::nullopt);
     if (outcome.ok()) {
         const AppliedChange& change = *outcome.value;
         const ComposeResult& composed = change.result.composed;

@@ -5,6 +5,7 @@
 #include "core/jobs/Job.h"
 #include "engine/ApplyWallpaper.h"
 #include "engine/WallpaperLoading.h"
+#include "engine/collage/ComposeCollage.h"
 #include "mainwindow/change/ChangeSources.h"
 
 #include <QObject>
@@ -47,6 +48,10 @@ public:
     // Why the desktop could not be updated by a timer change; empty while all is well.
     const QString& desktopProblem() const { return m_desktopProblem; }
 
+    // Where a collage takes its pieces from: the file view or the list as they are when the change
+    // starts (read on the window thread).
+    void setCollageSource(std::function<CollageSource()> source) { m_collageSource = std::move(source); }
+
 Q_SIGNALS:
     void progressRangeChanged(int minimum, int maximum);
     void progressValueChanged(int value);
@@ -57,15 +62,23 @@ Q_SIGNALS:
     void desktopProblemChanged(const QString& problem);
     // The automatic tiling chose this placement for the change just made ("0" centre, "1" tile).
     void tileDecided(const QString& tileWallpaper);
+    // A change that composes a collage started; and ended, however it went. When it ended with the
+    // collage composed, FileIndex1 and FileIndex2 have been moved on past the pieces it took.
+    void collageStarted();
+    void collageFinished();
 
 private:
     struct AppliedChange {
         ApplyResult result;
         QImage preview;
         ChangeOrigin origin = ChangeOrigin::User;
+        std::optional<CollageResult> collage; // the last collage composed, when the collage is on
     };
 
     void startApply(ChangeOrigin origin);
+    // The collage's part of a change's request: its source, the piece in hand, where progress goes.
+    CollageRequest collageRequest(const Settings& settings, const platform::ScreenPixels& screen);
+    void collageEnded(const std::optional<CollageResult>& collage);
     void startPendingApply();
     void loadFinished();
     void applyFinished();
@@ -81,6 +94,11 @@ private:
     Job<QString> m_tileRead;
     std::optional<ChangeOrigin> m_pendingApply;
     QString m_desktopProblem;
+    std::function<CollageSource()> m_collageSource;
+    // The piece image: what the last collage held in hand, for the next one.
+    CollagePiece m_collagePiece;
+    // The positions the running collage started from.
+    std::optional<CollageSource> m_collageStart;
 };
 
 } // namespace velmora

@@ -177,3 +177,70 @@ TEST(EndToEnd, TheOptionsOpenedFromTheKeyboardSwitchTheTimerOnForGood)
     EXPECT_EQ(velmora.setting(QStringLiteral("TimerOnMode")), QStringLiteral(" 1"));
     EXPECT_EQ(velmora.setting(QStringLiteral("ChangeTimer")), QStringLiteral(" 3"));
 }
+
+namespace {
+
+// Pixels of the root window that are one of the colours (within a JPEG's error), per colour.
+std::vector<int> ColourCounts(const QImage& root, const std::vector<QRgb>& colours)
+{
+    std::vector<int> counts(colours.size(), 0);
+    for (int y = 0; y < root.height(); y += 2)
+        for (int x = 0; x < root.width(); x += 2)
+            for (size_t i = 0; i < colours.size(); ++i) {
+                const QRgb p = root.pixel(x, y);
+                const QRgb c = colours[i];
+                if (std::abs(qRed(p) - qRed(c)) + std::abs(qGreen(p) - qGreen(c)) + std::abs(qBlue(p) - qBlue(c)) < 24)
+                    ++counts[i];
+            }
+    return counts;
+}
+
+const std::vector<QRgb> PieceColours = {qRgb(230, 30, 30), qRgb(30, 200, 40), qRgb(40, 60, 220), qRgb(240, 220, 20)};
+
+} // namespace
+
+TEST(EndToEnd, OneShotWithTheCollageOnPutsACollageOfTheListOnTheRoot)
+{
+    ProgramRun velmora;
+    QStringList pictures;
+    for (size_t i = 0; i < PieceColours.size(); ++i) {
+        QImage flat(200, 150, QImage::Format_RGB32);
+        flat.fill(PieceColours[i]);
+        pictures << velmora.picture(QStringLiteral("piece%1.jpg").arg(i), flat);
+    }
+    WriteBytes(velmora.program().file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
+    WriteBytes(velmora.program().file(QStringLiteral("Velmora.lst")), ListLines(pictures));
+    velmora.writeSettings("ListMode= 2\r\nFileIndex2= 0\r\nCollageOnMode= 1\r\nCollageCount= 12\r\n"
+                          "CollageChangeMode= 0\r\n");
+    ASSERT_EQ(velmora.run({QStringLiteral("-ng -s")}), 0);
+    // The change picked entry 1; the collage's twelve pieces went on from there: 2, 3, 0, 1, ... 1.
+    EXPECT_EQ(velmora.setting(QStringLiteral("FileIndex2")), QStringLiteral(" 1"));
+    const QImage wallpaper(velmora.program().file(QStringLiteral("$$WALL$$.BMP")));
+    EXPECT_EQ(wallpaper.size(), QSize(640, 400)) << "a canvas the size of the screen";
+    const QImage root = velmora.rootWindow();
+    ASSERT_EQ(root.size(), QSize(640, 400));
+    int shown = 0;
+    for (int count : ColourCounts(root, PieceColours))
+        shown += count > 200;
+    EXPECT_GE(shown, 3) << "pieces of several pictures on the desktop";
+}
+
+TEST(EndToEnd, OneShotWithTheTiledCollageFillsTheRootWithRowsFromTheFolder)
+{
+    ProgramRun velmora;
+    for (size_t i = 0; i < PieceColours.size(); ++i) {
+        QImage flat(200, 150, QImage::Format_RGB32);
+        flat.fill(PieceColours[i]);
+        velmora.picture(QStringLiteral("piece%1.jpg").arg(i), flat);
+    }
+    velmora.writeSettings("ListMode= 1\r\nFileIndex1= 1\r\nCollageOnMode= 1\r\nCollageTileMode= 1\r\n"
+                          "CollageTileLines= 2\r\nCollageChangeMode= 0\r\n");
+    ASSERT_EQ(velmora.run({QStringLiteral("-ng"), QStringLiteral("-s")}), 0);
+    // Rows 200 high of pieces 267 wide: three a row, rows 0 to 2: nine pieces after item 2.
+    EXPECT_EQ(velmora.setting(QStringLiteral("FileIndex1")), QStringLiteral(" 3"));
+    const QImage root = velmora.rootWindow();
+    int covered = 0;
+    for (int count : ColourCounts(root, PieceColours))
+        covered += count;
+    EXPECT_EQ(covered, 320 * 200) << "every pixel belongs to a piece";
+}

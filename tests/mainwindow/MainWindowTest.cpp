@@ -8,6 +8,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/change/WallpaperService.h"
 #include "mainwindow/lists/ListPage.h"
+#include "platform/Screen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -158,4 +159,45 @@ TEST(MainWindow, TheNextChangeFollowsTheOptionsAndALoadedDialogShowsTheTiling)
     ASSERT_FALSE(rig.backend->calls.isEmpty());
     EXPECT_EQ(rig.backend->calls.first(), QStringLiteral("tile 1")) << "a tiny picture is tiled";
     EXPECT_EQ(placement->checkedId(), 1);
+}
+
+TEST(MainWindow, ACollageTakesItsPiecesFromTheListAsksInPieceOrderAndRestoresTheSelection)
+{
+    TempFolder pictures;
+    QStringList entries;
+    for (const char* name : {"a.png", "b.png", "c.png"}) {
+        entries << pictures.file(QString::fromLatin1(name));
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        image.save(entries.back());
+    }
+    entries << pictures.file(QStringLiteral("corrupt.jpg"));
+    WriteBytes(entries.back(), QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG"));
+    platform::OverridePrimaryScreen(platform::ScreenPixels{QSize(320, 200), 96.0});
+    Rig rig(entries, "ListMode= 2\r\nFileIndex2= 0\r\nCollageOnMode= 1\r\nCollageCount= 5\r\n"
+                     "CollageChangeMode= 0\r\n");
+    QList<bool> enabled;
+    QObject::connect(rig.window.get(), &MainWindow::effectEditEnabledChanged, [&](bool on) { enabled << on; });
+    int maximum = 0;
+    QObject::connect(&rig.window->wallpaper(), &WallpaperService::progressRangeChanged,
+                     [&](int, int max) { maximum = max; });
+    rig.prompter.push(Answer::Abort);  // the corrupt file met by piece 2: another file
+    rig.prompter.push(Answer::Ignore); // and met again by piece 5: the piece in hand
+
+    rig.window->AutoChange(); // entry 1, then pieces from entry 2 on
+    rig.settle();
+    platform::OverridePrimaryScreen(std::nullopt);
+
+    ASSERT_EQ(rig.prompter.count(), 2);
+    for (const QString& text : rig.prompter.texts())
+        EXPECT_TRUE(text.contains(QStringLiteral("corrupt.jpg")));
+    // Attempts 2, 3 (corrupt), 0, 1, 2, 3 (corrupt): the position stays on the last file tried.
+    EXPECT_EQ(rig.settings.FileIndex2, 3);
+    EXPECT_EQ(rig.window->listPage().lstFileList()->currentRow(), 3);
+    EXPECT_EQ(enabled, (QList<bool>{false, true})) << "EnableOff while the collage is composed, then EnableOn";
+    EXPECT_TRUE(rig.window->effectEditEnabled());
+    EXPECT_EQ(maximum, 5);
+    EXPECT_EQ(rig.window->wallpaper().state().shownSize, QSize(320, 200)) << "the preview shows the canvas";
+    EXPECT_EQ(QImage(rig.program.file(QStringLiteral("$$WALL$$.BMP"))).size(), QSize(320, 200));
+    EXPECT_EQ(rig.backend->calls.filter(QStringLiteral("set ")).size(), 1) << "one change, one wallpaper";
 }

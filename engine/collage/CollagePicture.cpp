@@ -1,0 +1,206 @@
+#include "engine/collage/CollagePicture.h"
+
+#include "core/Failure.h"
+#include "core/PathRoutines.h"
+#include "core/TextLines.h"
+#include "engine/ClipResampler.h"
+#include "engine/ExifOrientation.h"
+#include "engine/ImageDecoder.h"
+#include "engine/JpegDecoder.h"
+#include "engine/JpegReader.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <cstring>
+
+namespace velmora {
+namespace {
+
+// Enough of a file for the headers of JPEG (with its Exif block), PNG, GIF and BMP.
+constexpr qint64 HeaderBytes = 128 * 1024;
+
+QImage trueColour(const QImage& image)
+{
+    return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+void resampleImage(const QImage& image, QSize target, QRect clip, uchar* out, qsizetype stride)
+{
+    ClipResampler resampler(image.size(), target, clip);
+    const QRect source = resampler.sourceRect();
+    resampler.run(
+        [&](int y, quint32* line) {
+            std::memcpy(line, image.constScanLine(y) + qsizetype(source.left()) * 4, size_t(source.width()) * 4);
+        },
+        out, stride);
+}
+
+// The size a format's header gives, without decoding the pixels; invalid when it gives none.
+QSize headerSize(const QByteArray& bytes, const QString& extension)
+{
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader byContent(&buffer);
+    byContent.setDecideFormatFromContent(true);
+    if (byContent.canRead())
+        return byContent.size();
+    // Formats without a signature (TGA) are known by the extension.
+    buffer.seek(0);
+    QImageReader byExtension(&buffer, extension.toLower().toLatin1());
+    return byExtension.canRead() ? byExtension.size() : QSize();
+}
+
+} // namespace
+
+std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
+{
+    auto picture = std::make_shared<CollagePicture>();
+    picture->m_path = path;
+    const QString extension = GetExtension(GetFileName(path));
+    // The header is near the start; a file whose header lies further in is read whole.
+    QByteArray bytes = ReadFileStart(path, HeaderBytes);
+    bool whole = bytes.size() < HeaderBytes;
+    const auto readWhole = [&] {
+        if (!whole)
+            bytes = ReadWholeFile(path, MaxImageFileBytes);
+        whole = true;
+    };
+    if (LooksLikeJpeg(bytes)) {
+        std::unique_ptr<JpegReader> reader;
+        try {
+            reader = std::make_unique<JpegReader>(bytes, path);
+        } catch (const Failure&) {
+            if (whole)
+                throw;
+            readWhole();
+            reader = std::make_unique<JpegReader>(bytes, path);
+        }
+        CheckDecodedSize(reader->size(), path);
+        picture->m_jpeg = true;
+        picture->m_orientation = ExifOrientation(bytes);
+        picture->m_size = OrientationSwapsSides(picture->m_orientation) ? reader->size().transposed() : reader->size();
+        picture->m_streamed = picture->m_orientation == 1 && reader->colours() != JpegReader::Colours::Cmyk;
+        return picture;
+    }
+    QSize size = bytes.isEmpty() ? QSize() : headerSize(bytes, extension);
+    if (!size.isValid() && !whole) {
+        readWhole();
+        size = headerSize(bytes, extension);
+    }
+    if (size.isValid() && !size.isEmpty()) {
+        CheckDecodedSize(size, path);
+        picture->m_size = size;
+        return picture;
+    }
+    // No size without decoding (or not a picture at all, which decoding reports). The pixels are
+    // not kept: a plan may hold many pictures, and each is decoded again when it is drawn.
+    readWhole();
+    picture->m_size = DecodeImageData(bytes, extension, {}, path).size();
+    return picture;
+}
+
+std::shared_ptr<const CollagePicture> CollagePicture::FromImage(const QImage& image)
+{
+    auto picture = std::make_shared<CollagePicture>();
+    picture->m_image = trueColour(image);
+    picture->m_size = image.size();
+    return picture;
+}
+
+qint64 CollagePicture::heldBytes() const
+{
+    return m_image.sizeInBytes();
+}
+
+QByteArray CollagePicture::bytes() const
+{
+    // A buffer the thread keeps: decoding piece after piece then takes no fresh memory pages. The
+    // caller's copy is gone before the thread reads the next file, so the buffer is never copied.
+    thread_local QByteArray buffer;
+    constexpr qsizetype KeptBytes = 32 << 20;
+    if (buffer.capacity() > KeptBytes)
+        buffer = QByteArray();
+    ReadWholeFile(m_path, buffer, MaxImageFileBytes);
+    return buffer;
+}
+
+void CollagePicture::render(QSize target, QRect clip, uchar* out, qsizetype stride) const
+{
+    if (clip.isEmpty())
+        return;
+    if (!m_image.isNull()) {
+        resampleImage(m_image, target, clip, out, stride);
+        return;
+    }
+    const QByteArray data = bytes();
+    if (m_streamed) {
+        renderJpeg(data, target, clip, out, stride);
+        return;
+    }
+    // Whole, then resampled: a JPEG turned upright or in CMYK (at a reduced DCT scale), or a picture
+    // of another format.
+    resampleImage(trueColour(decodeWhole(data, target)), target, clip, out, stride);
+}
+
+void CollagePicture::check() const
+{
+    readThrough(false);
+}
+
+void CollagePicture::validate() const
+{
+    readThrough(true);
+}
+
+void CollagePicture::readThrough(bool decodeAll) const
+{
+    if (!m_image.isNull())
+        return;
+    const QByteArray data = bytes();
+    if (!m_jpeg) {
+        (void)decodeWhole(data, QSize(1, 1));
+        return;
+    }
+    JpegReader reader(data, m_path);
+    reader.start(1, JpegReader::Output::Rgb32);
+    if (decodeAll) {
+        // All the data goes through the entropy decoder at the smallest scale: the last row is read.
+        std::vector<uchar> line(size_t(reader.rowBytes()));
+        reader.skipTo(reader.outputSize().height() - 1);
+        reader.readRow(line.data());
+    }
+    reader.finish();
+}
+
+void CollagePicture::renderJpeg(const QByteArray& bytes, QSize target, QRect clip, uchar* out, qsizetype stride) const
+{
+    JpegReader reader(bytes, m_path);
+    reader.start(JpegScaleFor(m_size, target), JpegReader::Output::Rgb32);
+    ClipResampler resampler(reader.outputSize(), target, clip);
+    const QRect needed = resampler.sourceRect();
+    int width = needed.width();
+    const int left = reader.restrictColumns(needed.left(), width);
+    resampler.setSourceColumns(left, width);
+    resampler.run(
+        [&](int y, quint32* line) {
+            reader.skipTo(y);
+            reader.readRow(reinterpret_cast<uchar*>(line));
+        },
+        out, stride);
+    reader.finish();
+}
+
+QImage CollagePicture::decodeWhole(const QByteArray& bytes, QSize target) const
+{
+    if (m_jpeg) {
+        const bool swaps = OrientationSwapsSides(m_orientation);
+        const QSize stored = swaps ? m_size.transposed() : m_size;
+        const QSize wanted = swaps ? target.transposed() : target;
+        return Upright(DecodeJpegAtScale(bytes, JpegScaleFor(stored, wanted), m_path), m_orientation);
+    }
+    return DecodeImageData(bytes, GetExtension(GetFileName(m_path)), {}, m_path);
+}
+
+} // namespace velmora
