@@ -3,7 +3,10 @@
 #include "core/ListFiles.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QListWidget>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -43,6 +46,18 @@ int ComboSave(const QString& path, const QComboBox& combo)
     for (int i = 0; i < combo.count(); ++i)
         entries << combo.itemText(i);
     return SaveListEntries(path, entries);
+}
+
+void FitListScrollWidth(QListWidget& list)
+{
+    const QFontMetrics metrics(list.font());
+    int longest = -1;
+    for (int i = 0; i < list.count(); ++i)
+        longest = std::max(longest, metrics.horizontalAdvance(list.item(i)->text()));
+    const int visible = list.viewport()->width();
+    // The view sizes its own scroll range; the rule only decides whether a bar is needed at all.
+    list.setHorizontalScrollBarPolicy(visible * 0.95 >= longest ? Qt::ScrollBarAlwaysOff
+                                                                : Qt::ScrollBarAsNeeded);
 }
 
 } // namespace velmora

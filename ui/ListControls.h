@@ -13,4 +13,7 @@ int ListBoxSave(const QString& path, const QListWidget& list);
 int ComboLoad(const QString& path, QComboBox& combo);
 int ComboSave(const QString& path, const QComboBox& combo);
 
+// Sizes a list box's horizontal scroll range to its longest entry.
+void FitListScrollWidth(QListWidget& list);
+
 } // namespace velmora

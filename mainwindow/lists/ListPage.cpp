@@ -305,16 +305,4 @@ bool ListPage::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void FitListScrollWidth(QListWidget& list)
-{
-    const QFontMetrics metrics(list.font());
-    int longest = -1;
-    for (int i = 0; i < list.count(); ++i)
-        longest = std::max(longest, metrics.horizontalAdvance(list.item(i)->text()));
-    const int visible = list.viewport()->width();
-    // The view sizes its own scroll range; the rule only decides whether a bar is needed at all.
-    list.setHorizontalScrollBarPolicy(visible * 0.95 >= longest ? Qt::ScrollBarAlwaysOff
-                                                                : Qt::ScrollBarAsNeeded);
-}
-
 } // namespace velmora

@@ -73,7 +73,4 @@ private:
     QToolButton* m_save;
 };
 
-// Sizes a list box's horizontal scroll range to its longest entry.
-void FitListScrollWidth(QListWidget& list);
-
 } // namespace velmora
