@@ -18,8 +18,11 @@
 #include "mainwindow/folder/FileNameListView.h"
 #include "mainwindow/folder/FileViewItems.h"
 #include "mainwindow/folder/FolderPage.h"
+#include "mainwindow/lists/CurrentListEntries.h"
 #include "mainwindow/lists/ListPage.h"
 #include "platform/wallpaper/WallpaperBackendLoader.h"
+#include "windows/patrol/PatrolWindow.h"
+#include "windows/search/SearchWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -77,6 +80,7 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
     m_changer =
         std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_wallpaper);
     m_editing = std::make_unique<ListEditing>(m_listPage->entries(), *m_changer);
+    m_currentList = std::make_unique<CurrentListEntries>(m_listPage->entries(), *m_editing);
     m_timer.setInterval(1000);
     buildMenus();
     buildStatus();
@@ -129,8 +133,8 @@ void MainWindow::connectParts()
         if (QAction* action = m_menus->action(ListviewModeCommand(index)))
             action->setChecked(true);
     });
-    m_folderPage->cmdSearch()->setEnabled(false);
-    m_listPage->cmdAutoPilot()->setEnabled(false);
+    connect(m_folderPage->cmdSearch(), &QToolButton::clicked, this, &MainWindow::cmdSearch_Click);
+    connect(m_listPage->cmdAutoPilot(), &QToolButton::clicked, this, &MainWindow::cmdAutoPilot_Click);
     connect(&m_timer, &QTimer::timeout, this, [this] { m_changer->Tick(); });
     connect(m_wallpaper.get(), &WallpaperService::changeFinished, this, [this] { m_changer->ChangeEnded(); });
     connect(m_preview, &PreviewPanel::clicked, this, [this] { m_changer->PreviewClicked(); });
@@ -176,6 +180,23 @@ void MainWindow::mnuFileAdd_Click()
     ListFileSelectDialog chooser(m_programFolder, this);
     chooser.exec();
     m_listPage->AddListFile(chooser.SelFileName());
+}
+
+void MainWindow::cmdAutoPilot_Click()
+{
+    const QWidget* tree = m_folderPage->Branchwise();
+    const TreeStart start{m_folderPage->TreeDirectory(),
+                          tree ? tree->property("ImageType").toInt() : int(m_settings.DirImageType == 1)};
+    PatrolWindow patrol(m_programFolder, start, *m_currentList, this);
+    patrol.exec();
+}
+
+void MainWindow::cmdSearch_Click()
+{
+    // The finds go to the list: it comes forward first.
+    m_tabs->SelectTab(2);
+    SearchWindow search(m_folderPage->TreeDirectory(), *m_currentList, this);
+    search.exec();
 }
 
 void MainWindow::load()

@@ -15,6 +15,7 @@ class QSplitter;
 
 namespace velmora {
 
+class CurrentListEntries;
 class FileSelectTabs;
 class PreviewPanel;
 class WallpaperService;
@@ -50,6 +51,9 @@ public:
     void RestoreSelection();
     // The one exit routine; the program ends when exitRoutineDone is emitted.
     void mnuFileExit_Click();
+    // The folder patrol and the sub-folder search, shown modally.
+    void cmdAutoPilot_Click();
+    void cmdSearch_Click();
 
     WallpaperChanger& changer() { return *m_changer; }
     WallpaperService& wallpaper() { return *m_wallpaper; }
@@ -85,6 +89,7 @@ private:
     QProgressBar* m_progress = nullptr;
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;
+    std::unique_ptr<CurrentListEntries> m_currentList;
     QTimer m_timer;
     bool m_exited = false;
 };
