@@ -1,6 +1,7 @@
 // The patrol or the search window alone, over a list that only counts, to look at them.
 // Usage: velmora-windows-demo patrol [folder] [program folder]   (the folder file is read from there)
 //        velmora-windows-demo search [folder]                    (the search starts at once)
+// With VELMORA_DEMO_QUIET set, messages go to the standard output instead of message boxes.
 #include "ui/MessageBoxPrompter.h"
 #include "windows/CurrentList.h"
 #include "windows/patrol/PatrolWindow.h"
@@ -13,6 +14,19 @@
 #include <cstdio>
 
 namespace {
+
+// Answers every question with its first choice and prints it, so a screenshot shows the window.
+class PrintingPrompter final : public velmora::Prompter {
+public:
+    velmora::Answer ask(const velmora::PromptRequest& request) override
+    {
+        std::printf("message: %s\n", qPrintable(request.text));
+        std::fflush(stdout);
+        return request.kind == velmora::PromptKind::AbortRetryIgnore ? velmora::Answer::Ignore
+                                                                     : velmora::Answer::Ok;
+    }
+    std::optional<QString> askText(const velmora::TextRequest&) override { return std::nullopt; }
+};
 
 class CountingList final : public velmora::CurrentList {
 public:
@@ -36,8 +50,11 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    velmora::MessageBoxPrompter prompter;
-    velmora::PrompterScope prompts(prompter);
+    velmora::MessageBoxPrompter boxes;
+    PrintingPrompter printing;
+    velmora::PrompterScope prompts(qEnvironmentVariableIsSet("VELMORA_DEMO_QUIET")
+                                       ? static_cast<velmora::Prompter&>(printing)
+                                       : static_cast<velmora::Prompter&>(boxes));
     const QStringList args = app.arguments();
     const QString which = args.value(1, QStringLiteral("search"));
     QString folder = args.value(2, QDir::homePath());

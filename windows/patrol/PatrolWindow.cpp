@@ -5,6 +5,7 @@
 #include "core/Prompt.h"
 #include "ui/ListControls.h"
 #include "windows/CurrentList.h"
+#include "windows/WindowButtons.h"
 #include "windows/patrol/PatrolFolderFile.h"
 #include "windows/patrol/PatrolFolderList.h"
 
@@ -16,33 +17,12 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QVariant>
 
 namespace velmora {
 namespace {
-
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QToolButton* PictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
-                           const QString& tip)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(parent->style()->standardIcon(picture));
-    button->setIconSize(QSize(24, 24));
-    button->setToolTip(tip);
-    return button;
-}
 
 QProgressBar* ProgressBar(QWidget* parent, const QString& name)
 {
@@ -108,17 +88,18 @@ void PatrolWindow::buildControls()
     m_lstFolder = new QListWidget(panel);
     m_lstFolder->setObjectName(QStringLiteral("lstFolder"));
     m_lstFolder->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_cmdSingleAddFolder = PictureButton(panel, QStringLiteral("cmdSingleAddFolder"), QStyle::SP_ArrowRight,
-                                         QStringLiteral("選択中のフォルダをリストへ追加"));
-    m_cmdDelFolder = PictureButton(panel, QStringLiteral("cmdDelFolder"), QStyle::SP_DialogDiscardButton,
+    m_cmdSingleAddFolder =
+        PictureButton(panel, QStringLiteral("cmdSingleAddFolder"), QStringLiteral("addfolder"),
+                      QStringLiteral("選択中のフォルダをリストへ追加"));
+    m_cmdDelFolder = PictureButton(panel, QStringLiteral("cmdDelFolder"), QStringLiteral("removefolder"),
                                    QStringLiteral("リストから削除"));
-    m_cmdClearFolder = PictureButton(panel, QStringLiteral("cmdClearFolder"), QStyle::SP_DialogResetButton,
+    m_cmdClearFolder = PictureButton(panel, QStringLiteral("cmdClearFolder"), QStringLiteral("clearfolders"),
                                      QStringLiteral("リストから全て削除"));
-    m_cmdSaveFolder = Button(panel, QStringLiteral("cmdSaveFolder"), QStringLiteral("巡回先保存"),
-                             QStringLiteral("巡回先フォルダリストを保存"));
-    m_cmdRefresh = Button(panel, QStringLiteral("cmdRefresh"), QStringLiteral("巡回実行"),
-                          QStringLiteral("自動巡回を実行し、ファイルリストを更新"));
-    m_cmdOk = Button(panel, QStringLiteral("cmdOk"), QStringLiteral("OK"), QString());
+    m_cmdSaveFolder = CommandButton(panel, QStringLiteral("cmdSaveFolder"), QStringLiteral("巡回先保存"),
+                                    QStringLiteral("巡回先フォルダリストを保存"));
+    m_cmdRefresh = CommandButton(panel, QStringLiteral("cmdRefresh"), QStringLiteral("巡回実行"),
+                                 QStringLiteral("自動巡回を実行し、ファイルリストを更新"));
+    m_cmdOk = CommandButton(panel, QStringLiteral("cmdOk"), QStringLiteral("OK"), QString());
     m_pbPilotFolder = ProgressBar(panel, QStringLiteral("pbPilotFolder"));
     m_pbPilotFiles = ProgressBar(panel, QStringLiteral("pbPilotFiles"));
 

@@ -5,13 +5,13 @@
 #include "ui/ListControls.h"
 #include "windows/CurrentList.h"
 #include "windows/FolderLister.h"
+#include "windows/WindowButtons.h"
 #include "windows/search/SearchBatcher.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -23,26 +23,6 @@ namespace {
 
 // Folders named in the message about unreadable folders; the rest are counted.
 constexpr int NamedUnreadable = 5;
-
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QToolButton* PictureButton(QWidget* parent, const QString& name, QStyle::StandardPixmap picture,
-                           const QString& tip)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(parent->style()->standardIcon(picture));
-    button->setIconSize(QSize(24, 24));
-    button->setToolTip(tip);
-    return button;
-}
 
 QString Reason(int error)
 {
@@ -84,10 +64,10 @@ SearchWindow::SearchWindow(const QString& startFolder, CurrentList& list, QWidge
     m_lblFolderName = new QLabel(QStringLiteral("検索対象フォルダ：") + FolderText(startFolder), panel);
     m_lblFolderName->setObjectName(QStringLiteral("lblFolderName"));
     m_lblFolderName->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_cmdSearch = Button(panel, QStringLiteral("cmdSearch"), QStringLiteral("検索実行"),
-                         QStringLiteral("対象フォルダ配下の全画像ファイルを検索"));
-    m_cmdSearchStop = Button(panel, QStringLiteral("cmdSearchStop"), QStringLiteral("検索中断"),
-                             QStringLiteral("ファイルを検索処理を中断"));
+    m_cmdSearch = CommandButton(panel, QStringLiteral("cmdSearch"), QStringLiteral("検索実行"),
+                                QStringLiteral("対象フォルダ配下の全画像ファイルを検索"));
+    m_cmdSearchStop = CommandButton(panel, QStringLiteral("cmdSearchStop"), QStringLiteral("検索中断"),
+                                    QStringLiteral("ファイルを検索処理を中断"));
     m_lblfound = new QLabel(QStringLiteral("検索されたファイル："), panel);
     m_lblfound->setObjectName(QStringLiteral("lblfound"));
     m_lblCount = new QLabel(QStringLiteral("0"), panel);
@@ -96,14 +76,14 @@ SearchWindow::SearchWindow(const QString& startFolder, CurrentList& list, QWidge
     m_lstFoundFiles->setObjectName(QStringLiteral("lstFoundFiles"));
     m_lstFoundFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_lstFoundFiles->setUniformItemSizes(true);
-    m_cmdAllAddFound = PictureButton(panel, QStringLiteral("cmdAllAddFound"), QStyle::SP_DialogYesToAllButton,
+    m_cmdAllAddFound = PictureButton(panel, QStringLiteral("cmdAllAddFound"), QStringLiteral("addallfound"),
                                      QStringLiteral("検索結果の全てのファイルをリストに追加"));
     m_cmdSingleAddFound =
-        PictureButton(panel, QStringLiteral("cmdSingleAddFound"), QStyle::SP_DialogYesButton,
+        PictureButton(panel, QStringLiteral("cmdSingleAddFound"), QStringLiteral("addselectedfound"),
                       QStringLiteral("検索結果のファイルで選択中のものをリストへ追加"));
-    m_cmdNoSelFound = Button(panel, QStringLiteral("cmdNoSelFound"), QStringLiteral("選択解除"),
-                             QStringLiteral("検索結果のファイル選択状態を解除"));
-    m_cmdOk = Button(panel, QStringLiteral("cmdOk"), QStringLiteral("OK"), QString());
+    m_cmdNoSelFound = CommandButton(panel, QStringLiteral("cmdNoSelFound"), QStringLiteral("選択解除"),
+                                    QStringLiteral("検索結果のファイル選択状態を解除"));
+    m_cmdOk = CommandButton(panel, QStringLiteral("cmdOk"), QStringLiteral("OK"), QString());
 
     auto* commands = new QHBoxLayout;
     commands->addWidget(m_cmdSearch);
