@@ -1,9 +1,7 @@
 #include "windows/patrol/PatrolFolderFile.h"
 
-#include "core/Failure.h"
 #include "core/ListFiles.h"
 #include "core/PathRoutines.h"
-#include "core/Prompt.h"
 #include "core/TextLines.h"
 
 namespace velmora {
@@ -24,23 +22,7 @@ QStringList ReadPatrolFolders(const QByteArray& bytes)
 
 int LoadPatrolFolders(const QString& path, QStringList& folders)
 {
-    QStringList lines;
-    try {
-        lines = ReadPatrolFolders(ReadWholeFile(path));
-    } catch (const Failure& failure) {
-        ShowWarning(failure.text());
-        return 1;
-    }
-    if (lines.size() > MaxListEntries) {
-        ShowWarning(QStringLiteral(
-                        "巡回先フォルダが多すぎます。\n%1 の %2 行のうち、先頭の %3 行だけを読み込みました。")
-                        .arg(path)
-                        .arg(lines.size())
-                        .arg(MaxListEntries));
-        lines.resize(MaxListEntries);
-    }
-    folders = std::move(lines);
-    return 0;
+    return LoadListEntries(path, folders, ReadPatrolFolders);
 }
 
 int SavePatrolFolders(const QString& path, const QStringList& folders)
