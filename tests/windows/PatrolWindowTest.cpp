@@ -5,7 +5,6 @@
 #include "core/Prompt.h"
 #include "windows/patrol/PatrolWindow.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -43,23 +42,10 @@ bool RunPatrol(PatrolWindow& window)
 
 } // namespace
 
-TEST(PatrolWindow, ShowsItsControlsAndOpensTheTreeOnTheMainWindowsFolder)
+TEST(PatrolWindow, OpensTheTreeOnTheMainWindowsFolderAndAddsItOnce)
 {
     Rig rig;
     const auto window = rig.open();
-    EXPECT_EQ(window->objectName(), "frmAutoPilot");
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("自動巡回"));
-    EXPECT_EQ(window->findChild<QLabel*>("Label2")->text(), QStringLiteral("フォルダ選択："));
-    EXPECT_EQ(window->findChild<QLabel*>("Label3")->text(), QStringLiteral("巡回先フォルダリスト："));
-    EXPECT_EQ(window->cmdSingleAddFolder()->toolTip(), QStringLiteral("選択中のフォルダをリストへ追加"));
-    EXPECT_EQ(window->cmdDelFolder()->toolTip(), QStringLiteral("リストから削除"));
-    EXPECT_EQ(window->cmdClearFolder()->toolTip(), QStringLiteral("リストから全て削除"));
-    EXPECT_EQ(window->cmdSaveFolder()->text(), QStringLiteral("巡回先保存"));
-    EXPECT_EQ(window->cmdSaveFolder()->toolTip(), QStringLiteral("巡回先フォルダリストを保存"));
-    EXPECT_EQ(window->cmdRefresh()->text(), QStringLiteral("巡回実行"));
-    EXPECT_EQ(window->cmdRefresh()->toolTip(), QStringLiteral("自動巡回を実行し、ファイルリストを更新"));
-    EXPECT_EQ(window->cmdOk()->text(), "OK");
-    EXPECT_TRUE(window->findChild<QWidget*>("picPanelTabFile"));
     EXPECT_TRUE(window->pbPilotFolder()->isHidden());
     EXPECT_TRUE(window->pbPilotFiles()->isHidden());
 

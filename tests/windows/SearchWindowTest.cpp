@@ -50,28 +50,13 @@ QStringList Found(const SearchWindow& window)
 
 } // namespace
 
-TEST(SearchWindow, ShowsItsControlsAndTheStartFolder)
+TEST(SearchWindow, NamesTheStartFolderAsFoldersAreShown)
 {
     Rig rig;
     const auto window = rig.open(rig.pictures.path());
-    EXPECT_EQ(window->objectName(), "frmSearch");
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("サブフォルダ一括検索"));
-    EXPECT_EQ(window->lblFolderName()->text(),
-              QStringLiteral("検索対象フォルダ：") + rig.pictures.path().chopped(1));
-    EXPECT_EQ(window->cmdSearch()->text(), QStringLiteral("検索実行"));
-    EXPECT_EQ(window->cmdSearch()->toolTip(), QStringLiteral("対象フォルダ配下の全画像ファイルを検索"));
-    EXPECT_EQ(window->cmdSearchStop()->text(), QStringLiteral("検索中断"));
-    EXPECT_EQ(window->cmdSearchStop()->toolTip(), QStringLiteral("ファイルを検索処理を中断"));
-    EXPECT_EQ(window->findChild<QLabel*>("lblfound")->text(), QStringLiteral("検索されたファイル："));
+    EXPECT_EQ(window->lblFolderName()->text(), QStringLiteral("検索対象フォルダ：") + rig.pictures.path().chopped(1));
     EXPECT_EQ(window->lblCount()->text(), "0");
-    EXPECT_EQ(window->cmdAllAddFound()->toolTip(), QStringLiteral("検索結果の全てのファイルをリストに追加"));
-    EXPECT_EQ(window->cmdSingleAddFound()->toolTip(),
-              QStringLiteral("検索結果のファイルで選択中のものをリストへ追加"));
-    EXPECT_EQ(window->cmdNoSelFound()->text(), QStringLiteral("選択解除"));
-    EXPECT_EQ(window->cmdNoSelFound()->toolTip(), QStringLiteral("検索結果のファイル選択状態を解除"));
-    EXPECT_EQ(window->cmdOk()->text(), "OK");
     EXPECT_EQ(window->lstFoundFiles()->selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_TRUE(window->findChild<QWidget*>("picPanelTabFile"));
 }
 
 TEST(SearchWindow, SearchesOnAWorkerOnceAnOpening)
