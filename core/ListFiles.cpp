@@ -8,9 +8,15 @@ namespace velmora {
 
 int LoadListEntries(const QString& path, QStringList& entries)
 {
+    return LoadListEntries(path, entries,
+                           [](const QByteArray& bytes) { return SplitLines(DecodeText(bytes)); });
+}
+
+int LoadListEntries(const QString& path, QStringList& entries, const LineReader& readLines)
+{
     QStringList lines;
     try {
-        lines = ReadLinesFile(path);
+        lines = readLines(ReadWholeFile(path));
     } catch (const Failure& failure) {
         ShowWarning(failure.text());
         return 1;

@@ -29,11 +29,14 @@
 #include "mainwindow/layout/LayoutRules.h"
 #include "mainwindow/layout/MainLayout.h"
 #include "mainwindow/layout/PanelHolder.h"
+#include "mainwindow/lists/CurrentListEntries.h"
 #include "mainwindow/lists/ListPage.h"
 #include "platform/Autostart.h"
 #include "platform/ProgramFolder.h"
 #include "platform/wallpaper/WallpaperBackendLoader.h"
 #include "ui/ProgramArtwork.h"
+#include "windows/patrol/PatrolWindow.h"
+#include "windows/search/SearchWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -96,6 +99,7 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
     m_changer =
         std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_wallpaper);
     m_editing = std::make_unique<ListEditing>(m_listPage->entries(), *m_changer);
+    m_currentList = std::make_unique<CurrentListEntries>(m_listPage->entries(), *m_editing);
     m_timer.setInterval(1000);
     m_trayWatch.setInterval(2000);
     connect(&m_trayWatch, &QTimer::timeout, this, [this] {
@@ -116,8 +120,6 @@ MainWindow::~MainWindow()
 // Every command of the window, and what runs it. The windows still to come are hooked up here as
 // they land; until then their commands stay visible but disabled:
 //   MainCommand::Thumbnail  the thumbnail window (not modal), then its ThumbReset
-//   MainCommand::Search     fileSelectTabs().SelectTab(2), then the search window (modal)
-//   MainCommand::AutoPilot  the folder patrol window (modal)
 void MainWindow::wireCommands()
 {
     CommandRouter& commands = *m_commands;
@@ -157,6 +159,8 @@ void MainWindow::wireCommands()
     commands.handle(MainCommand::HelpDonation, [this] { m_help->mnuHelpDonation(); });
     commands.handle(MainCommand::HelpAbout, [this] { mnuHelpAbout_Click(); });
     commands.handle(MainCommand::Option, [this] { mnuOption_Click(); });
+    commands.handle(MainCommand::Search, [this] { cmdSearch_Click(); });
+    commands.handle(MainCommand::AutoPilot, [this] { cmdAutoPilot_Click(); });
     commands.handle(MainCommand::TraySize, [this] { RestoreFromTray(); });
     commands.handle(MainCommand::TrayExit, [this] { mnuFileExit_Click(); });
 }
@@ -242,6 +246,23 @@ void MainWindow::mnuHelpAbout_Click()
 {
     AboutDialog about(this);
     execModal(about);
+}
+
+void MainWindow::cmdAutoPilot_Click()
+{
+    const QWidget* tree = m_folderPage->Branchwise();
+    const TreeStart start{m_folderPage->TreeDirectory(),
+                          tree ? tree->property("ImageType").toInt() : int(m_settings.DirImageType == 1)};
+    PatrolWindow patrol(m_programFolder, start, *m_currentList, this);
+    execModal(patrol);
+}
+
+void MainWindow::cmdSearch_Click()
+{
+    // The finds go to the list: it comes forward first.
+    m_tabs->SelectTab(2);
+    SearchWindow search(m_folderPage->TreeDirectory(), *m_currentList, this);
+    execModal(search);
 }
 
 void MainWindow::execModal(QDialog& dialog)

@@ -19,6 +19,7 @@ namespace velmora {
 
 class CommandRouter;
 class DragSplitter;
+class CurrentListEntries;
 class FileSelectTabs;
 class FolderPage;
 class HelpCommands;
@@ -62,6 +63,9 @@ public:
     void mnuOption_Click();
     // The one exit routine; the program ends when exitRoutineDone is emitted.
     void mnuFileExit_Click();
+    // The folder patrol and the sub-folder search, shown modally.
+    void cmdAutoPilot_Click();
+    void cmdSearch_Click();
 
     // Back from the notification area: the normal state, shown, the focus in ActiveDialog.
     void RestoreFromTray();
@@ -140,6 +144,7 @@ private:
     PreviewPanel* m_preview = nullptr;
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;
+    std::unique_ptr<CurrentListEntries> m_currentList;
     QTimer m_timer;
     // While the window is hidden: a tray that goes away takes the only way back with it.
     QTimer m_trayWatch;

@@ -37,7 +37,19 @@ FolderListing ScanFolder(const QString& folder, const ScanOptions& options)
         return result;
     }
     const int fd = dirfd(closer.dir);
-    while (const dirent* entry = readdir(closer.dir)) {
+    // A folder of a million names takes a while to list; a stop should not wait for its end.
+    constexpr unsigned StopCheckInterval = 256;
+    for (unsigned read = 1;; ++read) {
+        if (options.stopRequested && read % StopCheckInterval == 0 && options.stopRequested()) {
+            result.stopped = true;
+            break;
+        }
+        errno = 0;
+        const dirent* entry = readdir(closer.dir);
+        if (!entry) {
+            result.error = errno; // 0 at the end of the listing
+            break;
+        }
         if (isDots(entry->d_name))
             continue;
         unsigned char type = entry->d_type;

@@ -24,11 +24,14 @@ struct ScanOptions {
     bool details = false;
     // Which files to keep, by name, before any per-file system call; all when empty.
     std::function<bool(const QString& name)> acceptFile;
+    // Asked now and then during a long listing; true ends the listing early (see stopped).
+    std::function<bool()> stopRequested;
 };
 
 struct FolderListing {
     QList<FolderEntry> entries; // in the order the file system returned them
-    int error = 0;              // errno when the folder could not be listed
+    int error = 0;              // errno when the folder could not be listed, or not to its end
+    bool stopped = false;       // ended early at stopRequested: entries holds what came before
 };
 
 // The entries of folder, "." and ".." left out. A link is reported as what it points to; a

@@ -4,6 +4,7 @@
 #include "core/ListFiles.h"
 #include "core/Prompt.h"
 #include "mainwindow/change/WallpaperChanger.h"
+#include "mainwindow/lists/CurrentListEntries.h"
 #include "mainwindow/lists/ListEditing.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ struct Rig {
     FakeInstaller installer;
     WallpaperChanger changer{settings, folder, list, installer};
     ListEditing editing{list, changer};
+    CurrentListEntries current{list, editing}; // the list as the patrol and the search see it
 
     explicit Rig(QStringList entries, int selected = -1)
     {
@@ -117,4 +119,25 @@ TEST(ListEditing, PruningRemovesMissingFilesAndReports)
     allGone.editing.RemoveMissingFiles();
     EXPECT_EQ(allGone.list.count(), 0);
     EXPECT_EQ(prompter.count(), 2);
+}
+
+TEST(ListEditing, ThePatrolAppendsWhateverIsSelectedTheSearchInsertsByTheRule)
+{
+    Rig rig({"/a.jpg", "/b.jpg", "/c.jpg"}, 2);
+    rig.current.insertEntries({"/1.jpg", "/2.jpg"});
+    EXPECT_EQ(rig.list.entries, (QStringList{"/a.jpg", "/b.jpg", "/1.jpg", "/2.jpg", "/c.jpg"}));
+    EXPECT_EQ(rig.list.current, 4);
+
+    rig.current.appendEntries({"/3.jpg"});
+    EXPECT_EQ(rig.list.entries.last(), "/3.jpg") << "a timer's selection does not move the patrol's entries";
+    rig.current.clear();
+    EXPECT_EQ(rig.current.count(), 0);
+    EXPECT_TRUE(rig.installer.calls.isEmpty());
+
+    QStringList many;
+    for (int i = 0; i < MaxListEntries - 1; ++i)
+        many << QString::number(i);
+    Rig full(many);
+    full.current.appendEntries({"/1.jpg", "/2.jpg"});
+    EXPECT_EQ(full.current.count(), MaxListEntries) << "appending stops at the list limit";
 }

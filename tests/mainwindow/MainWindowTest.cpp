@@ -5,10 +5,14 @@
 #include "core/SettingsStore.h"
 #include "dialogs/OptionDialog.h"
 #include "dialogs/OptionWindow.h"
+#include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/change/WallpaperService.h"
+#include "mainwindow/folder/FolderPage.h"
 #include "mainwindow/lists/ListPage.h"
 #include "platform/Screen.h"
+#include "windows/patrol/PatrolWindow.h"
+#include "windows/search/SearchWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,10 +20,15 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -200,4 +209,54 @@ TEST(MainWindow, ACollageTakesItsPiecesFromTheListAsksInPieceOrderAndRestoresThe
     EXPECT_EQ(rig.window->wallpaper().state().shownSize, QSize(320, 200)) << "the preview shows the canvas";
     EXPECT_EQ(QImage(rig.program.file(QStringLiteral("$$WALL$$.BMP"))).size(), QSize(320, 200));
     EXPECT_EQ(rig.backend->calls.filter(QStringLiteral("set ")).size(), 1) << "one change, one wallpaper";
+}
+
+TEST(MainWindow, PatrolAndSearchWorkOnTheCurrentList)
+{
+    TempFolder pictures;
+    for (const char* name : {"p1.jpg", "p2.png", "sub/s.gif"}) {
+        QDir().mkpath(QFileInfo(pictures.file(QString::fromLatin1(name))).path());
+        WriteBytes(pictures.file(QString::fromLatin1(name)), "x");
+    }
+    Rig rig({"/old1.jpg", "/old2.jpg"},
+            "ListMode= 1\r\nCurrentDirectory=" + pictures.path().toUtf8() + "\r\nTimerOnMode= 0\r\n");
+    WriteBytes(rig.program.file(QStringLiteral("lfolder.dat")), pictures.path().toUtf8() + "\r\n");
+    QListWidget* list = rig.window->listPage().lstFileList();
+    ASSERT_TRUE(rig.window->listPage().cmdAutoPilot()->isEnabled());
+    ASSERT_TRUE(rig.window->folderPage().cmdSearch()->isEnabled());
+
+    // The patrol: its window is modal; the test works it from inside.
+    QTimer::singleShot(0, [&] {
+        auto* patrol = qobject_cast<PatrolWindow*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(patrol);
+        QSignalSpy finished(patrol, &PatrolWindow::patrolFinished);
+        patrol->cmdRefresh_Click();
+        EXPECT_TRUE(WaitUntil([&] { return !finished.isEmpty(); }));
+        patrol->accept();
+    });
+    rig.window->listPage().cmdAutoPilot()->click();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), pictures.path() + "p1.jpg");
+    EXPECT_EQ(list->item(1)->text(), pictures.path() + "p2.png");
+
+    // The search: the list page comes forward, and the finds go in front of the selected entry.
+    rig.window->changer().SelectListEntryQuietly(1);
+    QTimer::singleShot(0, [&] {
+        auto* search = qobject_cast<SearchWindow*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(search);
+        EXPECT_FALSE(rig.window->folderPage().isVisibleTo(rig.window.get()));
+        QSignalSpy finished(search, &SearchWindow::searchFinished);
+        search->cmdSearch_Click();
+        EXPECT_TRUE(WaitUntil([&] { return !finished.isEmpty(); }));
+        search->cmdAllAddFound_Click();
+        search->accept();
+    });
+    rig.window->folderPage().cmdSearch()->click();
+    EXPECT_EQ(rig.window->fileSelectTabs().tabFileSelect()->currentIndex(), 1);
+    ASSERT_EQ(list->count(), 5);
+    EXPECT_EQ(list->item(1)->text(), pictures.path() + "sub/s.gif");
+    EXPECT_EQ(list->item(3)->text(), pictures.path() + "p2.png");
+    EXPECT_EQ(list->item(4)->text(), pictures.path() + "p2.png");
+    EXPECT_EQ(list->currentRow(), 4) << "the selected entry stays selected";
+    EXPECT_EQ(rig.prompter.texts(), (QStringList{QStringLiteral("巡回完了"), QStringLiteral("検索完了!")}));
 }

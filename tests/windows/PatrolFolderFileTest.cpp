@@ -1,0 +1,108 @@
+#include "tests/support/TestSupport.h"
+
+#include "core/ListFiles.h"
+#include "core/Prompt.h"
+#include "windows/patrol/PatrolFolderFile.h"
+#include "windows/patrol/PatrolFolderList.h"
+
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using namespace velmora::test;
+
+TEST(PatrolFolderFile, ReadsEveryKindOfLineEndAndBothEncodings)
+{
+    EXPECT_EQ(ReadPatrolFolders("/a/\r\n/b/\r\n"), (QStringList{"/a/", "/b/"}));
+    EXPECT_EQ(ReadPatrolFolders("/a/\n/b/\n"), (QStringList{"/a/", "/b/"})) << "LF alone";
+    EXPECT_EQ(ReadPatrolFolders("/a/\r/b/"), (QStringList{"/a/", "/b/"})) << "CR alone, last line unended";
+    EXPECT_EQ(ReadPatrolFolders("/a/\r\n\n/b/\r\r\n"), (QStringList{"/a/", "", "/b/", ""}));
+    EXPECT_EQ(ReadPatrolFolders(" /a b/ \r\n"), QStringList{" /a b/ "}) << "nothing is trimmed";
+    EXPECT_TRUE(ReadPatrolFolders("").isEmpty());
+    // "C:\写真\" as the Windows program wrote it, in Shift_JIS.
+    EXPECT_EQ(ReadPatrolFolders("C:\\\x8e\xca\x90\x5e\\\r\n"), QStringList{QStringLiteral("C:\\写真\\")});
+    EXPECT_EQ(ReadPatrolFolders("/写真/\r\n"), QStringList{QStringLiteral("/写真/")});
+}
+
+TEST(PatrolFolderFile, SavesUtf8WithCrLfAndLoadsItBack)
+{
+    TempFolder program;
+    const QString path = PatrolFolderFilePath(program.path());
+    EXPECT_EQ(path, program.path() + "lfolder.dat");
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    ASSERT_EQ(SavePatrolFolders(path, {QStringLiteral("/写真/"), QString(), "/b/"}), 0);
+    EXPECT_EQ(ReadBytes(path), QByteArray("/写真/\r\n\r\n/b/\r\n"));
+    QStringList folders;
+    ASSERT_EQ(LoadPatrolFolders(path, folders), 0);
+    EXPECT_EQ(folders, (QStringList{QStringLiteral("/写真/"), QString(), "/b/"}));
+    ASSERT_EQ(SavePatrolFolders(path, {}), 0);
+    EXPECT_TRUE(ReadBytes(path).isEmpty());
+    EXPECT_EQ(prompter.count(), 0);
+}
+
+TEST(PatrolFolderFile, FailuresAreShownAndLoseNothing)
+{
+    TempFolder program;
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    QStringList folders{"/kept/"};
+    EXPECT_EQ(LoadPatrolFolders(program.file("missing.dat"), folders), 1);
+    EXPECT_EQ(folders, QStringList{"/kept/"});
+    // A folder where the file should be cannot be replaced: the folder stays, the user is told.
+    EXPECT_EQ(SavePatrolFolders(program.path(), {"/a/"}), 1);
+    EXPECT_EQ(prompter.count(), 2);
+
+    QByteArray many;
+    for (int i = 0; i < MaxListEntries + 5; ++i)
+        many += "/f/\n";
+    WriteBytes(program.file("lfolder.dat"), many);
+    prompter.clear();
+    ASSERT_EQ(LoadPatrolFolders(program.file("lfolder.dat"), folders), 0);
+    EXPECT_EQ(folders.size(), MaxListEntries);
+    ASSERT_EQ(prompter.count(), 1);
+    EXPECT_TRUE(prompter.texts()[0].contains(QString::number(MaxListEntries + 5)));
+}
+
+TEST(PatrolFolderList, AddsWithoutExactDuplicates)
+{
+    QListWidget list;
+    EXPECT_TRUE(AddPatrolFolder(list, "/Photos/"));
+    EXPECT_FALSE(AddPatrolFolder(list, "/Photos/"));
+    EXPECT_TRUE(AddPatrolFolder(list, "/photos/")) << "letter case counts";
+    EXPECT_EQ(PatrolFolders(list), (QStringList{"/Photos/", "/photos/"}));
+}
+
+TEST(PatrolFolderList, DeleteSelectsBySelectionRule)
+{
+    auto three = [](QListWidget& list, int selected) {
+        list.addItems({"/a/", "/b/", "/c/"});
+        if (selected >= 0)
+            list.setCurrentRow(selected);
+    };
+    QListWidget first;
+    three(first, 0);
+    DeletePatrolFolder(first);
+    EXPECT_EQ(PatrolFolders(first), (QStringList{"/b/", "/c/"}));
+    EXPECT_TRUE(first.selectedItems().isEmpty());
+
+    QListWidget middle;
+    three(middle, 1);
+    DeletePatrolFolder(middle);
+    EXPECT_EQ(PatrolFolders(middle), (QStringList{"/a/", "/c/"}));
+    EXPECT_EQ(middle.currentRow(), 1);
+    ASSERT_EQ(middle.selectedItems().size(), 1);
+    EXPECT_EQ(middle.selectedItems()[0]->text(), "/c/");
+
+    QListWidget last;
+    three(last, 2);
+    DeletePatrolFolder(last);
+    ASSERT_EQ(last.selectedItems().size(), 1);
+    EXPECT_EQ(last.selectedItems()[0]->text(), "/b/");
+
+    QListWidget none;
+    three(none, -1);
+    DeletePatrolFolder(none);
+    EXPECT_EQ(none.count(), 3);
+}
