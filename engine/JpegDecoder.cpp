@@ -106,6 +106,25 @@ bool LooksLikeJpeg(const QByteArray& bytes)
 
 QImage DecodeJpeg(const QByteArray& bytes, QSize fitWithin, const QString& path)
 {
+    return DecodeJpegScaled(
+        bytes,
+        [fitWithin](QSize stored) {
+            const QSize minimumSize = FittedSize(stored, fitWithin);
+            if (fitWithin.isValid() && !fitWithin.isEmpty()) {
+                for (unsigned candidate : {8u, 4u, 2u}) {
+                    const unsigned w = (unsigned(stored.width()) + candidate - 1) / candidate;
+                    const unsigned h = (unsigned(stored.height()) + candidate - 1) / candidate;
+                    if (w >= unsigned(minimumSize.width()) && h >= unsigned(minimumSize.height()))
+                        return candidate;
+                }
+            }
+            return 1u;
+        },
+        path);
+}
+
+QImage DecodeJpegScaled(const QByteArray& bytes, const JpegScaleChoice& choose, const QString& path)
+{
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
@@ -126,18 +145,9 @@ QImage DecodeJpeg(const QByteArray& bytes, QSize fitWithin, const QString& path)
                            static_cast<int>(std::min<JDIMENSION>(info.image_height, 1u << 30))),
                      path);
 
-    unsigned denominator = 1;
-    const QSize minimumSize = FittedSize(QSize(int(info.image_width), int(info.image_height)), fitWithin);
-    if (fitWithin.isValid() && !fitWithin.isEmpty()) {
-        for (unsigned candidate : {8u, 4u, 2u}) {
-            const unsigned w = (info.image_width + candidate - 1) / candidate;
-            const unsigned h = (info.image_height + candidate - 1) / candidate;
-            if (w >= unsigned(minimumSize.width()) && h >= unsigned(minimumSize.height())) {
-                denominator = candidate;
-                break;
-            }
-        }
-    }
+    unsigned denominator = choose(QSize(int(info.image_width), int(info.image_height)));
+    if (denominator != 2 && denominator != 4 && denominator != 8)
+        denominator = 1;
     if (!prepareOutput(&info, &errors, denominator))
         throw CorruptImage(path, QString::fromLatin1(errors.message));
 
