@@ -20,6 +20,7 @@
 #include "mainwindow/folder/FolderPage.h"
 #include "mainwindow/lists/ListPage.h"
 #include "platform/wallpaper/WallpaperBackendLoader.h"
+#include "windows/thumbnails/ThumbnailWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -160,7 +161,8 @@ void MainWindow::buildMenus()
     connect(menus.action(MainCommand::ViewDirimage), &QAction::triggered, this,
             [this] { m_folderPage->mnuViewDirimage(); });
     // Windows that do not exist yet: their commands stay visible but cannot be chosen.
-    for (MainCommand pending : {MainCommand::Thumbnail, MainCommand::ViewToolbar, MainCommand::Option,
+    connect(menus.action(MainCommand::Thumbnail), &QAction::triggered, this, &MainWindow::mnuThumbnail_Click);
+    for (MainCommand pending : {MainCommand::ViewToolbar, MainCommand::Option,
                                 MainCommand::HelpDoc, MainCommand::HelpHomepage, MainCommand::HelpDonation,
                                 MainCommand::HelpAbout})
         menus.action(pending)->setEnabled(false);
@@ -169,6 +171,24 @@ void MainWindow::buildMenus()
         m_editing->RemoveMissingFiles();
         QGuiApplication::restoreOverrideCursor();
     });
+}
+
+void MainWindow::mnuThumbnail_Click()
+{
+    if (!m_thumbnails) {
+        ThumbnailHost host;
+        host.currentFolder = [this] { return m_folderPage->TreeDirectory(); };
+        host.preview = [this](const QString& path) { m_wallpaper->LoadWallpaperImage(path); };
+        host.insert = [this](const QStringList& paths) { m_editing->InsertEntries(paths); };
+        m_thumbnails = new ThumbnailWindow(m_settings, std::move(host), this);
+    }
+    if (!m_thumbnails->isVisible()) {
+        m_thumbnails->Form_Load();
+        m_thumbnails->show();
+    }
+    m_thumbnails->raise();
+    m_thumbnails->activateWindow();
+    m_thumbnails->ThumbReset();
 }
 
 void MainWindow::mnuFileAdd_Click()
@@ -274,6 +294,9 @@ void MainWindow::mnuFileExit_Click()
         return;
     m_exited = true;
     m_timer.stop();
+    // The thumbnail window goes first, so that its geometry reaches the settings file.
+    if (m_thumbnails && m_thumbnails->isVisible())
+        m_thumbnails->close();
     m_wallpaper->cancel();
     iniDataWrite();
     const QString path = m_programFolder + QString::fromUtf16(SettingsFileName);

@@ -22,6 +22,7 @@ class FolderPage;
 class ListPage;
 class MainMenus;
 class SettingsStore;
+class ThumbnailWindow;
 struct Settings;
 
 class MainWindow : public QMainWindow {
@@ -50,6 +51,8 @@ public:
     void RestoreSelection();
     // The one exit routine; the program ends when exitRoutineDone is emitted.
     void mnuFileExit_Click();
+    // mnuThumbnail and "btnThumbnail": opens the thumbnail window (or brings it up) and rebuilds it.
+    void mnuThumbnail_Click();
 
     WallpaperChanger& changer() { return *m_changer; }
     WallpaperService& wallpaper() { return *m_wallpaper; }
@@ -57,6 +60,8 @@ public:
     FolderPage& folderPage() { return *m_folderPage; }
     FileSelectTabs& fileSelectTabs() { return *m_tabs; }
     QTimer& Timer1() { return m_timer; }
+    // Null until the thumbnail window is first opened.
+    ThumbnailWindow* thumbnailWindow() const { return m_thumbnails; }
 
 Q_SIGNALS:
     void exitRoutineDone();
@@ -85,6 +90,7 @@ private:
     QProgressBar* m_progress = nullptr;
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;
+    ThumbnailWindow* m_thumbnails = nullptr;
     QTimer m_timer;
     bool m_exited = false;
 };

@@ -25,7 +25,7 @@ QProcessEnvironment ProgramRun::environment() const
     for (const char* name :
          {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "WAYLAND_DISPLAY", "SWAYSOCK",
           "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID", "XDG_DATA_HOME",
-          "XDG_CONFIG_HOME", "XDG_PICTURES_DIR"})
+          "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_PICTURES_DIR"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("DISPLAY"), m_x.display());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -107,6 +107,21 @@ QImage ProgramRun::rootWindow() const
                   QStringLiteral("root"), QStringLiteral("png:-")});
     import.waitForFinished(30000);
     return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+int ProgramRun::xdotool(const QStringList& arguments) const
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_x.display());
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(30000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return -1;
+    }
+    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
 
 } // namespace velmora::test

@@ -32,6 +32,8 @@ public:
     QString setting(const QString& key) const;
     // The root window as it is shown now.
     QImage rootWindow() const;
+    // Runs xdotool against the run's display (keys, focus); returns its exit code.
+    int xdotool(const QStringList& arguments) const;
 
 private:
     QProcessEnvironment environment() const;
