@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace velmora {
@@ -78,8 +79,14 @@ QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
     if (file.size() > maxBytes)
         throw tooLarge(path, maxBytes);
     errno = 0;
-    // Read with a bound even when the size is unknown (a pipe or a special file).
-    QByteArray bytes = file.read(maxBytes + 1);
+    // Read with a bound even when the size is unknown (a pipe or a special file). A file of known
+    // size is read at that size: asking for the whole bound at once makes Qt set up a buffer of
+    // that size first, which costs more than reading a photo.
+    const qint64 wanted = file.isSequential() ? maxBytes + 1 : std::min(maxBytes, file.size()) + 1;
+    QByteArray bytes = file.read(wanted);
+    // A file that grew meanwhile is read on, up to the bound.
+    if (bytes.size() == wanted && wanted <= maxBytes && file.error() == QFileDevice::NoError)
+        bytes += file.read(maxBytes + 1 - wanted);
     if (file.error() != QFileDevice::NoError)
         throw Failure::fromFile(file, path);
     if (bytes.size() > maxBytes)
