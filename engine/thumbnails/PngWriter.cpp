@@ -34,24 +34,41 @@ libdeflate_compressor* compressor()
     return own.get();
 }
 
-// Rows with the "Sub" filter (each byte less the one a pixel to its left): cheap, and it shrinks
-// photos nearly as well as choosing per row.
-QByteArray filteredRows(const QImage& picture, int channels)
+// The rows as PNG wants them, each with the "Sub" filter (each byte less the one a pixel to its
+// left): cheap, and it shrinks photos nearly as well as choosing per row. Opaque pictures in RGB32
+// are read as they are; converting them first would cost more than the filter.
+void filterRows(const QImage& picture, QByteArray& rows)
 {
+    const bool opaque = picture.format() == QImage::Format_RGB32;
+    const int channels = opaque ? 3 : 4;
     const int width = picture.width();
     const qsizetype rowBytes = qsizetype(width) * channels;
-    QByteArray rows((rowBytes + 1) * picture.height(), Qt::Uninitialized);
+    rows.resize((rowBytes + 1) * picture.height());
     auto* out = reinterpret_cast<uchar*>(rows.data());
     for (int y = 0; y < picture.height(); ++y) {
-        const uchar* line = picture.constScanLine(y);
         *out++ = 1;
-        for (int i = 0; i < channels; ++i)
-            out[i] = line[i];
-        for (qsizetype i = channels; i < rowBytes; ++i)
-            out[i] = uchar(line[i] - line[i - channels]);
-        out += rowBytes;
+        if (opaque) {
+            const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            int red = 0, green = 0, blue = 0;
+            for (int x = 0; x < width; ++x) {
+                const QRgb pixel = line[x];
+                out[0] = uchar(qRed(pixel) - red);
+                out[1] = uchar(qGreen(pixel) - green);
+                out[2] = uchar(qBlue(pixel) - blue);
+                red = qRed(pixel);
+                green = qGreen(pixel);
+                blue = qBlue(pixel);
+                out += 3;
+            }
+        } else {
+            const uchar* line = picture.constScanLine(y);
+            for (int i = 0; i < channels; ++i)
+                out[i] = line[i];
+            for (qsizetype i = channels; i < rowBytes; ++i)
+                out[i] = uchar(line[i] - line[i - channels]);
+            out += rowBytes;
+        }
     }
-    return rows;
 }
 
 } // namespace
@@ -61,14 +78,19 @@ QByteArray EncodePng(const QImage& picture, const QList<PngText>& texts)
     if (picture.isNull())
         return {};
     const bool alpha = picture.hasAlphaChannel();
-    const QImage pixels = picture.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const QImage pixels = picture.format() == QImage::Format_RGB32
+                              ? picture
+                              : picture.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB32);
     if (pixels.isNull())
         return {};
-    const QByteArray rows = filteredRows(pixels, alpha ? 4 : 3);
+    // Kept from picture to picture on each thread: fresh buffers of this size cost page faults.
+    thread_local QByteArray rows;
+    thread_local QByteArray compressed;
+    filterRows(pixels, rows);
     libdeflate_compressor* zlib = compressor();
     if (!zlib)
         return {};
-    QByteArray compressed(qsizetype(libdeflate_zlib_compress_bound(zlib, size_t(rows.size()))), Qt::Uninitialized);
+    compressed.resize(qsizetype(libdeflate_zlib_compress_bound(zlib, size_t(rows.size()))));
     const size_t packed = libdeflate_zlib_compress(zlib, rows.constData(), size_t(rows.size()), compressed.data(),
                                                    size_t(compressed.size()));
     if (packed == 0)

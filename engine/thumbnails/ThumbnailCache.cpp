@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace velmora {
@@ -36,6 +37,9 @@ bool matches(const QImage& entry, const ThumbnailSource& source)
 // The entry's picture when it is one for the file; null otherwise.
 QImage readEntry(const QString& path, const ThumbnailSource& source)
 {
+    // Most files have no entry yet: a plain look costs far less than setting up a reader.
+    if (!QFileInfo(path).isFile())
+        return {};
     QImageReader reader(path, "png");
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > MaxEntrySide || size.height() > MaxEntrySide)

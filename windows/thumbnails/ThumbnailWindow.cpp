@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <cmath>
@@ -22,6 +23,9 @@ namespace {
 // The pictures' box and the strip above the grid that holds the controls.
 constexpr int PictureBox = 150;
 constexpr double GridTopTwips = 600;
+// The first pictures go into the grid one run at a time, however many are in view.
+constexpr int FirstScreen = 20;
+constexpr int FlushMs = 200;
 
 int toPixels(double twips)
 {
@@ -63,6 +67,9 @@ ThumbnailWindow::ThumbnailWindow(Settings& settings, ThumbnailHost host, QWidget
     m_grid->setModel(m_model);
     connect(m_grid, &QListView::clicked, this, [this](const QModelIndex& index) { LEADImgList1_Click(index.row()); });
     connect(&m_fill, &JobBase::finished, this, &ThumbnailWindow::fillEnded);
+    m_flush.setSingleShot(true);
+    m_flush.setInterval(FlushMs);
+    connect(&m_flush, &QTimer::timeout, this, &ThumbnailWindow::flush);
     layOut();
 }
 
@@ -80,6 +87,8 @@ void ThumbnailWindow::Form_Load()
 
 void ThumbnailWindow::ThumbReset()
 {
+    m_flush.stop();
+    m_pending.clear();
     m_model->clear();
     setCursor(Qt::BusyCursor);
     setWindowTitle(QStringLiteral("読込中"));
@@ -93,20 +102,48 @@ void ThumbnailWindow::ThumbReset()
     request.creator = QStringLiteral("velmora-" VELMORA_VERSION);
     request.side = std::min(LargeThumbnailSide, int(std::ceil(PictureBox * ratio)));
     request.make = m_make;
-    ThumbnailGridModel* model = m_model;
-    m_fill.start([request, ratio, model](JobControl& control) {
+    m_fill.start([request, ratio, this](JobControl& control) {
         return FillThumbnails(
             request, [&control] { return control.isCanceled(); },
-            [&control, ratio, model](QList<ThumbnailItem> items) {
+            [&control, ratio, this](QList<ThumbnailItem> items) {
                 for (ThumbnailItem& item : items)
                     item.picture.setDevicePixelRatio(ratio);
-                control.post([model, items = std::move(items)]() mutable { model->append(std::move(items)); });
+                // Runs only while this fill is the window's current one.
+                control.post([this, items = std::move(items)]() mutable { receive(std::move(items)); });
             });
     });
 }
 
+void ThumbnailWindow::receive(QList<ThumbnailItem> items)
+{
+    m_pending.append(std::move(items));
+    if (m_model->rowCount() < FirstScreen || showsTheEnd())
+        flush();
+    else if (!m_flush.isActive())
+        m_flush.start();
+}
+
+void ThumbnailWindow::flush()
+{
+    m_flush.stop();
+    m_model->append(std::exchange(m_pending, {}));
+}
+
+bool ThumbnailWindow::showsTheEnd() const
+{
+    // Worked out from the grid's cells: the view lays itself out only later.
+    const QSize cell = m_grid->gridSize();
+    const QSize view = m_grid->viewport()->size();
+    if (cell.isEmpty())
+        return true;
+    const int columns = std::max(1, view.width() / cell.width());
+    const int rows = (m_model->rowCount() + columns - 1) / columns;
+    return (rows - 1) * cell.height() - m_grid->verticalScrollBar()->value() < view.height();
+}
+
 void ThumbnailWindow::fillEnded()
 {
+    flush();
     unsetCursor();
     setWindowTitle(m_thumbFolder);
     Q_EMIT fillFinished();

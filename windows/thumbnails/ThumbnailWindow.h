@@ -6,6 +6,7 @@
 #include "windows/thumbnails/ThumbnailFill.h"
 #include "windows/thumbnails/ThumbnailHost.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -58,6 +59,9 @@ protected:
 private:
     void fillEnded();
     void layOut();
+    void receive(QList<ThumbnailItem> items);
+    void flush();
+    bool showsTheEnd() const;
 
     Settings& m_settings;
     ThumbnailHost m_host;
@@ -69,6 +73,10 @@ private:
     ThumbnailGridModel* m_model;
     ThumbnailGridView* m_grid;
     Job<int> m_fill;
+    // Pictures that arrived while the grid's end is out of sight: added together now and then,
+    // so that the grid is not laid out and painted again for each.
+    QList<ThumbnailItem> m_pending;
+    QTimer m_flush;
 };
 
 } // namespace velmora
