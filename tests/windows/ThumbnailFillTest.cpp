@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <stdexcept>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -52,7 +53,7 @@ TEST(ThumbnailFill, ListsImageFilesInNameOrder)
     EXPECT_TRUE(ThumbnailFileNames(folder.file(QStringLiteral("missing/"))).isEmpty());
 }
 
-TEST(ThumbnailFill, DeliversEveryShowablePictureInOrderWhateverOrderTheyFinishIn)
+TEST(ThumbnailFill, DeliversShowablePicturesInOrderWhateverOrderTheyFinishIn)
 {
     BuildFileKindTable();
     TempFolder folder;
@@ -60,7 +61,7 @@ TEST(ThumbnailFill, DeliversEveryShowablePictureInOrderWhateverOrderTheyFinishIn
     for (int i = 0; i < 40; ++i) {
         const QString name = QStringLiteral("p%1.png").arg(i, 2, 10, QChar(u'0'));
         WriteBytes(folder.file(name), "x");
-        if (i % 7 != 3)
+        if (i % 7 != 3 && i % 11 != 5)
             expected << name;
     }
     ThumbnailFillRequest request;
@@ -71,6 +72,8 @@ TEST(ThumbnailFill, DeliversEveryShowablePictureInOrderWhateverOrderTheyFinishIn
         const int number = source.path.mid(source.path.size() - 6, 2).toInt();
         // Later files finish sooner, so that results arrive out of order.
         QThread::usleep(unsigned(40 - number) * 200);
+        if (number % 11 == 5)
+            throw std::runtime_error("a failure nobody foresaw");
         return number % 7 == 3 ? QImage() : FlatImage(4, 3, qRgb(number, 0, 0));
     };
     QList<ThumbnailItem> delivered;

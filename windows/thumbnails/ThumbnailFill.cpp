@@ -59,16 +59,13 @@ public:
     void run(const ThumbnailFillRequest& request, const ThumbnailCache* cache)
     {
         while (const std::optional<int> index = take()) {
-            const FillFile& file = m_files[*index];
-            const ThumbnailSource source =
-                MakeThumbnailSource(request.folder + file.name, file.modified, file.size);
-            const bool cacheable = cache && !cache->holds(source.path);
-            const ThumbnailCache* usable = cacheable ? cache : nullptr;
-            QImage picture = request.make ? request.make(source, usable, request.side)
-                                          : MakeThumbnail(source, usable, request.side);
             std::optional<ThumbnailItem> item;
-            if (!picture.isNull())
-                item = ThumbnailItem{file.name, std::move(picture)};
+            // A file that fails in a way nobody foresaw gets no item; the fill goes on.
+            try {
+                item = make(m_files[*index], request, cache);
+            } catch (...) {
+                item.reset();
+            }
             finish(*index, std::move(item));
         }
     }
@@ -84,6 +81,18 @@ public:
     }
 
 private:
+    static std::optional<ThumbnailItem> make(const FillFile& file, const ThumbnailFillRequest& request,
+                                             const ThumbnailCache* cache)
+    {
+        const ThumbnailSource source = MakeThumbnailSource(request.folder + file.name, file.modified, file.size);
+        const ThumbnailCache* usable = cache && !cache->holds(source.path) ? cache : nullptr;
+        QImage picture = request.make ? request.make(source, usable, request.side)
+                                      : MakeThumbnail(source, usable, request.side);
+        if (picture.isNull())
+            return std::nullopt;
+        return ThumbnailItem{file.name, std::move(picture)};
+    }
+
     std::optional<int> take()
     {
         const std::lock_guard lock(m_mutex);
@@ -96,11 +105,15 @@ private:
     void finish(int index, std::optional<ThumbnailItem> item)
     {
         const std::lock_guard lock(m_mutex);
-        QList<ThumbnailItem> due = m_release.finish(index, std::move(item));
-        // Delivered under the lock, so that runs reach the window in order.
-        if (!due.isEmpty() && !(*m_canceled)()) {
-            m_delivered += int(due.size());
-            (*m_deliver)(std::move(due));
+        try {
+            QList<ThumbnailItem> due = m_release.finish(index, std::move(item));
+            // Delivered under the lock, so that runs reach the window in order.
+            if (!due.isEmpty() && !(*m_canceled)()) {
+                m_delivered += int(due.size());
+                (*m_deliver)(std::move(due));
+            }
+        } catch (...) {
+            // Out of memory: these pictures are lost, but close() must still see the file done.
         }
         if (--m_inHand == 0)
             m_idle.notify_all();
@@ -146,6 +159,12 @@ int FillThumbnails(const ThumbnailFillRequest& request, const std::function<bool
                 fill->run(request, cache.get());
             },
             1);
+    // Helpers still at work use canceled and deliver, which live only as long as this call: it
+    // returns, however it ends, only after they are done.
+    struct CloseAtEnd {
+        SharedFill& fill;
+        ~CloseAtEnd() { fill.close(); }
+    } closeAtEnd{*fill};
     // This thread takes files too, so the fill goes on even when no helper gets a thread.
     fill->run(request, cache.get());
     return fill->close();
