@@ -221,12 +221,13 @@ TEST_F(ThumbnailCacheTest, SmallPicturesAreNeverEnlarged)
 
 TEST_F(ThumbnailCacheTest, BadFilesGetNoPictureAndAFailureRecord)
 {
+    static const char CorruptJpeg[] = "\xff\xd8\xff\xe0 this is not a picture";
     const struct {
         const char* name;
         QByteArray bytes;
     } cases[] = {
         {"empty.jpg", QByteArray()},
-        {"corrupt.jpg", QByteArray("\xff\xd8\xff\xe0 this is not a picture", 28)},
+        {"corrupt.jpg", QByteArray::fromRawData(CorruptJpeg, sizeof CorruptJpeg - 1)},
         {"bomb.png", PngBomb(60000, 60000)},
         {"text.png", QByteArray("just words")},
     };
