@@ -68,4 +68,13 @@ QImage DecodeJpegAtScale(const QByteArray& bytes, int eighths, const QString& pa
     return decode(reader, eighths, path);
 }
 
+QImage DecodeJpegScaled(const QByteArray& bytes, const JpegScaleChoice& choose, const QString& path)
+{
+    JpegReader reader(bytes, path);
+    CheckDecodedSize(reader.size(), path);
+    const unsigned denominator = choose(reader.size());
+    const int eighths = denominator == 2 || denominator == 4 || denominator == 8 ? int(8 / denominator) : 8;
+    return decode(reader, eighths, path);
+}
+
 } // namespace velmora

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <functional>
+
 namespace velmora {
 
 bool LooksLikeJpeg(const QByteArray& bytes);
@@ -13,5 +15,11 @@ bool LooksLikeJpeg(const QByteArray& bytes);
 QImage DecodeJpeg(const QByteArray& bytes, QSize fitWithin, const QString& path);
 // The same at eighths/8 of the stored size (1 to 8; see JpegScaleFor).
 QImage DecodeJpegAtScale(const QByteArray& bytes, int eighths, const QString& path);
+
+// Picks the DCT scale 1/denominator (1, 2, 4 or 8) from the picture's full size as stored.
+using JpegScaleChoice = std::function<unsigned(QSize stored)>;
+
+// Decodes at the scale the caller's choice gives once the header is read.
+QImage DecodeJpegScaled(const QByteArray& bytes, const JpegScaleChoice& choose, const QString& path);
 
 } // namespace velmora

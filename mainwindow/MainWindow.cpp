@@ -37,6 +37,7 @@
 #include "ui/ProgramArtwork.h"
 #include "windows/patrol/PatrolWindow.h"
 #include "windows/search/SearchWindow.h"
+#include "windows/thumbnails/ThumbnailWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -117,9 +118,7 @@ MainWindow::~MainWindow()
     delete m_mainSplitter;
 }
 
-// Every command of the window, and what runs it. The windows still to come are hooked up here as
-// they land; until then their commands stay visible but disabled:
-//   MainCommand::Thumbnail  the thumbnail window (not modal), then its ThumbReset
+// Every command of the window, and what runs it.
 void MainWindow::wireCommands()
 {
     CommandRouter& commands = *m_commands;
@@ -160,6 +159,7 @@ void MainWindow::wireCommands()
     commands.handle(MainCommand::HelpAbout, [this] { mnuHelpAbout_Click(); });
     commands.handle(MainCommand::Option, [this] { mnuOption_Click(); });
     commands.handle(MainCommand::Search, [this] { cmdSearch_Click(); });
+    commands.handle(MainCommand::Thumbnail, [this] { mnuThumbnail_Click(); });
     commands.handle(MainCommand::AutoPilot, [this] { cmdAutoPilot_Click(); });
     commands.handle(MainCommand::TraySize, [this] { RestoreFromTray(); });
     commands.handle(MainCommand::TrayExit, [this] { mnuFileExit_Click(); });
@@ -233,6 +233,24 @@ void MainWindow::connectParts()
     });
     connect(this, &MainWindow::effectEditEnabledChanged, this,
             [this](bool enabled) { m_options->setEffectEditEnabled(enabled); });
+}
+
+void MainWindow::mnuThumbnail_Click()
+{
+    if (!m_thumbnails) {
+        ThumbnailHost host;
+        host.currentFolder = [this] { return m_folderPage->TreeDirectory(); };
+        host.preview = [this](const QString& path) { m_wallpaper->LoadWallpaperImage(path); };
+        host.insert = [this](const QStringList& paths) { m_editing->InsertEntries(paths); };
+        m_thumbnails = new ThumbnailWindow(m_settings, std::move(host), this);
+    }
+    if (!m_thumbnails->isVisible()) {
+        m_thumbnails->Form_Load();
+        m_thumbnails->show();
+    }
+    m_thumbnails->raise();
+    m_thumbnails->activateWindow();
+    m_thumbnails->ThumbReset();
 }
 
 void MainWindow::mnuFileAdd_Click()
@@ -500,6 +518,9 @@ void MainWindow::mnuFileExit_Click()
     m_exited = true;
     m_timer.stop();
     m_trayWatch.stop();
+    // The thumbnail window goes first, so that its geometry reaches the settings file.
+    if (m_thumbnails && m_thumbnails->isVisible())
+        m_thumbnails->close();
     m_wallpaper->cancel();
     iniDataWrite();
     const QString path = m_programFolder + QString::fromUtf16(SettingsFileName);

@@ -32,6 +32,7 @@ class OptionWindow;
 class PreviewPanel;
 class SettingsStore;
 class WallpaperService;
+class ThumbnailWindow;
 struct Settings;
 
 class MainWindow : public QMainWindow {
@@ -88,6 +89,8 @@ public:
     // Whether a notification area is there to hide in; the tray's own answer unless replaced.
     void setTrayCheck(std::function<bool()> check) { m_trayAvailable = std::move(check); }
     bool trayAvailable() const { return m_trayAvailable(); }
+    // mnuThumbnail and "btnThumbnail": opens the thumbnail window (or brings it up) and rebuilds it.
+    void mnuThumbnail_Click();
 
     WallpaperChanger& changer() { return *m_changer; }
     WallpaperService& wallpaper() { return *m_wallpaper; }
@@ -102,6 +105,8 @@ public:
     DragSplitter& mainSplitter() { return *m_mainSplitter; }
     QTimer& Timer1() { return m_timer; }
     OptionWindow& options() { return *m_options; }
+    // Null until the thumbnail window is first opened.
+    ThumbnailWindow* thumbnailWindow() const { return m_thumbnails; }
 
 Q_SIGNALS:
     void exitRoutineDone();
@@ -145,6 +150,7 @@ private:
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;
     std::unique_ptr<CurrentListEntries> m_currentList;
+    ThumbnailWindow* m_thumbnails = nullptr;
     QTimer m_timer;
     // While the window is hidden: a tray that goes away takes the only way back with it.
     QTimer m_trayWatch;

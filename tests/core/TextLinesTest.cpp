@@ -63,4 +63,6 @@ TEST(TextLines, FilesRoundTripAndFailuresNameTheCause)
     EXPECT_THROW(ReadLinesFile(folder.path()), Failure);
     test::WriteBytes(path, QByteArray(2000, 'x'));
     EXPECT_THROW(ReadLinesFile(path, 1000), Failure) << "a file over the bound is refused, not truncated";
+    test::WriteBytes(path, QByteArray(1000, 'y'));
+    EXPECT_EQ(ReadWholeFile(path, 1000), QByteArray(1000, 'y')) << "a file at the bound is read whole";
 }

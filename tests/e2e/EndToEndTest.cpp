@@ -1,5 +1,7 @@
 #include "tests/e2e/ProgramRun.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
@@ -243,4 +245,37 @@ TEST(EndToEnd, OneShotWithTheTiledCollageFillsTheRootWithRowsFromTheFolder)
     for (int count : ColourCounts(root, PieceColours))
         covered += count;
     EXPECT_EQ(covered, 320 * 200) << "every pixel belongs to a piece";
+}
+
+TEST(EndToEnd, TheThumbnailMenuFillsTheDesktopThumbnailCache)
+{
+    ProgramRun velmora;
+    const QStringList pictures = {velmora.picture(QStringLiteral("a.png"), Pattern(320, 200, 1)),
+                                  velmora.picture(QStringLiteral("b.jpg"), Pattern(900, 600, 2)),
+                                  velmora.picture(QStringLiteral("c.png"), Pattern(40, 300, 3))};
+    velmora.start({});
+    ASSERT_TRUE(velmora.xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
+                                 QStringLiteral("^Velmora$"), QStringLiteral("windowfocus"), QStringLiteral("--sync")}));
+    // View menu (Alt+V), then its item "サムネイル表示(&N)".
+    ASSERT_TRUE(velmora.xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("200"),
+                                 QStringLiteral("alt+v"), QStringLiteral("n")}));
+
+    const QDir large(velmora.home() + QStringLiteral(".cache/thumbnails/large"));
+    QElapsedTimer waited;
+    waited.start();
+    while (large.entryList(QDir::Files).size() < pictures.size() && waited.elapsed() < 30000)
+        QThread::msleep(100);
+    EXPECT_EQ(large.entryList(QDir::Files).size(), pictures.size());
+    for (const QString& path : pictures) {
+        // The temporary paths hold no character a file URI escapes.
+        const QString uri = QStringLiteral("file://") + path;
+        const QString entry = QString::fromLatin1(QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex());
+        const QImage thumbnail(large.filePath(entry + QStringLiteral(".png")), "PNG");
+        ASSERT_FALSE(thumbnail.isNull()) << path.toStdString();
+        EXPECT_EQ(thumbnail.text(QStringLiteral("Thumb::URI")), uri);
+        EXPECT_EQ(thumbnail.text(QStringLiteral("Thumb::MTime")),
+                  QString::number(QFileInfo(path).lastModified().toSecsSinceEpoch()));
+        EXPECT_LE(std::max(thumbnail.width(), thumbnail.height()), 256);
+    }
+    EXPECT_EQ(velmora.stop(), 0);
 }

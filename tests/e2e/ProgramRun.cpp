@@ -38,7 +38,7 @@ QProcessEnvironment ProgramRun::environment() const
     for (const char* name :
          {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "WAYLAND_DISPLAY", "SWAYSOCK",
           "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID", "XDG_DATA_HOME",
-          "XDG_CONFIG_HOME", "XDG_PICTURES_DIR"})
+          "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_PICTURES_DIR"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("DISPLAY"), m_x.display());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));

@@ -24,38 +24,6 @@ QByteArray encodeWithQt(const QImage& image, const char* format)
     return bytes;
 }
 
-quint32 crc32(const QByteArray& bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char c : bytes) {
-        crc ^= static_cast<uchar>(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray bigEndian(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>(value >> (24 - 8 * i));
-    return bytes;
-}
-
-// A well-formed PNG header that claims a huge picture, and no pixel data.
-QByteArray pngBomb(quint32 width, quint32 height)
-{
-    QByteArray ihdr = "IHDR" + bigEndian(width) + bigEndian(height) + QByteArray("\x08\x02\x00\x00\x00", 5);
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    png += bigEndian(13) + ihdr + bigEndian(crc32(ihdr));
-    // The start of the pixel data: a zlib stream of zeros, as a real bomb's would be.
-    const QByteArray idat = "IDAT" + qCompress(QByteArray(4096, '\0')).mid(4);
-    png += bigEndian(quint32(idat.size() - 4)) + idat + bigEndian(crc32(idat));
-    png += bigEndian(0) + QByteArray("IEND") + bigEndian(crc32("IEND"));
-    return png;
-}
-
 // A real small JPEG whose frame header is rewritten to claim a huge picture.
 QByteArray jpegBomb(quint16 width, quint16 height)
 {
@@ -73,7 +41,7 @@ QByteArray sunRasterBomb()
 {
     QByteArray header;
     for (quint32 word : {0x59a66a95u, 60000u, 60000u, 24u, 0u, 1u, 0u, 0u})
-        header += bigEndian(word);
+        header += test::BigEndian(word);
     return header + QByteArray(64, '\x7f');
 }
 
@@ -192,9 +160,9 @@ TEST_F(DecoderTest, RefusesBadFilesWithAClearMessage)
         {"text-named-as-image.jpg", "This is not a picture.\r\n", ErrorCode::InvalidPicture},
         {"text-named-as-image.pcx", "This is not a picture.\r\n", ErrorCode::InvalidPicture},
         {"random-bytes.png", randomBytes(4000), ErrorCode::InvalidPicture},
-        {"bomb.png", pngBomb(60000, 60000), ErrorCode::OutOfMemory},
+        {"bomb.png", test::PngBomb(60000, 60000), ErrorCode::OutOfMemory},
         {"bomb.jpg", jpegBomb(60000, 60000), ErrorCode::OutOfMemory},
-        {"bomb-wide.png", pngBomb(40000, 2), ErrorCode::OutOfMemory},
+        {"bomb-wide.png", test::PngBomb(40000, 2), ErrorCode::OutOfMemory},
     };
     for (const BadFile& bad : corpus) {
         SCOPED_TRACE(bad.name);

@@ -1,4 +1,6 @@
 #include "tests/mainwindow/MainWindowRig.h"
+#include "tests/support/DesktopTestSupport.h"
+#include "tests/support/TestImages.h"
 
 #include "core/Prompt.h"
 #include "core/Settings.h"
@@ -13,6 +15,8 @@
 #include "platform/Screen.h"
 #include "windows/patrol/PatrolWindow.h"
 #include "windows/search/SearchWindow.h"
+#include "windows/thumbnails/ThumbnailGridModel.h"
+#include "windows/thumbnails/ThumbnailWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -259,4 +263,41 @@ TEST(MainWindow, PatrolAndSearchWorkOnTheCurrentList)
     EXPECT_EQ(list->item(4)->text(), pictures.path() + "p2.png");
     EXPECT_EQ(list->currentRow(), 4) << "the selected entry stays selected";
     EXPECT_EQ(rig.prompter.texts(), (QStringList{QStringLiteral("巡回完了"), QStringLiteral("検索完了!")}));
+}
+
+TEST(MainWindow, TheThumbnailMenuShowsTheTreeFolderAndTheExitClosesItFirst)
+{
+    TempFolder pictures;
+    TempFolder cacheHome;
+    ScopedEnv cache("XDG_CACHE_HOME", cacheHome.path());
+    const QString picture = pictures.file(QStringLiteral("a.png"));
+    FlatImage(120, 90, 0xff3060c0).save(picture);
+    Rig rig({}, "ListMode= 2\r\nCurrentDirectory=" + pictures.path().toUtf8() + "\r\n");
+    auto* menu = rig.window->findChild<QAction*>(QStringLiteral("mnuThumbnail"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->isEnabled());
+    menu->trigger();
+    ThumbnailWindow* thumbnails = rig.window->thumbnailWindow();
+    ASSERT_NE(thumbnails, nullptr);
+    EXPECT_TRUE(thumbnails->isVisible());
+    ASSERT_TRUE(WaitUntil([&] { return !thumbnails->filling(); }));
+    EXPECT_EQ(thumbnails->ThumbFolder(), pictures.path());
+    EXPECT_EQ(thumbnails->model().caption(0), QStringLiteral("a.png"));
+
+    // A preview click loads the picture into the main window; nothing is installed.
+    thumbnails->LEADImgList1_Click(0);
+    rig.settle();
+    EXPECT_EQ(rig.window->wallpaper().state().LoadedImageWidth, 120);
+    EXPECT_TRUE(rig.backend->calls.isEmpty());
+    rig.settings.ThumbClickMode = 1;
+    thumbnails->LEADImgList1_Click(0);
+    ASSERT_EQ(rig.window->listPage().lstFileList()->count(), 1);
+    EXPECT_EQ(rig.window->listPage().lstFileList()->item(0)->text(), picture);
+
+    thumbnails->setGeometry(60, 45, 420, 300);
+    rig.window->mnuFileExit_Click();
+    EXPECT_FALSE(thumbnails->isVisible());
+    const QByteArray written = ReadBytes(rig.program.file(QStringLiteral("Velmora.INI")));
+    const Long width = Long(std::lround(420 * platform::TwipsPerPixel()));
+    EXPECT_TRUE(written.contains("\r\nThumbWidth= " + QByteArray::number(width) + "\r\n")) << written.constData();
 }

@@ -51,6 +51,37 @@ QImage PhotoLikeImage(int width, int height, quint32 seed)
     return image;
 }
 
+quint32 Crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : bytes) {
+        crc ^= static_cast<uchar>(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray BigEndian(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>(value >> (24 - 8 * i));
+    return bytes;
+}
+
+QByteArray PngBomb(quint32 width, quint32 height)
+{
+    QByteArray ihdr = "IHDR" + BigEndian(width) + BigEndian(height) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += BigEndian(13) + ihdr + BigEndian(Crc32(ihdr));
+    // The start of the pixel data: a zlib stream of zeros, as a real bomb's would be.
+    const QByteArray idat = "IDAT" + qCompress(QByteArray(4096, '\0')).mid(4);
+    png += BigEndian(quint32(idat.size() - 4)) + idat + BigEndian(Crc32(idat));
+    png += BigEndian(0) + QByteArray("IEND") + BigEndian(Crc32("IEND"));
+    return png;
+}
+
 ChannelStats Stats(const QImage& source, int channel)
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);

@@ -15,6 +15,12 @@ QImage NoiseImage(int width, int height, quint32 seed, int low = 0, int high = 2
 // A smooth colour gradient with a few hard-edged shapes: something like a photo.
 QImage PhotoLikeImage(int width, int height, quint32 seed);
 
+// Big-endian bytes of a 32-bit word, and the CRC of PNG chunks.
+QByteArray BigEndian(quint32 value);
+quint32 Crc32(const QByteArray& bytes);
+// A well-formed PNG header that claims a huge picture, and no pixel data.
+QByteArray PngBomb(quint32 width, quint32 height);
+
 // The picture in a format only GraphicsMagick writes ("PCX", "SUN", "GIF"...).
 QByteArray EncodeWithMagick(const QImage& image, const char* format);
 

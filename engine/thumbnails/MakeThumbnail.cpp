@@ -1,0 +1,57 @@
+#include "engine/thumbnails/MakeThumbnail.h"
+
+#include "core/Failure.h"
+#include "core/PathRoutines.h"
+#include "core/TextLines.h"
+#include "engine/ImageDecoder.h"
+#include "engine/thumbnails/ThumbnailPicture.h"
+
+#include <QFileInfo>
+
+#include <new>
+
+namespace velmora {
+namespace {
+
+// Failures that belong to the file's content, which stays as it is until the file changes; a file
+// that cannot be opened now may be readable later.
+bool contentFailure(const Failure& failure)
+{
+    return failure.code() == ErrorCode::InvalidPicture || failure.code() == ErrorCode::OutOfMemory;
+}
+
+} // namespace
+
+QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache, int side)
+{
+    if (cache) {
+        const QImage cached = cache->find(source);
+        if (!cached.isNull())
+            return FitThumbnail(cached, side);
+        if (cache->hasFailure(source))
+            return {};
+    }
+    // Only plain files: reading a pipe or a device named like a picture could wait for ever.
+    if (!QFileInfo(source.path).isFile())
+        return {};
+    QImage picture;
+    try {
+        const QByteArray bytes = ReadWholeFile(source.path, MaxImageFileBytes);
+        picture = DecodeThumbnailPicture(bytes, GetExtension(GetFileName(source.path)),
+                                         cache ? LargeThumbnailSide : side, source.path);
+    } catch (const Failure& failure) {
+        if (cache && contentFailure(failure))
+            cache->recordFailure(source);
+        return {};
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    if (picture.isNull())
+        return {};
+    if (!cache)
+        return picture;
+    cache->store(source, picture);
+    return FitThumbnail(picture, side);
+}
+
+} // namespace velmora

@@ -1,0 +1,14 @@
+#pragma once
+// One file's thumbnail for the thumbnail window, through the shared cache when there is one.
+#include "engine/thumbnails/ThumbnailCache.h"
+
+namespace velmora {
+
+// The file's picture fitted into side x side: the cache's valid entry when there is one (nothing is
+// decoded then), else the file decoded, its entry written to the cache on the way. Null when the
+// file cannot be shown: it cannot be read, or it cannot be decoded (corrupt, empty, too large), in
+// which case the failure is recorded so that it is not tried again while the file stays the same.
+// Without a cache the file is decoded at side directly. Safe on a worker thread.
+QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache, int side);
+
+} // namespace velmora

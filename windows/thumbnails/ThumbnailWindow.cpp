@@ -1,0 +1,200 @@
+#include "windows/thumbnails/ThumbnailWindow.h"
+
+#include "core/Settings.h"
+#include "engine/thumbnails/ThumbnailCache.h"
+#include "platform/DesktopThumbnailCache.h"
+#include "platform/Screen.h"
+#include "windows/thumbnails/ThumbnailGridModel.h"
+#include "windows/thumbnails/ThumbnailGridView.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+// The pictures' box and the strip above the grid that holds the controls.
+constexpr int PictureBox = 150;
+constexpr double GridTopTwips = 600;
+// The first pictures go into the grid one run at a time, however many are in view.
+constexpr int FirstScreen = 20;
+constexpr int FlushMs = 200;
+
+int toPixels(double twips)
+{
+    return int(std::lround(twips / platform::TwipsPerPixel()));
+}
+
+Long toTwips(int pixels)
+{
+    return Long(std::lround(pixels * platform::TwipsPerPixel()));
+}
+
+} // namespace
+
+ThumbnailWindow::ThumbnailWindow(Settings& settings, ThumbnailHost host, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_settings(settings)
+    , m_host(std::move(host))
+    , m_frame1(new QGroupBox(QStringLiteral("クリック時の動作"), this))
+    , m_cmdReset(new QPushButton(QStringLiteral("再読込"), this))
+    , m_model(new ThumbnailGridModel(this))
+    , m_grid(new ThumbnailGridView(PictureBox, this))
+{
+    setObjectName(QStringLiteral("frmThumbnail"));
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* options = new QHBoxLayout(m_frame1);
+    options->setContentsMargins(8, 0, 8, 0);
+    const char* captions[] = {"プレビュー", "リストに追加"};
+    for (int index = 0; index < 2; ++index) {
+        auto* option = new QRadioButton(QString::fromUtf8(captions[index]), m_frame1);
+        option->setObjectName(QStringLiteral("optClickMode%1").arg(index));
+        connect(option, &QRadioButton::clicked, this, [this, index] { m_settings.ThumbClickMode = Integer(index); });
+        options->addWidget(option);
+        m_optClickMode[std::size_t(index)] = option;
+    }
+    m_cmdReset->setObjectName(QStringLiteral("cmdReset"));
+    m_cmdReset->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    connect(m_cmdReset, &QPushButton::clicked, this, &ThumbnailWindow::ThumbReset);
+    m_grid->setObjectName(QStringLiteral("LEADImgList1"));
+    m_grid->setModel(m_model);
+    connect(m_grid, &QListView::clicked, this, [this](const QModelIndex& index) { LEADImgList1_Click(index.row()); });
+    connect(&m_fill, &JobBase::finished, this, &ThumbnailWindow::fillEnded);
+    m_flush.setSingleShot(true);
+    m_flush.setInterval(FlushMs);
+    connect(&m_flush, &QTimer::timeout, this, &ThumbnailWindow::flush);
+    layOut();
+}
+
+ThumbnailWindow::~ThumbnailWindow() = default;
+
+void ThumbnailWindow::Form_Load()
+{
+    setGeometry(toPixels(m_settings.ThumbLeft), toPixels(m_settings.ThumbTop), toPixels(m_settings.ThumbWidth),
+                toPixels(m_settings.ThumbHeight));
+    if (parentWidget())
+        setWindowIcon(parentWidget()->windowIcon());
+    const int mode = m_settings.ThumbClickMode == 1 ? 1 : 0;
+    m_optClickMode[std::size_t(mode)]->setChecked(true);
+}
+
+void ThumbnailWindow::ThumbReset()
+{
+    m_flush.stop();
+    m_pending.clear();
+    m_model->clear();
+    setCursor(Qt::BusyCursor);
+    setWindowTitle(QStringLiteral("読込中"));
+    m_thumbFolder = m_host.currentFolder ? m_host.currentFolder() : QString();
+
+    // Pictures are made for the screen's pixels, up to the cache's own size.
+    const double ratio = devicePixelRatioF();
+    ThumbnailFillRequest request;
+    request.folder = m_thumbFolder;
+    request.cacheRoot = platform::ThumbnailCacheRoot();
+    request.creator = QStringLiteral("velmora-" VELMORA_VERSION);
+    request.side = std::min(LargeThumbnailSide, int(std::ceil(PictureBox * ratio)));
+    request.make = m_make;
+    m_fill.start([request, ratio, this](JobControl& control) {
+        return FillThumbnails(
+            request, [&control] { return control.isCanceled(); },
+            [&control, ratio, this](QList<ThumbnailItem> items) {
+                for (ThumbnailItem& item : items)
+                    item.picture.setDevicePixelRatio(ratio);
+                // Runs only while this fill is the window's current one.
+                control.post([this, items = std::move(items)]() mutable { receive(std::move(items)); });
+            });
+    });
+}
+
+void ThumbnailWindow::receive(QList<ThumbnailItem> items)
+{
+    m_pending.append(std::move(items));
+    if (m_model->rowCount() < FirstScreen || showsTheEnd())
+        flush();
+    else if (!m_flush.isActive())
+        m_flush.start();
+}
+
+void ThumbnailWindow::flush()
+{
+    m_flush.stop();
+    m_model->append(std::exchange(m_pending, {}));
+}
+
+bool ThumbnailWindow::showsTheEnd() const
+{
+    // Worked out from the grid's cells: the view lays itself out only later.
+    const QSize cell = m_grid->gridSize();
+    const QSize view = m_grid->viewport()->size();
+    if (cell.isEmpty())
+        return true;
+    const int columns = std::max(1, view.width() / cell.width());
+    const int rows = (m_model->rowCount() + columns - 1) / columns;
+    return (rows - 1) * cell.height() - m_grid->verticalScrollBar()->value() < view.height();
+}
+
+void ThumbnailWindow::fillEnded()
+{
+    flush();
+    unsetCursor();
+    setWindowTitle(m_thumbFolder);
+    Q_EMIT fillFinished();
+}
+
+void ThumbnailWindow::LEADImgList1_Click(int row)
+{
+    const QString caption = m_model->caption(row);
+    if (caption.isEmpty())
+        return;
+    const QString path = m_thumbFolder + caption;
+    if (m_settings.ThumbClickMode == 1) {
+        if (m_host.insert)
+            m_host.insert({path});
+    } else if (m_host.preview) {
+        m_host.preview(path);
+    }
+}
+
+void ThumbnailWindow::layOut()
+{
+    const int top = toPixels(GridTopTwips);
+    const QSize frame = m_frame1->sizeHint();
+    m_frame1->setGeometry(4, 0, std::max(frame.width(), 240), std::max(top - 2, 1));
+    const QSize button = m_cmdReset->sizeHint();
+    m_cmdReset->setGeometry(m_frame1->geometry().right() + 8, std::max(0, (top - button.height()) / 2),
+                            std::max(button.width(), 96), button.height());
+    // The grid fills the window below the strip; a window lower than the strip keeps a grid of the
+    // difference rather than a negative height.
+    m_grid->setGeometry(0, top, width(), std::abs(height() - top));
+}
+
+void ThumbnailWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!isMinimized())
+        layOut();
+}
+
+void ThumbnailWindow::closeEvent(QCloseEvent* event)
+{
+    m_fill.cancel();
+    unsetCursor();
+    if (!isMinimized()) {
+        const QRect frame = geometry();
+        m_settings.ThumbTop = toTwips(frame.top());
+        m_settings.ThumbLeft = toTwips(frame.left());
+        m_settings.ThumbWidth = toTwips(frame.width());
+        m_settings.ThumbHeight = toTwips(frame.height());
+    }
+    event->accept();
+}
+
+} // namespace velmora
