@@ -77,11 +77,23 @@ QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
         throw Failure::fromFile(file, path);
     if (file.size() > maxBytes)
         throw tooLarge(path, maxBytes);
-    errno = 0;
-    // Read with a bound even when the size is unknown (a pipe or a special file).
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw Failure::fromFile(file, path);
+    // Read with a bound even when the size is unknown (a pipe or a special file). Not with
+    // read(maxBytes + 1): that sets twice the bound aside for every file, however small.
+    QByteArray bytes;
+    qint64 step = qBound<qint64>(4096, file.size() + 1, maxBytes + 1);
+    while (bytes.size() <= maxBytes) {
+        const qsizetype at = bytes.size();
+        const qint64 wanted = qMin(step, maxBytes + 1 - at);
+        bytes.resize(at + qsizetype(wanted));
+        errno = 0;
+        const qint64 got = file.read(bytes.data() + at, wanted);
+        if (got < 0)
+            throw Failure::fromFile(file, path);
+        bytes.resize(at + qsizetype(got));
+        if (got == 0)
+            break;
+        step = qMin(step * 2, maxBytes + 1);
+    }
     if (bytes.size() > maxBytes)
         throw tooLarge(path, maxBytes);
     return bytes;
