@@ -1,6 +1,7 @@
 #include "core/TextLines.h"
 
 #include "core/Failure.h"
+#include "platform/WriteLock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -110,6 +111,8 @@ void WriteWholeFile(const QString& path, const QByteArray& bytes)
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         throw Failure::fromFile(file, path);
+    // Where the temporary has a name, a program starting meanwhile must leave it alone.
+    platform::MarkBeingWritten(file.handle());
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const Failure failure = Failure::fromFile(file, path);

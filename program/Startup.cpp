@@ -1,6 +1,7 @@
 #include "program/Startup.h"
 
 #include "core/Settings.h"
+#include "core/StaleTemporaries.h"
 #include "core/Steps.h"
 #include "program/CommandLine.h"
 #include "platform/SignalBridge.h"
@@ -54,6 +55,8 @@ int RunVelmora(int argc, char* argv[])
     MessageBoxPrompter prompter;
     PrompterScope prompterScope(prompter);
     const QString programFolder = platform::ProgramFolder();
+    // What a killed run was writing when it died is of no use to anyone.
+    RemoveStaleTemporaries(programFolder);
     const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
 
     Settings settings;
