@@ -26,6 +26,11 @@ public:
     // Starts without waiting; stop() ends it with SIGTERM and waits.
     void start(const QStringList& arguments);
     int stop();
+    // Sends the signal without waiting.
+    void signal(int number);
+    // Waits for the end of a run killed or signalled before; false when it did not end in time.
+    bool waitForEnd(int milliseconds = 20000);
+    bool running() const { return m_process.state() != QProcess::NotRunning; }
 
     QByteArray settingsFile() const;
     // A settings value as written, e.g. " 1" for "FileIndex2".
