@@ -4,13 +4,14 @@
 # change) and the calendar on, and with --collage the collage too (once the program has it; the effects then stand aside, as
 # the program does). Samples the resident memory every second and prints progress every minute.
 # Usage: scripts/soak.sh [minutes] [--collage] [--keep] [--program PATH]
-#        (default 35 minutes: over 2,000 changes; --keep keeps the run's folder and a screenshot)
+#        (default 40 minutes: over 2,000 changes; --keep keeps the run's folder and a screenshot)
 # Ends with: soak: <changes> changes in <minutes> min, RSS first <MB> MB, last <MB> MB, max <MB> MB
-# ("first" is the sample after the first minute). Exits non-zero when the last sample is more than 10%
-# above the first, the open file descriptors grew, or temporary files were left behind.
+# A change holds its pictures for a moment, so "first" is the lowest sample of the minute after the
+# first one and "last" the lowest of the last minute: what the program keeps between changes. Exits
+# non-zero when last is more than 10% above first, the open files grew, or temporary files were left.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-minutes=35
+minutes=40
 collage=0
 keep=0
 program=$root/build/dev/bin/velmora
@@ -80,6 +81,7 @@ echo "soak: $minutes min on display $display, program folder $soak/program"
 changes=0
 last_inode=
 first_rss=0
+last_rss=0
 max_rss=0
 rss=0
 first_fds=0
@@ -103,17 +105,15 @@ while ((SECONDS < end)); do
         rss=$(rss_mb)
         ((rss > max_rss)) && max_rss=$rss
         elapsed=$((SECONDS - start))
-        if ((elapsed >= 60 && first_rss == 0)); then
-            first_rss=$rss
-        fi
-        # A change holds a picture and a temporary open for a moment: compare the fewest open files
-        # of the second minute with the fewest of the last.
+        # The same for open files: a change holds a picture and a temporary open for a moment.
         if ((elapsed >= 60)); then
             open_now=$(fds)
             if ((elapsed < 120)); then
+                ((first_rss == 0 || rss < first_rss)) && first_rss=$rss
                 ((first_fds == 0 || open_now < first_fds)) && first_fds=$open_now
             fi
             if ((elapsed >= minutes * 60 - 60)); then
+                ((last_rss == 0 || rss < last_rss)) && last_rss=$rss
                 ((last_fds == 0 || open_now < last_fds)) && last_fds=$open_now
             fi
         fi
@@ -123,7 +123,7 @@ while ((SECONDS < end)); do
     fi
     sleep 0.2
 done
-last_rss=$(rss_mb)
+((last_rss > 0)) || last_rss=$(rss_mb)
 ((last_rss > max_rss)) && max_rss=$last_rss
 ((last_fds > 0)) || last_fds=$(fds)
 ((keep)) && import -display "$display" -window root "$soak/desktop.png"
