@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz preset and runs every libFuzzer harness for the given time each.
-# Usage: scripts/fuzz.sh [seconds per harness]   (default 60)
+# Usage: scripts/fuzz.sh [seconds per harness] [harness...]   (default 60 s, every harness)
 # Ends with one line per harness, "fuzz <name>: <runs> runs, <crashes> crashes", then
 # "fuzz: N passed, N failed". Findings are kept under build/fuzz/findings/<name>/; one that shows a
 # fault becomes an input under tests/fuzz/regressions/<name>/ and a test of the normal suite.
@@ -8,9 +8,11 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 if ! [[ "$seconds" =~ ^[0-9]+$ ]] || ((seconds < 1)); then
-    echo "usage: $0 [seconds per harness]" >&2
+    echo "usage: $0 [seconds per harness] [harness...]" >&2
     exit 2
 fi
+shift $(($# > 0 ? 1 : 0))
+only=("$@")
 
 "$root/scripts/setup.sh" fuzz || {
     echo "fuzz: the fuzz preset did not build"
@@ -32,6 +34,9 @@ failed=0
 summary=()
 for harness in "$bin"/velmora-fuzz-*; do
     name=${harness##*/velmora-fuzz-}
+    if ((${#only[@]})) && ! printf '%s\n' "${only[@]}" | grep -qx "$name"; then
+        continue
+    fi
     corpus=$work/corpus/$name
     findings=$work/findings/$name
     log=$work/logs/$name.log
