@@ -9,3 +9,11 @@ if(VELMORA_SANITIZE)
   add_compile_options(${_velmora_san})
   add_link_options(${_velmora_san})
 endif()
+
+if(VELMORA_FUZZ)
+  # Coverage for libFuzzer everywhere; only the harnesses link its main (-fsanitize=fuzzer).
+  set(_velmora_fuzz -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+      -fno-sanitize-recover=undefined)
+  add_compile_options(${_velmora_fuzz})
+  add_link_options(-fsanitize=address,undefined)
+endif()

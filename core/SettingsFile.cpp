@@ -128,6 +128,8 @@ const std::vector<Key>& keys()
 template <class... Visitors> struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Spelled out for compilers without class template argument deduction for aggregates (clang 14).
+template <class... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 void assign(Settings& settings, const Field& field, QStringView value)
 {

@@ -1,6 +1,7 @@
 #include "core/TextLines.h"
 
 #include "core/Failure.h"
+#include "platform/WriteLock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -98,23 +99,27 @@ void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes)
 {
     QFile file(path);
     openForReading(file, path);
-    const qint64 size = file.size();
-    if (size > maxBytes)
+    if (file.size() > maxBytes)
         throw tooLarge(path, maxBytes);
-    errno = 0;
-    into.resize(qsizetype(std::max<qint64>(size, 0)));
-    qint64 length = file.read(into.data(), into.size());
-    if (length == into.size()) {
-        // What the size did not tell (a file that grew, a pipe or a special file), with a bound.
-        const QByteArray rest = file.read(maxBytes + 1 - length);
-        into.resize(qsizetype(length));
-        into.append(rest);
-        length += rest.size();
+    // Read at the file's size first, then on in growing steps up to the bound: a pipe, a special
+    // file or one that grew tells no true size, and asking Qt for the whole bound at once sets that
+    // much memory aside for every file, however small.
+    into.clear();
+    qint64 step = qBound<qint64>(4096, file.size() + 1, maxBytes + 1);
+    while (into.size() <= maxBytes) {
+        const qsizetype at = into.size();
+        const qint64 wanted = qMin(step, maxBytes + 1 - at);
+        into.resize(at + qsizetype(wanted));
+        errno = 0;
+        const qint64 got = file.read(into.data() + at, wanted);
+        if (got < 0)
+            throw Failure::fromFile(file, path, FileAccess::Read);
+        into.resize(at + qsizetype(got));
+        if (got == 0)
+            break;
+        step = qMin(step * 2, maxBytes + 1);
     }
-    if (length < 0 || file.error() != QFileDevice::NoError)
-        throw Failure::fromFile(file, path, FileAccess::Read);
-    into.resize(qsizetype(length));
-    if (length > maxBytes)
+    if (into.size() > maxBytes)
         throw tooLarge(path, maxBytes);
 }
 
@@ -129,6 +134,8 @@ void WriteWholeFile(const QString& path, const QByteArray& bytes)
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         throw Failure::fromFile(file, path);
+    // Where the temporary has a name, a program starting meanwhile must leave it alone.
+    platform::MarkBeingWritten(file.handle());
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const Failure failure = Failure::fromFile(file, path);

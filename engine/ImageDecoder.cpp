@@ -7,11 +7,13 @@
 #include "engine/ExifOrientation.h"
 #include "engine/JpegDecoder.h"
 #include "engine/MagickDecoder.h"
+#include "engine/TiffHandlerGuard.h"
 
 #include <QBuffer>
 #include <QImageReader>
 
 #include <mutex>
+#include <optional>
 
 namespace velmora {
 namespace {
@@ -44,6 +46,9 @@ std::unique_ptr<QImageReader> qtReader(QBuffer& buffer, const QString& extension
 
 QImage decodeWithQt(QImageReader& reader, const QString& path)
 {
+    std::optional<TiffHandlerGuard> tiffHandlers;
+    if (TiffHandlerGuard::IsTiffFormat(reader.format()))
+        tiffHandlers.emplace(TiffHandlerGuard::User::QtTiffReader);
     const QSize size = reader.size();
     if (size.isValid())
         CheckDecodedSize(size, path);

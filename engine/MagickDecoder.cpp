@@ -2,6 +2,7 @@
 
 #include "engine/DecodeFailure.h"
 #include "engine/ImageDecoder.h"
+#include "engine/TiffHandlerGuard.h"
 
 #include <QHash>
 
@@ -32,6 +33,7 @@ void initialiseOnce()
 {
     static std::once_flag once;
     std::call_once(once, [] {
+        const TiffHandlerGuard tiffHandlers(TiffHandlerGuard::User::GraphicsMagick);
         // The program keeps its own signal handling.
         ExceptionInfo exception;
         GetExceptionInfo(&exception);
@@ -46,6 +48,7 @@ void initialiseOnce()
 bool canDecode(const QString& coder)
 {
     initialiseOnce();
+    const TiffHandlerGuard tiffHandlers(TiffHandlerGuard::User::GraphicsMagick);
     ExceptionInfo exception;
     GetExceptionInfo(&exception);
     const MagickInfo* info = GetMagickInfo(coder.toLatin1().constData(), &exception);
@@ -95,6 +98,7 @@ QStringList MagickExtensions()
 QImage DecodeWithMagick(const QByteArray& bytes, const QString& format, const QString& path)
 {
     initialiseOnce();
+    const TiffHandlerGuard tiffHandlers(TiffHandlerGuard::User::GraphicsMagick);
     std::unique_ptr<ImageInfo, ImageInfoDeleter> info(CloneImageInfo(nullptr));
     const QByteArray coder = format.toLatin1();
     std::strncpy(info->magick, coder.constData(), MaxTextExtent - 1);

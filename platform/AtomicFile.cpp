@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/WriteLock.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -20,6 +22,8 @@ AtomicFileWriter::AtomicFileWriter(const QString& path, int mode)
         m_temporary.clear();
         return;
     }
+    // A program starting meanwhile must not take this for the left-over of a killed one.
+    MarkBeingWritten(m_fd);
     // mkostemp makes the file private to its owner; the caller decides who may read it.
     if (::fchmod(m_fd, static_cast<mode_t>(mode)) != 0)
         fail(errno);

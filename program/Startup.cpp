@@ -1,6 +1,7 @@
 #include "program/Startup.h"
 
 #include "core/SettingsStore.h"
+#include "core/StaleTemporaries.h"
 #include "core/Steps.h"
 #include "core/jobs/JobPool.h"
 #include "mainwindow/MainWindow.h"
@@ -60,6 +61,8 @@ int RunVelmora(int argc, char* argv[])
     MessageBoxPrompter prompter;
     PrompterScope prompterScope(prompter);
     const QString programFolder = platform::ProgramFolder();
+    // What a killed run was writing when it died is of no use to anyone.
+    RemoveStaleTemporaries(programFolder);
     const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
 
     SettingsStore settings;

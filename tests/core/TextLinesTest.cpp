@@ -66,3 +66,17 @@ TEST(TextLines, FilesRoundTripAndFailuresNameTheCause)
     test::WriteBytes(path, QByteArray(1000, 'y'));
     EXPECT_EQ(ReadWholeFile(path, 1000), QByteArray(1000, 'y')) << "a file at the bound is read whole";
 }
+
+TEST(TextLines, ReadingHoldsMemoryForTheFileNotForTheBound)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("small.lst"));
+    test::WriteBytes(path, "a.jpg\r\n");
+    const QByteArray bytes = ReadWholeFile(path);
+    EXPECT_EQ(bytes, QByteArray("a.jpg\r\n"));
+    EXPECT_LT(bytes.capacity(), 64 * 1024) << "a 7-byte file kept " << bytes.capacity() << " bytes";
+
+    // Files that report no size are read to their end, and still within the bound.
+    EXPECT_TRUE(ReadWholeFile(QStringLiteral("/proc/self/status")).contains("VmRSS"));
+    EXPECT_THROW(ReadWholeFile(QStringLiteral("/dev/zero"), 100000), Failure);
+}

@@ -105,6 +105,17 @@ int ProgramRun::wait(int timeoutMs)
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 
+void ProgramRun::signal(int number)
+{
+    if (m_process.state() != QProcess::NotRunning)
+        ::kill(static_cast<pid_t>(m_process.processId()), number);
+}
+
+bool ProgramRun::waitForEnd(int milliseconds)
+{
+    return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(milliseconds);
+}
+
 QByteArray ProgramRun::settingsFile() const
 {
     QFile file(m_program.file(QStringLiteral("Velmora.INI")));

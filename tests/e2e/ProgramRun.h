@@ -33,6 +33,10 @@ public:
     int stop();
     // Waits for the program to end by itself (at most timeoutMs); its exit code, -1 when it did not.
     int wait(int timeoutMs);
+    // Sends the signal without waiting.
+    void signal(int number);
+    // Waits for the end of a run killed or signalled before; false when it did not end in time.
+    bool waitForEnd(int milliseconds = 20000);
     bool running() const { return m_process.state() != QProcess::NotRunning; }
 
     QByteArray settingsFile() const;

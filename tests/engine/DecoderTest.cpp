@@ -191,6 +191,23 @@ TEST_F(DecoderTest, RefusesABombInAGraphicsMagickFormat)
     }
 }
 
+TEST_F(DecoderTest, ABrokenTiffAfterACalsPictureIsRefusedNotFatal)
+{
+    // GraphicsMagick reads CALS through libtiff, whose error handlers are the whole process's. (The
+    // picture comes from the fuzz seeds, whose first byte is the harness's: encoding one here would
+    // go through libtiff too.)
+    const QString cals = write(
+        "fax.cal", test::ReadBytes(test::TestDataPath(QStringLiteral("fuzz/corpus/image/photo.cal"))).mid(1));
+    EXPECT_FALSE(DecodeImage(cals).isNull());
+    // A TIFF whose only directory cannot be read: libtiff reports an error while Qt reads it.
+    const QString tiff =
+        write("broken.tif",
+              QByteArray("II*\0\x08\0\0\0\x02\0\x0f\x01\x02\0\x04\0\0\0Cam\x01\xff\xd8\xff\0\xe0\0\x10", 29));
+    EXPECT_THROW(DecodeImage(tiff), Failure);
+    EXPECT_FALSE(DecodeImage(cals).isNull());
+    EXPECT_THROW(DecodeImage(tiff), Failure);
+}
+
 TEST_F(DecoderTest, NamesAMissingFileOrAFolder)
 {
     try {

@@ -1,0 +1,42 @@
+// The image front door: signature sniffing, the size checks on headers, and every decoder that takes
+// bytes (libjpeg-turbo, Qt's readers, GraphicsMagick), with the program's own bounds.
+#include "tests/fuzz/FuzzTarget.h"
+
+#include "core/Failure.h"
+#include "engine/ImageDecoder.h"
+#include "tests/fuzz/ImageSelector.h"
+
+using namespace velmora;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzz::StartProgramState();
+    return 0;
+}
+
+// The first byte chooses the file's extension and the box the caller asks for (see ImageSelector.h);
+// the rest is the file.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1 || static_cast<qint64>(size) - 1 > MaxImageFileBytes)
+        return 0;
+    const fuzz::ImageRequest request = fuzz::ImageRequestFor(data[0]);
+    const QString path = QStringLiteral("/fuzz/picture.") + request.extension.toLower();
+    try {
+        const QImage image =
+            DecodeImageData(fuzz::Bytes(data + 1, size - 1), request.extension, request.fitWithin, path);
+        if (image.isNull())
+            fuzz::Broken("an empty picture reported as decoded");
+        if (image.width() > MaxDecodedSide || image.height() > MaxDecodedSide ||
+            qint64(image.width()) * image.height() > MaxDecodedPixels)
+            fuzz::Broken("a picture beyond the size bounds");
+        if (request.fitWithin.isValid() &&
+            (image.width() > request.fitWithin.width() || image.height() > request.fitWithin.height()))
+            fuzz::Broken("a picture larger than the box asked for");
+    } catch (const Failure& failure) {
+        // Refused with a message that names the file.
+        if (!failure.text().contains(path))
+            fuzz::Broken("a decoding failure that does not name the file");
+    }
+    return 0;
+}

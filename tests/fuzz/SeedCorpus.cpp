@@ -1,0 +1,308 @@
+// Writes the seed corpora of the harnesses: small valid files of each kind the program reads and the
+// hostile cases the tests make. Usage: velmora-fuzz-seeds <corpus folder>
+#include "core/ListFiles.h"
+#include "core/Settings.h"
+#include "core/SettingsFile.h"
+#include "core/TextLines.h"
+#include "tests/fuzz/ImageSelector.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
+#include <QStringEncoder>
+
+#include <cstdio>
+#include <cstring>
+
+#include <magick/api.h>
+
+using namespace velmora;
+
+namespace {
+
+QString g_root;
+int g_written = 0;
+
+void seed(const char* harness, const QString& name, const QByteArray& bytes)
+{
+    const QString folder = g_root + u'/' + QLatin1String(harness);
+    QDir().mkpath(folder);
+    QFile file(folder + u'/' + name);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "skipped %s/%s\n", harness, qPrintable(name));
+        return;
+    }
+    ++g_written;
+}
+
+QByteArray shiftJis(const QString& text)
+{
+    QStringEncoder encoder("Shift_JIS");
+    return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toUtf8();
+}
+
+QByteArray bigEndian(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>(value >> (24 - 8 * i));
+    return bytes;
+}
+
+// ---- settings
+
+void settingsSeeds()
+{
+    const QByteArray defaults = SettingsFileBytes(Settings{});
+    seed("settings", "defaults.ini", defaults);
+    seed("settings", "defaults-lf.ini", QByteArray(defaults).replace("\r\n", "\n"));
+    seed("settings", "defaults-cr.ini", QByteArray(defaults).replace("\r\n", "\r"));
+    seed("settings", "bom.ini", "\xEF\xBB\xBF[Velmora]\r\nChangeTimer= 60\r\nTimerOnMode= 1\r\n");
+    seed("settings", "lenient-numbers.ini",
+         "[Velmora]\r\nChangeTimer=&H3C\r\nMainTop= 1 2 3\r\nMainLeft=-1.5e2\r\nSizeChangeLimit=2.5D1x\r\n"
+         "CollageBairitu=&O17\r\nCalendarTextAngle=\t-45\r\nFileIndex1=\r\nFileIndex2=abc\r\n");
+    seed("settings", "out-of-range.ini", "[Velmora]\r\nChangeTimer= 99999\r\nMainTop= 1E+300\r\n");
+    seed("settings", "bad-boolean.ini", "[Velmora]\r\nTBDispMode=Maybe\r\nMinBoot=TRUE\r\n");
+    seed("settings", "strict-long.ini", "[Velmora]\r\nDirImageType= 12 x\r\n");
+    seed("settings", "effects.ini",
+         "[Velmora]\r\nEffectEmbossOn 1= 1\r\nEffectGammaOn 3= 1\r\nEffectType= 4\r\n");
+    seed("settings", "shift-jis.ini",
+         "[Velmora]\r\nCalendarFontName=" + shiftJis(QStringLiteral("ＭＳ 明朝")) +
+             "\r\nListFileName=" + shiftJis(QStringLiteral("壁紙.lst")) + "\r\n");
+    seed("settings", "folder.ini", "[Velmora]\r\nCurrentDirectory=/tmp/\r\nCurrentDirectory=/nowhere/\r\n");
+    seed("settings", "duplicate-and-unknown.ini",
+         "[Velmora]\r\nChangeTimer= 5\r\nChangeTimer= 6\r\nNoSuchKey= 1\r\n=\r\nChangeTimer\r\n");
+}
+
+// ---- list and catalogue lines
+
+void lineSeeds()
+{
+    const QString japanese = QStringLiteral("/home/ann/写真/富士山.jpg");
+    seed("lines", "list-utf8.lst", EncodeLines({QStringLiteral("/home/ann/Pictures/a.jpg"), japanese}));
+    seed("lines", "list-shift-jis.lst", shiftJis(QStringLiteral("C:\\写真\\表.jpg\r\nC:\\ソ\\能.bmp\r\n")));
+    seed("lines", "catalogue.dat", "Velmora.lst\r\nholiday.lst\r\n");
+    seed("lines", "line-ends.lst", "a.jpg\rb.jpg\nc.jpg\r\n\r\nd.jpg");
+    seed("lines", "bom.lst", "\xEF\xBB\xBF" + japanese.toUtf8() + "\r\n");
+    seed("lines", "broken-utf8.lst", "a\xC3\r\n\xE3\x81\r\n\xFF\xFE\r\n");
+    seed("lines", "nul-bytes.lst", QByteArray("a\0b\r\nc\0\r\n", 10));
+    seed("lines", "too-many.lst", QByteArray(MaxListEntries + 2, '\r'));
+}
+
+// ---- Exif blocks
+
+QByteArray tiffBlock(const char* order, int orientation)
+{
+    const bool little = order[0] == 'I';
+    auto word16 = [&](int v) {
+        QByteArray bytes;
+        bytes.append(char(little ? v & 0xFF : v >> 8));
+        bytes.append(char(little ? v >> 8 : v & 0xFF));
+        return bytes;
+    };
+    auto word32 = [&](int v) {
+        return little ? word16(v & 0xFFFF) + word16(v >> 16) : word16(v >> 16) + word16(v & 0xFFFF);
+    };
+    QByteArray tiff = QByteArray(order, 2) + word16(42) + word32(8) + word16(2);
+    tiff += word16(0x010F) + word16(2) + word32(4) + QByteArray("Cam\0", 4);
+    tiff += word16(0x0112) + word16(3) + word32(1) + word16(orientation) + word16(0);
+    return tiff + word32(0);
+}
+
+QByteArray encodeWithQt(const QImage& image, const char* format, int quality = 75, bool progressive = false)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    writer.setProgressiveScanWrite(progressive);
+    if (!writer.write(image))
+        return {};
+    return bytes;
+}
+
+QImage photo(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(40 + 200 * x / width, 60 + 150 * y / height, 200 - 8 * ((x + y) % 16)));
+    QPainter painter(&image);
+    painter.setBrush(Qt::yellow);
+    painter.drawEllipse(QRect(width / 4, height / 4, width / 2, height / 2));
+    return image;
+}
+
+QByteArray exifJpeg(const QByteArray& jpeg, const QByteArray& tiff)
+{
+    const QByteArray body = QByteArrayLiteral("Exif\0\0") + tiff;
+    const int length = int(body.size()) + 2;
+    return jpeg.left(2) + QByteArray("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) + body +
+           jpeg.mid(2);
+}
+
+void exifSeeds()
+{
+    const QByteArray jpeg = encodeWithQt(photo(16, 8), "JPEG", 50);
+    for (int orientation : {1, 3, 6, 8}) {
+        for (const char* order : {"MM", "II"}) {
+            const QString name = QStringLiteral("%1-%2").arg(QLatin1String(order)).arg(orientation);
+            seed("exif", name + QStringLiteral(".tiff"), '\0' + tiffBlock(order, orientation));
+            seed("exif", name + QStringLiteral(".jpg"), '\1' + exifJpeg(jpeg, tiffBlock(order, orientation)));
+        }
+    }
+    QByteArray farOffset = tiffBlock("MM", 6);
+    farOffset[4] = char(0x7F);
+    seed("exif", "far-offset.tiff", '\0' + farOffset);
+    seed("exif", "cut.tiff", '\0' + tiffBlock("II", 6).left(13));
+    QByteArray badLength = exifJpeg(jpeg, tiffBlock("MM", 6));
+    badLength[4] = char(0xFF);
+    seed("exif", "length-past-end.jpg", '\1' + badLength);
+    seed("exif", "no-exif.jpg", '\1' + jpeg);
+}
+
+// ---- pictures
+
+QByteArray encodeWithMagick(const QImage& source, const char* format, bool cmyk = false)
+{
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    ExceptionInfo exception;
+    GetExceptionInfo(&exception);
+    Image* constituted =
+        ConstituteImage(image.width(), image.height(), "BGRA", CharPixel, image.constBits(), &exception);
+    QByteArray bytes;
+    if (constituted) {
+        if (cmyk)
+            TransformColorspace(constituted, CMYKColorspace);
+        ImageInfo* info = CloneImageInfo(nullptr);
+        std::strcpy(info->magick, format);
+        std::strcpy(constituted->magick, format);
+        size_t length = 0;
+        if (void* blob = ImageToBlob(info, constituted, &length, &exception)) {
+            bytes = QByteArray(static_cast<const char*>(blob), static_cast<qsizetype>(length));
+            MagickFree(blob);
+        }
+        DestroyImageInfo(info);
+        DestroyImage(constituted);
+    }
+    DestroyExceptionInfo(&exception);
+    return bytes;
+}
+
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : bytes) {
+        crc ^= static_cast<uchar>(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray pngBomb(quint32 width, quint32 height)
+{
+    const QByteArray ihdr =
+        "IHDR" + bigEndian(width) + bigEndian(height) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += bigEndian(13) + ihdr + bigEndian(crc32(ihdr));
+    const QByteArray idat = "IDAT" + qCompress(QByteArray(4096, '\0')).mid(4);
+    png += bigEndian(quint32(idat.size() - 4)) + idat + bigEndian(crc32(idat));
+    return png + bigEndian(0) + QByteArray("IEND") + bigEndian(crc32("IEND"));
+}
+
+QByteArray jpegBomb(const QByteArray& jpeg, quint16 width, quint16 height)
+{
+    QByteArray bomb = jpeg;
+    const qsizetype sof = bomb.indexOf(QByteArray("\xff\xc0", 2));
+    if (sof < 0)
+        return {};
+    bomb[sof + 5] = static_cast<char>(height >> 8);
+    bomb[sof + 6] = static_cast<char>(height);
+    bomb[sof + 7] = static_cast<char>(width >> 8);
+    bomb[sof + 8] = static_cast<char>(width);
+    return bomb;
+}
+
+void picture(const QString& name, const char* extension, const QByteArray& bytes, int box = 0)
+{
+    if (bytes.isEmpty()) {
+        std::fprintf(stderr, "no encoder for %s\n", qPrintable(name));
+        return;
+    }
+    seed("image", name, char(fuzz::ImageSelectorFor(extension, box)) + bytes);
+}
+
+void imageSeeds()
+{
+    const QImage image = photo(24, 16);
+    const QByteArray jpeg = encodeWithQt(image, "JPEG");
+    picture("photo.jpg", "JPG", jpeg);
+    picture("photo-screen-box.jpg", "JPG", jpeg, 1);
+    picture("photo-thumbnail-box.jpg", "JPG", encodeWithQt(photo(400, 200), "JPEG", 20), 2);
+    picture("progressive.jpg", "JPG", encodeWithQt(image, "JPEG", 75, true));
+    picture("grey.jpg", "JPG", encodeWithQt(image.convertToFormat(QImage::Format_Grayscale8), "JPEG"));
+    picture("cmyk.jpg", "JPG", encodeWithMagick(image, "JPEG", true));
+    picture("sideways.jpg", "JPG", exifJpeg(jpeg, tiffBlock("II", 6)), 2);
+    picture("photo.png", "PNG", encodeWithQt(image, "PNG"));
+    picture("indexed.png", "PNG", encodeWithQt(image.convertToFormat(QImage::Format_Indexed8), "PNG"));
+    picture("alpha.png", "PNG", encodeWithQt(image.convertToFormat(QImage::Format_ARGB32), "PNG"));
+    picture("photo.bmp", "BMP", encodeWithQt(image, "BMP"));
+    picture("photo.tif", "TIF", encodeWithQt(image, "TIFF"));
+    picture("photo.ico", "ICO", encodeWithQt(image, "ICO"));
+    picture("photo.pbm", "PBM", encodeWithQt(image, "PPM"));
+    picture("photo.xpm", "XPM", encodeWithQt(image.convertToFormat(QImage::Format_Indexed8), "XPM"));
+    picture("photo.xbm", "XBM", encodeWithQt(image, "XBM"));
+    picture("photo.wbmp", "WBMP", encodeWithQt(image, "WBMP"));
+    picture("photo-webp", "", encodeWithQt(image, "WEBP"));
+    const std::pair<const char*, const char*> magick[] = {
+        {"GIF", "GIF"}, {"TGA", "TGA"}, {"PCX", "PCX"},  {"DCX", "DCX"}, {"RAS", "SUN"},
+        {"SGI", "SGI"}, {"XWD", "XWD"}, {"PCT", "PICT"}, {"FAX", "FAX"}, {"CAL", "CALS"},
+    };
+    for (const auto& [extension, format] : magick)
+        picture(QStringLiteral("photo.") + QLatin1String(extension).toString().toLower(), extension,
+                encodeWithMagick(image, format));
+    // The hostile cases of the decoder tests.
+    picture("truncated.jpg", "JPG", jpeg.left(jpeg.size() * 6 / 10));
+    picture("truncated-header.jpg", "JPG", jpeg.left(100));
+    const QByteArray png = encodeWithQt(image, "PNG");
+    picture("truncated.png", "PNG", png.left(png.size() / 2));
+    const QByteArray pcx = encodeWithMagick(image, "PCX");
+    picture("truncated.pcx", "PCX", pcx.left(pcx.size() / 3));
+    picture("text-named-as-image.jpg", "JPG", "This is not a picture.\r\n");
+    picture("bomb.png", "PNG", pngBomb(60000, 60000));
+    picture("bomb-wide.png", "PNG", pngBomb(40000, 2));
+    picture("bomb.jpg", "JPG", jpegBomb(jpeg, 60000, 60000));
+    picture("bomb-at-the-bound.jpg", "JPG", jpegBomb(jpeg, 32767, 4096), 1);
+    QByteArray sun;
+    for (quint32 word : {0x59a66a95u, 60000u, 60000u, 24u, 0u, 1u, 0u, 0u})
+        sun += bigEndian(word);
+    picture("bomb.ras", "RAS", sun + QByteArray(64, '\x7f'));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ExceptionInfo exception;
+    GetExceptionInfo(&exception);
+    InitializeMagickEx(nullptr, MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
+    DestroyExceptionInfo(&exception);
+    g_root = QString::fromLocal8Bit(argv[1]);
+    settingsSeeds();
+    lineSeeds();
+    exifSeeds();
+    imageSeeds();
+    std::printf("%d seeds written under %s\n", g_written, argv[1]);
+    return 0;
+}
