@@ -105,7 +105,7 @@ void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes)
     // file or one that grew tells no true size, and asking Qt for the whole bound at once sets that
     // much memory aside for every file, however small.
     into.clear();
-    qint64 step = qBound<qint64>(4096, file.size() + 1, maxBytes + 1);
+    qint64 step = std::min<qint64>(std::max<qint64>(4096, file.size() + 1), maxBytes + 1);
     while (into.size() <= maxBytes) {
         const qsizetype at = into.size();
         const qint64 wanted = qMin(step, maxBytes + 1 - at);
