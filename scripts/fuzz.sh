@@ -25,7 +25,7 @@ work=$root/build/fuzz
 # Input bounds: enough for every structure the readers know (a picture with its headers and some
 # data), small enough for many runs; the harnesses refuse what the program refuses. A list over the
 # 32767-entry bound is a seed, run whole by the replay test of the normal suite.
-declare -A max_len=([settings]=65536 [lines]=16384 [exif]=65535 [image]=262144)
+declare -A max_len=([settings]=65536 [lines]=16384 [folders]=16384 [exif]=65535 [image]=262144)
 # Memory as the program allows itself: one picture of 2^27 pixels and its scaled copies.
 limits=(-rss_limit_mb=3072 -malloc_limit_mb=3072 -timeout=60)
 

@@ -90,6 +90,11 @@ void lineSeeds()
     seed("lines", "broken-utf8.lst", "a\xC3\r\n\xE3\x81\r\n\xFF\xFE\r\n");
     seed("lines", "nul-bytes.lst", QByteArray("a\0b\r\nc\0\r\n", 10));
     seed("lines", "too-many.lst", QByteArray(MaxListEntries + 2, '\r'));
+
+    // The folder patrol's "lfolder.dat".
+    seed("folders", "lfolder-utf8.dat", EncodeLines({QStringLiteral("/home/ann/Pictures/"), japanese}));
+    seed("folders", "lfolder-shift-jis.dat", shiftJis(QStringLiteral("C:\\写真\\\r\nD:\\壁紙\\\r\n")));
+    seed("folders", "lfolder-lf.dat", "/srv/photos/\n/home/ann/\n\n");
 }
 
 // ---- Exif blocks

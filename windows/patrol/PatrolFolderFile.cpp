@@ -13,11 +13,7 @@ QString PatrolFolderFilePath(const QString& programFolder)
 
 QStringList ReadPatrolFolders(const QByteArray& bytes)
 {
-    // A file edited by hand on this system ends its lines with LF alone: a line end too.
-    QString text = DecodeText(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\r"));
-    text.replace(u'\n', u'\r');
-    return SplitLines(text);
+    return SplitLines(DecodeText(bytes));
 }
 
 int LoadPatrolFolders(const QString& path, QStringList& folders)
