@@ -1,15 +1,17 @@
 #include "platform/wallpaper/X11RootBackend.h"
 
 #include "platform/Screen.h"
-#include "platform/wallpaper/ScreenPicture.h"
 
 #include <QImageReader>
+#include <QSysInfo>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <bit>
+#include <cstring>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
@@ -111,48 +113,102 @@ struct Channel {
     }
 };
 
-// Fills an XImage in the visual's own pixel layout.
-bool fillXImage(XImage* target, const QImage& source, const Visual* visual)
+// Rows of a picture travel to the server in bands of about this many bytes: neither side ever holds
+// a screen-sized copy, and the kernel has no fresh pages to clear for one.
+constexpr int BandBytes = 4 << 20;
+
+// True when the visual's pixels are laid out in memory exactly as Qt's RGB32 pixels.
+bool sameLayoutAsQt(const XImage* image, const Visual* visual)
 {
-    const Channel red(visual->red_mask), green(visual->green_mask), blue(visual->blue_mask);
-    for (int y = 0; y < source.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        for (int x = 0; x < source.width(); ++x) {
-            const QRgb c = line[x];
-            XPutPixel(target, x, y, red.place(qRed(c)) | green.place(qGreen(c)) | blue.place(qBlue(c)));
-        }
+    const int hostOrder = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? LSBFirst : MSBFirst;
+    return image->bits_per_pixel == 32 && image->byte_order == hostOrder && visual->red_mask == 0xff0000 &&
+           visual->green_mask == 0xff00 && visual->blue_mask == 0xff;
+}
+
+// Sends the part from of an RGB32 picture to target at to, band by band, in the visual's own layout.
+bool putPicture(Display* display, Visual* visual, int depth, Drawable target, GC gc, const QImage& picture,
+                QRect from, QPoint to)
+{
+    if (from.isEmpty())
+        return true;
+    const int width = from.width();
+    const int bandRows = std::clamp(BandBytes / (width * 4), 1, from.height());
+    XImage* band = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
+                                static_cast<unsigned>(width), static_cast<unsigned>(bandRows), 32, 0);
+    if (!band)
+        return false;
+    band->data = static_cast<char*>(std::malloc(static_cast<size_t>(band->bytes_per_line) * bandRows));
+    if (!band->data) {
+        XDestroyImage(band);
+        return false;
     }
+    const bool direct = sameLayoutAsQt(band, visual);
+    const Channel red(visual->red_mask), green(visual->green_mask), blue(visual->blue_mask);
+    for (int top = 0; top < from.height(); top += bandRows) {
+        const int rows = std::min(bandRows, from.height() - top);
+        for (int row = 0; row < rows; ++row) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(from.top() + top + row)) +
+                               from.left();
+            if (direct) {
+                std::memcpy(band->data + static_cast<size_t>(row) * band->bytes_per_line, line,
+                            static_cast<size_t>(width) * 4);
+                continue;
+            }
+            for (int x = 0; x < width; ++x) {
+                const QRgb c = line[x];
+                XPutPixel(band, x, row, red.place(qRed(c)) | green.place(qGreen(c)) | blue.place(qBlue(c)));
+            }
+        }
+        XPutImage(display, target, gc, band, 0, 0, to.x(), to.y() + top, static_cast<unsigned>(width),
+                  static_cast<unsigned>(rows));
+    }
+    XDestroyImage(band); // frees data too
     return true;
 }
 
-// A pixmap of the root's depth holding the screen image, or None.
-Pixmap makePixmap(Display* display, int screenNumber, const QImage& screenImage)
+// A pixmap of the root's depth with the picture laid out over the whole screen: repeated from the
+// top left corner when tiled (by the server, from one copy), otherwise centred on black and cut
+// evenly at both sides when larger. None when the visual is not true colour or memory runs out.
+Pixmap makePixmap(Display* display, int screenNumber, const QImage& picture, QSize screen, bool tiled)
 {
     Visual* visual = DefaultVisual(display, screenNumber);
     const int depth = DefaultDepth(display, screenNumber);
     const Window root = RootWindow(display, screenNumber);
     if (visual->c_class != TrueColor && visual->c_class != DirectColor)
         return None;
-    XImage* image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
-                                 static_cast<unsigned>(screenImage.width()),
-                                 static_cast<unsigned>(screenImage.height()), 32, 0);
-    if (!image)
+    const QImage source = picture.isNull() || picture.format() == QImage::Format_RGB32
+                              ? picture
+                              : picture.convertToFormat(QImage::Format_RGB32);
+    if (!picture.isNull() && source.isNull())
         return None;
-    image->data =
-        static_cast<char*>(std::calloc(static_cast<size_t>(image->bytes_per_line), screenImage.height()));
-    if (!image->data) {
-        XDestroyImage(image);
+    const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(screen.width()),
+                                        static_cast<unsigned>(screen.height()), static_cast<unsigned>(depth));
+    GC gc = XCreateGC(display, pixmap, 0, nullptr);
+    bool sent = true;
+    if (tiled && !source.isNull()) {
+        const Pixmap tile = XCreatePixmap(display, root, static_cast<unsigned>(source.width()),
+                                          static_cast<unsigned>(source.height()), static_cast<unsigned>(depth));
+        sent = putPicture(display, visual, depth, tile, gc, source, source.rect(), QPoint(0, 0));
+        XSetTile(display, gc, tile);
+        XSetTSOrigin(display, gc, 0, 0);
+        XSetFillStyle(display, gc, FillTiled);
+        XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(screen.width()),
+                       static_cast<unsigned>(screen.height()));
+        XFreePixmap(display, tile);
+    } else {
+        XSetForeground(display, gc, BlackPixel(display, screenNumber));
+        XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(screen.width()),
+                       static_cast<unsigned>(screen.height()));
+        // Integer halves, so that the offset is the same on every desktop that centres by itself.
+        const QPoint offset((screen.width() - source.width()) / 2, (screen.height() - source.height()) / 2);
+        const QRect placed = QRect(offset, source.size()).intersected(QRect(QPoint(0, 0), screen));
+        sent = putPicture(display, visual, depth, pixmap, gc, source, placed.translated(-offset), placed.topLeft());
+    }
+    XFreeGC(display, gc);
+    if (!sent) {
+        XFreePixmap(display, pixmap);
         return None;
     }
-    fillXImage(image, screenImage, visual);
-    const Pixmap pixmap =
-        XCreatePixmap(display, root, static_cast<unsigned>(screenImage.width()),
-                      static_cast<unsigned>(screenImage.height()), static_cast<unsigned>(depth));
-    GC gc = XCreateGC(display, pixmap, 0, nullptr);
-    XPutImage(display, pixmap, gc, image, 0, 0, 0, 0, static_cast<unsigned>(screenImage.width()),
-              static_cast<unsigned>(screenImage.height()));
-    XFreeGC(display, gc);
-    XDestroyImage(image); // frees data too
     return pixmap;
 }
 
@@ -241,17 +297,12 @@ WallpaperResult X11RootBackend::SetWallpaper(const WallpaperPicture& picture)
     const Window root = RootWindow(display, screenNumber);
     // The X screen's size is already in device pixels.
     const QSize screen(DisplayWidth(display, screenNumber), DisplayHeight(display, screenNumber));
-    const QImage screenImage = ComposeScreenImage(image, screen, IsTiled(picture.tileWallpaper));
-    if (screenImage.isNull())
-        return WallpaperResult::failure(
-            QStringLiteral("画面の大きさの壁紙を作るためのメモリーが足りません。"));
-
     const Atom rootId = XInternAtom(display, "_XROOTPMAP_ID", False);
     const Atom esetrootId = XInternAtom(display, "ESETROOT_PMAP_ID", False);
     freePreviousPixmap(x, root, pixmapProperty(display, root, rootId),
                        pixmapProperty(display, root, esetrootId));
 
-    const Pixmap pixmap = makePixmap(display, screenNumber, screenImage);
+    const Pixmap pixmap = makePixmap(display, screenNumber, image, screen, IsTiled(picture.tileWallpaper));
     if (pixmap == None || x.failed())
         return WallpaperResult::failure(QStringLiteral(
             "X サーバーに壁紙の画像を送れません (画面の色の形式に対応していないか、メモリーが足りません)。"));

@@ -27,9 +27,9 @@ int recordXError(Display*, XErrorEvent* event)
 }
 
 // A picture of odd size whose every pixel differs, written as the program writes its wallpaper.
-QImage picture()
+QImage picture(QSize size = QSize(7, 5))
 {
-    QImage image(7, 5, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(10 + 35 * x, 200 - 40 * y, (x * 50 + y * 17) % 256));
@@ -103,11 +103,10 @@ protected:
     }
 
     // Compares every pixel of a drawable (the root window or a pixmap) with the expected screen.
-    void expectScreen(Drawable drawable, bool tiled)
+    void expectScreen(Drawable drawable, bool tiled, const QImage& source = picture())
     {
         XImage* image = XGetImage(display, drawable, 0, 0, ScreenWidth, ScreenHeight, AllPlanes, ZPixmap);
         ASSERT_NE(image, nullptr);
-        const QImage source = picture();
         int wrong = 0;
         for (int y = 0; y < ScreenHeight; ++y) {
             for (int x = 0; x < ScreenWidth; ++x) {
@@ -146,6 +145,24 @@ TEST_F(RootWindow, CentredThenTiledAndThePixmapOutlivesItsMaker)
     EXPECT_FALSE(exists(centred)) << "the previous pixmap is freed";
     expectScreen(DefaultRootWindow(display), true);
     EXPECT_EQ(X11RootBackend(server.display()).ReadTileWallpaper(), "1");
+}
+
+TEST_F(RootWindow, APictureLargerThanTheScreenIsCutEvenlyOrTiledFromTheCorner)
+{
+    // An odd excess on both sides: the cut is the same as a desktop centring it by itself.
+    const QImage large = picture(QSize(53, 37));
+    ASSERT_TRUE(large.convertToFormat(QImage::Format_RGB888).save(wallpaper, "BMP"));
+    setFromChild(QStringLiteral("0"));
+    expectScreen(DefaultRootWindow(display), false, large);
+    setFromChild(QStringLiteral("1"));
+    expectScreen(DefaultRootWindow(display), true, large);
+
+    // From memory, in a format other than the screen's own.
+    const WallpaperResult fromMemory = X11RootBackend(server.display())
+                                           .SetWallpaper({wallpaper, QStringLiteral("0"),
+                                                          picture().convertToFormat(QImage::Format_RGB888)});
+    ASSERT_TRUE(fromMemory.ok) << fromMemory.error.toStdString();
+    expectScreen(DefaultRootWindow(display), false);
 }
 
 TEST_F(RootWindow, APixmapOfALiveClientIsNotEnded)
