@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -50,35 +51,40 @@ Layout layOut(const QImage& source)
     return layout;
 }
 
-void encodeInto(const Layout& layout, uchar* out)
+void writeHeader(const Layout& layout, uchar* out)
 {
-    const QImage& image = layout.image;
-    const qint64 width = image.width();
-    const qint64 height = image.height();
-    const qint64 rowBytes = layout.rowBytes;
+    const qint64 height = layout.image.height();
     std::memset(out, 0, kHeaderBytes);
     out[0] = 'B';
     out[1] = 'M';
     put32(out + 2, quint32(layout.total));
     put32(out + 10, kHeaderBytes);
     put32(out + 14, 40);
-    put32(out + 18, quint32(width));
+    put32(out + 18, quint32(layout.image.width()));
     put32(out + 22, quint32(height)); // positive: rows stored bottom-up
     put16(out + 26, 1);
     put16(out + 28, 24);
-    put32(out + 34, quint32(rowBytes * height));
+    put32(out + 34, quint32(layout.rowBytes * height));
     put32(out + 38, 3780); // 96 DPI in pixels per metre
     put32(out + 42, 3780);
+}
 
+// Rows first to end in the file's order (the picture's bottom row is the file's first).
+void encodeRows(const Layout& layout, int first, int end, uchar* out)
+{
+    const QImage& image = layout.image;
+    const qint64 width = image.width();
+    const int height = image.height();
+    const qint64 rowBytes = layout.rowBytes;
     ForEachRowBand(
-        static_cast<int>(height),
-        [&](int first, int end) {
+        end - first,
+        [&](int bandFirst, int bandEnd) {
             // Local copies: stores through byte pointers could alias captured variables.
             const qint64 w = width;
             const qint64 stride = rowBytes;
-            for (int y = first; y < end; ++y) {
-                const auto* in = reinterpret_cast<const quint32*>(image.constScanLine(y));
-                uchar* row = out + kHeaderBytes + stride * (height - 1 - y);
+            for (int i = bandFirst; i < bandEnd; ++i) {
+                const auto* in = reinterpret_cast<const quint32*>(image.constScanLine(height - 1 - (first + i)));
+                uchar* row = out + stride * i;
                 for (qint64 x = 0; x < w; ++x) {
                     const quint32 p = in[x];
                     row[3 * x] = uchar(p);           // blue
@@ -91,30 +97,41 @@ void encodeInto(const Layout& layout, uchar* out)
         static_cast<long long>(width));
 }
 
+// Rows leave for the file in chunks of about this many bytes: no whole second copy of the picture.
+constexpr qint64 ChunkBytes = 4 << 20;
+
 } // namespace
 
 QByteArray EncodeBmp24(const QImage& source)
 {
     const Layout layout = layOut(source);
     QByteArray bytes(static_cast<qsizetype>(layout.total), Qt::Uninitialized);
-    encodeInto(layout, reinterpret_cast<uchar*>(bytes.data()));
+    auto* out = reinterpret_cast<uchar*>(bytes.data());
+    writeHeader(layout, out);
+    encodeRows(layout, 0, layout.image.height(), out + kHeaderBytes);
     return bytes;
 }
 
 void SaveBmp24(const QImage& image, const QString& path)
 {
     const Layout layout = layOut(image);
-    // Ordinary pages here: asking for huge ones makes the kernel compact memory on the spot, and
-    // right after the previous bitmap filled the page cache that stall can outlast the whole save.
-    const std::unique_ptr<unsigned char[]> bytes(
-        new (std::nothrow) unsigned char[static_cast<std::size_t>(layout.total)]);
-    if (!bytes)
+    const int height = layout.image.height();
+    const int chunkRows = static_cast<int>(std::clamp<qint64>(ChunkBytes / layout.rowBytes, 1, height));
+    const std::unique_ptr<unsigned char[]> chunk(
+        new (std::nothrow) unsigned char[static_cast<std::size_t>(kHeaderBytes + layout.rowBytes * chunkRows)]);
+    if (!chunk)
         throw Failure(ErrorCode::OutOfMemory, Failure::standardText(ErrorCode::OutOfMemory));
-    encodeInto(layout, bytes.get());
     // The desktop never reads a half-written bitmap, and a failure leaves the previous one.
     platform::AtomicFileWriter file(path);
     file.reserve(layout.total);
-    file.write(bytes.get(), layout.total);
+    writeHeader(layout, chunk.get());
+    file.write(chunk.get(), kHeaderBytes);
+    for (int first = 0; first < height; first += chunkRows) {
+        const int end = std::min(height, first + chunkRows);
+        encodeRows(layout, first, end, chunk.get());
+        if (!file.write(chunk.get(), layout.rowBytes * (end - first)))
+            break; // commit reports it
+    }
     if (!file.commit())
         throw Failure::fromErrno(file.error(), path);
 }
