@@ -49,7 +49,7 @@ QImage PreviewPicture(const QImage& picture)
     return reduced.image();
 }
 
-std::optional<LoadedPicture> ReadWallpaperImage(const QString& path)
+std::optional<LoadedPicture> ReadWallpaperImage(const QString& path, bool withPreview)
 {
     const std::int16_t kind = FileKind(GetFileName(path));
     if (kind != Kind::Image && kind != Kind::Gif)
@@ -61,7 +61,8 @@ std::optional<LoadedPicture> ReadWallpaperImage(const QString& path)
         return std::nullopt;
     // A picture too large to reduce is still shown, only more slowly.
     Steps quietly(ContinueSilently);
-    quietly([&] { loaded.preview = PreviewPicture(loaded.picture); });
+    if (withPreview)
+        quietly([&] { loaded.preview = PreviewPicture(loaded.picture); });
     if (loaded.preview.isNull())
         loaded.preview = loaded.picture;
     return loaded;

@@ -25,8 +25,9 @@ QImage PreviewPicture(const QImage& picture);
 
 // Reads an image file (kind 0 or GIF by its extension) for a change; nullopt for other kinds and
 // when the file cannot be read. Such a failure goes to the uniform handler: Retry reads it again,
-// Ignore and Abort leave the picture held before as it is. Safe on a worker thread.
-std::optional<LoadedPicture> ReadWallpaperImage(const QString& path);
+// Ignore and Abort leave the picture held before as it is. Without withPreview the preview is the
+// picture itself. Safe on a worker thread.
+std::optional<LoadedPicture> ReadWallpaperImage(const QString& path, bool withPreview = true);
 
 // Makes the picture the state's source, records its size and shows it as the preview.
 void ShowLoadedPicture(EngineState& state, const LoadedPicture& loaded);

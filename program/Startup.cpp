@@ -78,6 +78,8 @@ int RunVelmora(int argc, char* argv[])
         }
     })([&] {
         window = std::make_unique<MainWindow>(settings, programFolder);
+        if (commandLine.oneShot)
+            window->wallpaper().setPreviewsWanted(false);
         window->load();
     })([&] { splash.reset(); })([&] {
         switch (StartupWindowShow(commandLine.hidden, commandLine.oneShot, window->isMinimized(),

@@ -52,7 +52,7 @@ void WallpaperService::LoadWallpaperImage(const QString& path)
     if (m_apply.isRunning())
         return;
     m_pendingApply.reset();
-    m_load.start([path](JobControl&) { return ReadWallpaperImage(path); });
+    m_load.start([path, previews = m_previewsWanted](JobControl&) { return ReadWallpaperImage(path, previews); });
 }
 
 void WallpaperService::loadFinished()
@@ -106,7 +106,7 @@ void WallpaperService::startApply(ChangeOrigin origin)
     std::optional<CollageRequest> collage;
     if (request.compose.settings.CollageOnMode == 1)
         collage = collageRequest(request.compose.settings, request.compose.screen);
-    m_apply.start([this, request, origin, collage](JobControl& control) mutable {
+    m_apply.start([this, request, origin, collage, previews = m_previewsWanted](JobControl& control) mutable {
         request.compose.canceled = [&control] { return control.isCanceled(); };
         AppliedChange change;
         change.origin = origin;
@@ -127,7 +127,8 @@ void WallpaperService::startApply(ChangeOrigin origin)
             };
         }
         change.result = velmora::ApplyWallpaper(request);
-        change.preview = PreviewPicture(change.result.composed.image);
+        if (previews)
+            change.preview = PreviewPicture(change.result.composed.image);
         return change;
     });
     if (collage)

@@ -51,6 +51,8 @@ public:
     // Where a collage takes its pieces from: the file view or the list as they are when the change
     // starts (read on the window thread).
     void setCollageSource(std::function<CollageSource()> source) { m_collageSource = std::move(source); }
+    // A run whose window is never shown (a one-shot change) has no use for reduced preview copies.
+    void setPreviewsWanted(bool wanted) { m_previewsWanted = wanted; }
 
 Q_SIGNALS:
     void progressRangeChanged(int minimum, int maximum);
@@ -95,6 +97,7 @@ private:
     std::optional<ChangeOrigin> m_pendingApply;
     QString m_desktopProblem;
     std::function<CollageSource()> m_collageSource;
+    bool m_previewsWanted = true;
     // The piece image: what the last collage held in hand, for the next one.
     CollagePiece m_collagePiece;
     // The positions the running collage started from.
