@@ -140,8 +140,12 @@ JpegReader::JpegReader(const QByteArray& bytes, const QString& path)
     jpeg_create_decompress(&info);
     // Progressive files keep every coefficient in memory: cap libjpeg's own allocations too.
     info.mem->max_memory_to_use = static_cast<long>(MaxDecodedPixels * 4);
-    if (!readHeader(&info, &m_state->errors, &bytes))
-        throw CorruptImage(path, QString::fromLatin1(m_state->errors.message));
+    if (!readHeader(&info, &m_state->errors, &bytes)) {
+        // A constructor that throws runs no destructor.
+        const QString message = QString::fromLatin1(m_state->errors.message);
+        jpeg_destroy_decompress(&info);
+        throw CorruptImage(path, message);
+    }
 }
 
 JpegReader::~JpegReader()
