@@ -10,10 +10,10 @@ QString ReadTileWallpaper(platform::WallpaperBackend& backend)
     return backend.ReadTileWallpaper();
 }
 
-ApplyResult ApplyWallpaper(const ApplyRequest& request)
+ApplyResult ApplyWallpaper(ApplyRequest request)
 {
     ApplyResult result;
-    result.composed = ComposeWallpaper(request.compose);
+    result.composed = ComposeWallpaper(std::move(request.compose));
     if (result.composed.left)
         return result;
     const QImage& wallpaper = result.composed.image;

@@ -40,6 +40,6 @@ QString ReadTileWallpaper(platform::WallpaperBackend& backend);
 // Composes the request's picture, writes "$$WALL$$.BMP" (24-bit, atomically), stores the placement
 // and tells the desktop, each step under the uniform handler: Retry runs the failing step again,
 // Ignore goes on with the next, Abort leaves. Safe on a worker thread.
-ApplyResult ApplyWallpaper(const ApplyRequest& request);
+ApplyResult ApplyWallpaper(ApplyRequest request);
 
 } // namespace velmora

@@ -6,15 +6,18 @@
 
 namespace velmora {
 
-ComposeResult ComposeWallpaper(const ComposeRequest& request)
+ComposeResult ComposeWallpaper(ComposeRequest request)
 {
     // A state of the composition's own: the source is shared until a step first writes to it,
     // and then copied, so the caller's picture stays as it was.
     EngineState state;
     state.leadWallPaper.assignPicture(request.source);
+    const QSize source = request.source.size();
+    request.source = QImage();
     state.leadWallPaper.textSettings() = request.calendarText;
-    state.LoadedImageWidth = request.source.width();
-    state.LoadedImageHeight = request.source.height();
+    const QSize stored = request.storedSize.isEmpty() ? source : request.storedSize;
+    state.LoadedImageWidth = stored.width();
+    state.LoadedImageHeight = stored.height();
     state.TileWallpaper = request.tileWallpaper;
     Settings settings = request.settings;
     RandomSource& random = request.random ? *request.random : ProcessRandom();
@@ -58,6 +61,17 @@ ComposeResult ComposeWallpaper(const ComposeRequest& request)
     if (!result.left)
         result.image = state.leadWallPaper.image();
     return result;
+}
+
+QSize ComposeReducedSize(const Settings& settings, QSize screen, QSize stored)
+{
+    const bool effectsFirst = settings.EffectMode == 1 && settings.CollageOnMode == 0;
+    if (settings.SizeChangeMode != 1 || effectsFirst)
+        return {};
+    const QSize target = AutoSizeTarget(screen, stored.width(), stored.height(), settings.SizeChangeLimit);
+    if (!target.isValid() || target.width() >= stored.width() || target.height() >= stored.height())
+        return {};
+    return target;
 }
 
 } // namespace velmora

@@ -19,6 +19,9 @@ namespace velmora {
 
 struct ComposeRequest {
     QImage source;                 // the loaded picture
+    // Its size as stored, when source was decoded already reduced (see ComposeReducedSize); the
+    // tiling and size decisions go by it. Empty: source's own size.
+    QSize storedSize;
     Settings settings;             // a snapshot, taken when the change started
     platform::ScreenPixels screen; // the primary screen in device pixels
     QDate today;                   // the calendar's month
@@ -45,6 +48,13 @@ struct ComposeResult {
 // Effects (not with the collage), automatic tiling, size change, the collage, the calendar: each
 // enabled one as a step under the uniform handler (Retry runs the step again, Ignore goes on,
 // Abort leaves), asked through the calling thread's prompter.
-ComposeResult ComposeWallpaper(const ComposeRequest& request);
+// A request moved in lets its picture go: the first step that writes then needs no copy of it.
+ComposeResult ComposeWallpaper(ComposeRequest request);
+
+// The size a picture stored at `stored` is reduced to before the composition first looks at its
+// pixels: the size change's target when the size change is on, the picture shrinks and no effect is
+// drawn on it first. Invalid when the composition needs the picture whole. A caller that composes
+// once may decode the picture straight to this size and pass `stored` along.
+QSize ComposeReducedSize(const Settings& settings, QSize screen, QSize stored);
 
 } // namespace velmora

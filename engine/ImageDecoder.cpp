@@ -6,6 +6,7 @@
 #include "engine/DecodeFailure.h"
 #include "engine/ExifOrientation.h"
 #include "engine/JpegDecoder.h"
+#include "engine/JpegReader.h"
 #include "engine/MagickDecoder.h"
 #include "engine/TiffHandlerGuard.h"
 
@@ -123,6 +124,24 @@ QImage DecodeImage(const QString& path, QSize fitWithin)
 {
     return DecodeImageData(ReadWholeFile(path, MaxImageFileBytes), GetExtension(GetFileName(path)), fitWithin,
                            path);
+}
+
+DecodedPicture DecodeImageReduced(const QString& path, const std::function<QSize(QSize stored)>& reduceTo)
+{
+    const QByteArray bytes = ReadWholeFile(path, MaxImageFileBytes);
+    if (reduceTo && LooksLikeJpeg(bytes)) {
+        const int orientation = ExifOrientation(bytes);
+        const bool swaps = OrientationSwapsSides(orientation);
+        const QSize header = JpegReader(bytes, path).size();
+        const QSize stored = swaps ? header.transposed() : header;
+        if (const QSize target = reduceTo(stored); target.isValid())
+            return {Upright(DecodeJpegResampled(bytes, swaps ? target.transposed() : target, path), orientation),
+                    stored};
+    }
+    DecodedPicture decoded;
+    decoded.image = DecodeImageData(bytes, GetExtension(GetFileName(path)), {}, path);
+    decoded.storedSize = decoded.image.size();
+    return decoded;
 }
 
 QStringList QtReadableExtensions()

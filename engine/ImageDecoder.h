@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace velmora {
 
 // A decoded picture is at most 2^27 pixels (512 MiB as 32-bit pixels) and 32767 pixels a side;
@@ -21,6 +23,15 @@ inline constexpr qint64 MaxImageFileBytes = qint64{512} * 1024 * 1024;
 // Throws a Failure with a clear text and the path: missing, empty, unknown format, corrupt or
 // truncated data, or too large.
 QImage DecodeImage(const QString& path, QSize fitWithin = {});
+
+// A picture for a change that composes it once, and its size as stored (upright). A JPEG for which
+// reduceTo gives a valid size for that stored size is decoded straight to it, never held whole;
+// other pictures are decoded whole.
+struct DecodedPicture {
+    QImage image;
+    QSize storedSize;
+};
+DecodedPicture DecodeImageReduced(const QString& path, const std::function<QSize(QSize stored)>& reduceTo);
 
 // The same from bytes already in memory; extension chooses the decoder when the content does not.
 QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize fitWithin = {},

@@ -2,6 +2,7 @@
 
 #include "core/Failure.h"
 
+#include "engine/ClipResampler.h"
 #include "engine/ImageDecoder.h"
 #include "engine/ImageMemory.h"
 #include "engine/JpegReader.h"
@@ -66,6 +67,30 @@ QImage DecodeJpegAtScale(const QByteArray& bytes, int eighths, const QString& pa
     JpegReader reader(bytes, path);
     CheckDecodedSize(reader.size(), path);
     return decode(reader, eighths, path);
+}
+
+QImage DecodeJpegResampled(const QByteArray& bytes, QSize target, const QString& path)
+{
+    JpegReader reader(bytes, path);
+    CheckDecodedSize(reader.size(), path);
+    if (reader.colours() == JpegReader::Colours::Cmyk) {
+        const QImage whole = decode(reader, JpegScaleFor(reader.size(), target), path);
+        return whole.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    reader.start(JpegScaleFor(reader.size(), target), JpegReader::Output::Rgb32);
+    ClipResampler resampler(reader.outputSize(), target, QRect(QPoint(0, 0), target));
+    // The reader delivers whole rows.
+    resampler.setSourceColumns(0, reader.outputSize().width());
+    QImage image = resampler.run([&reader](int y, quint32* line) {
+        reader.skipTo(y);
+        reader.readRow(reinterpret_cast<uchar*>(line));
+    });
+    if (image.isNull())
+        throw Failure(ErrorCode::OutOfMemory,
+                      Failure::standardText(ErrorCode::OutOfMemory) + QStringLiteral("\n") + path);
+    reader.finish();
+    return image;
 }
 
 QImage DecodeJpegScaled(const QByteArray& bytes, const JpegScaleChoice& choose, const QString& path)

@@ -16,6 +16,10 @@ QImage DecodeJpeg(const QByteArray& bytes, QSize fitWithin, const QString& path)
 // The same at eighths/8 of the stored size (1 to 8; see JpegScaleFor).
 QImage DecodeJpegAtScale(const QByteArray& bytes, int eighths, const QString& path);
 
+// Decodes and resamples to target (in the stored orientation) in one pass over the rows, so the
+// picture is never held at its stored size; CMYK pictures are decoded whole first. RGB32.
+QImage DecodeJpegResampled(const QByteArray& bytes, QSize target, const QString& path);
+
 // Picks the DCT scale 1/denominator (1, 2, 4 or 8) from the picture's full size as stored.
 using JpegScaleChoice = std::function<unsigned(QSize stored)>;
 

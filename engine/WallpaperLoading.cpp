@@ -49,20 +49,25 @@ QImage PreviewPicture(const QImage& picture)
     return reduced.image();
 }
 
-std::optional<LoadedPicture> ReadWallpaperImage(const QString& path, bool withPreview)
+std::optional<LoadedPicture> ReadWallpaperImage(const QString& path, const ReadOptions& options)
 {
     const std::int16_t kind = FileKind(GetFileName(path));
     if (kind != Kind::Image && kind != Kind::Gif)
         return std::nullopt;
     LoadedPicture loaded;
     Steps steps;
-    steps([&] { loaded.picture = DecodeImage(path); });
+    steps([&] {
+        DecodedPicture decoded = DecodeImageReduced(path, options.reduceTo);
+        loaded.picture = std::move(decoded.image);
+        loaded.storedSize = decoded.storedSize;
+    });
     if (steps.failed() && loaded.picture.isNull())
         return std::nullopt;
     // A picture too large to reduce is still shown, only more slowly.
     Steps quietly(ContinueSilently);
-    if (withPreview)
-        quietly([&] { loaded.preview = PreviewPicture(loaded.picture); });
+    if (!options.preview)
+        return loaded;
+    quietly([&] { loaded.preview = PreviewPicture(loaded.picture); });
     if (loaded.preview.isNull())
         loaded.preview = loaded.picture;
     return loaded;
@@ -71,8 +76,9 @@ std::optional<LoadedPicture> ReadWallpaperImage(const QString& path, bool withPr
 void ShowLoadedPicture(EngineState& state, const LoadedPicture& loaded)
 {
     state.source = loaded.picture;
-    state.LoadedImageHeight = loaded.picture.height();
-    state.LoadedImageWidth = loaded.picture.width();
+    const QSize stored = loaded.storedSize.isEmpty() ? loaded.picture.size() : loaded.storedSize;
+    state.LoadedImageHeight = stored.height();
+    state.LoadedImageWidth = stored.width();
     show(state, loaded.preview, loaded.picture.size());
 }
 

@@ -2,6 +2,7 @@
 // Bringing a chosen file into the wallpaper image and laying it out as the preview.
 #include "engine/EngineState.h"
 
+#include <functional>
 #include <optional>
 
 namespace velmora {
@@ -18,6 +19,14 @@ inline constexpr int PreviewPictureSide = 1600;
 struct LoadedPicture {
     QImage picture;
     QImage preview;
+    QSize storedSize; // the picture's own size, also when it was read reduced
+};
+
+struct ReadOptions {
+    bool preview = true; // without, the picture is not shown at all
+    // For a change that composes once: the size the composition will reduce a picture of a stored
+    // size to first (see ComposeReducedSize); the picture is then read at that size.
+    std::function<QSize(QSize stored)> reduceTo;
 };
 
 // The preview's copy of a picture: the picture itself when it fits PreviewPictureSide.
@@ -25,9 +34,8 @@ QImage PreviewPicture(const QImage& picture);
 
 // Reads an image file (kind 0 or GIF by its extension) for a change; nullopt for other kinds and
 // when the file cannot be read. Such a failure goes to the uniform handler: Retry reads it again,
-// Ignore and Abort leave the picture held before as it is. Without withPreview the preview is the
-// picture itself. Safe on a worker thread.
-std::optional<LoadedPicture> ReadWallpaperImage(const QString& path, bool withPreview = true);
+// Ignore and Abort leave the picture held before as it is. Safe on a worker thread.
+std::optional<LoadedPicture> ReadWallpaperImage(const QString& path, const ReadOptions& options = {});
 
 // Makes the picture the state's source, records its size and shows it as the preview.
 void ShowLoadedPicture(EngineState& state, const LoadedPicture& loaded);

@@ -61,9 +61,10 @@ public:
         m_outcome = {};
         auto* watcher = new QFutureWatcher<Outcome<T>>(this);
         connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
-            const QFuture<Outcome<T>> future = watcher->future();
+            QFuture<Outcome<T>> future = watcher->future();
+            // Taken rather than copied: pictures left in the future would be copied at their next write.
             if (future.resultCount() > 0)
-                m_outcome = future.result();
+                m_outcome = future.takeResult();
             else
                 m_outcome.canceled = true;
             endRun();

@@ -7,6 +7,8 @@
 
 #include <QDate>
 
+#include <utility>
+
 namespace velmora {
 
 WallpaperService::WallpaperService(SettingsStore& settings, QString programFolder,
@@ -52,12 +54,20 @@ void WallpaperService::LoadWallpaperImage(const QString& path)
     if (m_apply.isRunning())
         return;
     m_pendingApply.reset();
-    m_load.start([path, previews = m_previewsWanted](JobControl&) { return ReadWallpaperImage(path, previews); });
+    ReadOptions options;
+    if (m_singleChange) {
+        options.preview = false;
+        options.reduceTo = [settings = m_settings.snapshot(), screen = platform::PrimaryScreenPixels().size](QSize stored) {
+            return ComposeReducedSize(settings, screen, stored);
+        };
+    }
+    m_load.start([path, options](JobControl&) { return ReadWallpaperImage(path, options); });
 }
 
 void WallpaperService::loadFinished()
 {
-    if (const Outcome<std::optional<LoadedPicture>>& loaded = m_load.outcome(); loaded.ok() && *loaded.value)
+    // Taken, not looked at: a picture still held here would be copied when the composition draws.
+    if (const Outcome<std::optional<LoadedPicture>> loaded = m_load.takeOutcome(); loaded.ok() && *loaded.value)
         ShowLoadedPicture(m_state, **loaded.value);
     else if (loaded.failure)
         ShowWarning(loaded.failure->text());
@@ -91,7 +101,9 @@ void WallpaperService::startApply(ChangeOrigin origin)
     if (m_state.source.isNull())
         return;
     ApplyRequest request;
-    request.compose.source = m_state.source;
+    // A single change has no later use for the loaded picture: the composition may take it over.
+    request.compose.source = m_singleChange ? std::exchange(m_state.source, QImage()) : m_state.source;
+    request.compose.storedSize = QSize(int(m_state.LoadedImageWidth), int(m_state.LoadedImageHeight));
     request.compose.settings = m_settings.snapshot();
     request.compose.screen = platform::PrimaryScreenPixels();
     request.compose.today = QDate::currentDate();
@@ -106,7 +118,8 @@ void WallpaperService::startApply(ChangeOrigin origin)
     std::optional<CollageRequest> collage;
     if (request.compose.settings.CollageOnMode == 1)
         collage = collageRequest(request.compose.settings, request.compose.screen);
-    m_apply.start([this, request, origin, collage, previews = m_previewsWanted](JobControl& control) mutable {
+    m_apply.start([this, request = std::move(request), origin, collage,
+                   previews = !m_singleChange](JobControl& control) mutable {
         request.compose.canceled = [&control] { return control.isCanceled(); };
         AppliedChange change;
         change.origin = origin;
@@ -126,7 +139,7 @@ void WallpaperService::startApply(ChangeOrigin origin)
                 change.collage = ComposeCollage(state, *collage);
             };
         }
-        change.result = velmora::ApplyWallpaper(request);
+        change.result = velmora::ApplyWallpaper(std::move(request));
         if (previews)
             change.preview = PreviewPicture(change.result.composed.image);
         return change;

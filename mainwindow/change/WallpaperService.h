@@ -51,8 +51,9 @@ public:
     // Where a collage takes its pieces from: the file view or the list as they are when the change
     // starts (read on the window thread).
     void setCollageSource(std::function<CollageSource()> source) { m_collageSource = std::move(source); }
-    // A run whose window is never shown (a one-shot change) has no use for reduced preview copies.
-    void setPreviewsWanted(bool wanted) { m_previewsWanted = wanted; }
+    // A run that makes one change and ends (its window never shown) keeps no preview copies, and
+    // reads a picture the composition would reduce first straight at the reduced size.
+    void setSingleChange(bool single) { m_singleChange = single; }
 
 Q_SIGNALS:
     void progressRangeChanged(int minimum, int maximum);
@@ -97,7 +98,7 @@ private:
     std::optional<ChangeOrigin> m_pendingApply;
     QString m_desktopProblem;
     std::function<CollageSource()> m_collageSource;
-    bool m_previewsWanted = true;
+    bool m_singleChange = false;
     // The piece image: what the last collage held in hand, for the next one.
     CollagePiece m_collagePiece;
     // The positions the running collage started from.

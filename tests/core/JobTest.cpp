@@ -3,6 +3,7 @@
 #include "core/Steps.h"
 #include "core/jobs/Job.h"
 
+#include <QImage>
 #include <QSignalSpy>
 #include <QThread>
 
@@ -50,6 +51,20 @@ TEST(Job, RunsOnAPoolThreadAndReportsProgressAndItsValueOnTheOwnersThread)
     EXPECT_EQ(*job.outcome().value, 42);
     EXPECT_FALSE(progress.isEmpty());
     EXPECT_EQ(progress.last().at(0).toInt(), 3);
+}
+
+TEST(Job, TheValueArrivesUnsharedSoItsFirstWriteCopiesNothing)
+{
+    Job<QImage> job;
+    job.start([](JobControl&) {
+        QImage image(64, 64, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        return image;
+    });
+    ASSERT_TRUE(finish(job));
+    Outcome<QImage> outcome = job.takeOutcome();
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_TRUE(outcome.value->isDetached()) << "a copy left in the job's future";
 }
 
 TEST(Job, AFailureComesBackAsAValue)

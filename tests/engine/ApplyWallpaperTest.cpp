@@ -148,6 +148,44 @@ TEST(ComposeWallpaper, ComposingTwiceGivesWhatComposingOnceGaveAndLeavesTheSourc
     EXPECT_EQ(photo, before) << "the loaded picture is never drawn on";
 }
 
+TEST(ComposeWallpaper, APictureReadReducedComposesAsTheWholeOneDoes)
+{
+    const QSize screen(640, 360);
+    Settings settings;
+    settings.SizeChangeMode = 1;
+    // Read reduced only what the size change shrinks first, with no effect drawn on it before.
+    EXPECT_EQ(ComposeReducedSize(settings, screen, QSize(1000, 750)), QSize(480, 360));
+    EXPECT_FALSE(ComposeReducedSize(settings, screen, QSize(400, 300)).isValid()) << "enlarged, not reduced";
+    settings.EffectMode = 1;
+    EXPECT_FALSE(ComposeReducedSize(settings, screen, QSize(1000, 750)).isValid());
+    settings.CollageOnMode = 1;
+    EXPECT_TRUE(ComposeReducedSize(settings, screen, QSize(1000, 750)).isValid()) << "no effects with the collage";
+    settings.EffectMode = 0;
+    settings.CollageOnMode = 0;
+    settings.SizeChangeMode = 0;
+    EXPECT_FALSE(ComposeReducedSize(settings, screen, QSize(1000, 750)).isValid());
+
+    settings.SizeChangeMode = 1;
+    settings.AutoTileMode = 1;
+    settings.CalendarOnMode = 1;
+    const QImage photo = PhotoLikeImage(1000, 750, 5);
+    ComposeRequest whole;
+    whole.source = photo;
+    whole.settings = settings;
+    whole.screen = platform::ScreenPixels{screen, 96.0};
+    whole.today = QDate(2026, 12, 8);
+    whole.calendarText.fontName = QStringLiteral("DejaVu Sans");
+    ComposeRequest reduced = whole;
+    reduced.source = photo.scaled(480, 360, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    reduced.storedSize = photo.size();
+    const ComposeResult a = ComposeWallpaper(whole);
+    const ComposeResult b = ComposeWallpaper(reduced);
+    ASSERT_EQ(a.image.size(), QSize(480, 360));
+    EXPECT_EQ(b.image.size(), a.image.size());
+    EXPECT_EQ(b.tileWallpaper, a.tileWallpaper);
+    EXPECT_LT(MeanChannelDifference(a.image, b.image), 1.0);
+}
+
 TEST(ComposeWallpaper, AbortLeavesWithNothingToInstallAndCancelStopsBetweenSteps)
 {
     ScriptedPrompter prompter{Answer::Abort};

@@ -145,6 +145,32 @@ struct BadFile {
     ErrorCode code;
 };
 
+TEST_F(DecoderTest, AJpegReadReducedMatchesTheWholePictureScaledAndOtherFormatsComeWhole)
+{
+    const QImage big = PhotoLikeImage(900, 600, 9);
+    const QString jpeg = write(QStringLiteral("big.jpg"), encodeWithQt(big, "JPG"));
+    const QImage whole = DecodeImage(jpeg);
+    const auto toHalf = [](QSize stored) { return stored / 2; };
+
+    const DecodedPicture reduced = DecodeImageReduced(jpeg, toHalf);
+    EXPECT_EQ(reduced.storedSize, QSize(900, 600));
+    ASSERT_EQ(reduced.image.size(), QSize(450, 300));
+    const QImage scaled = whole.scaled(450, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(test::MeanChannelDifference(reduced.image, scaled), 2.0);
+
+    // No size wanted: the picture whole, as DecodeImage gives it.
+    const DecodedPicture kept = DecodeImageReduced(jpeg, [](QSize) { return QSize(); });
+    EXPECT_EQ(kept.image, whole);
+
+    const QString png = write(QStringLiteral("big.png"), encodeWithQt(big, "PNG"));
+    const DecodedPicture other = DecodeImageReduced(png, toHalf);
+    EXPECT_EQ(other.storedSize, QSize(900, 600));
+    EXPECT_EQ(other.image.size(), QSize(900, 600)) << "only JPEGs are read reduced";
+
+    const QString cut = write(QStringLiteral("cut.jpg"), encodeWithQt(big, "JPG").left(5000));
+    EXPECT_THROW(DecodeImageReduced(cut, toHalf), Failure) << "a file cut short is refused, not grey-filled";
+}
+
 TEST_F(DecoderTest, RefusesBadFilesWithAClearMessage)
 {
     const QByteArray jpeg = encodeWithQt(photo, "JPG");

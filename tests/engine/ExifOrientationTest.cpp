@@ -104,3 +104,20 @@ TEST(ExifOrientation, DecodedPicturesStandUpright)
     // The box is applied to the upright picture.
     EXPECT_EQ(DecodeImageData(SidewaysJpeg(6), QStringLiteral("jpg"), QSize(10, 10)).size(), QSize(5, 10));
 }
+
+TEST(ExifOrientation, APictureReadReducedIsReducedUpright)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("turned.jpg"));
+    test::WriteBytes(path, SidewaysJpeg(6));
+    QSize asked;
+    const DecodedPicture read = DecodeImageReduced(path, [&asked](QSize stored) {
+        asked = stored;
+        return QSize(10, 20);
+    });
+    EXPECT_EQ(asked, QSize(20, 40)) << "the size asked about is the upright one";
+    EXPECT_EQ(read.storedSize, QSize(20, 40));
+    ASSERT_EQ(read.image.size(), QSize(10, 20));
+    EXPECT_TRUE(reddish(read.image.pixel(5, 2)));
+    EXPECT_TRUE(bluish(read.image.pixel(5, 17)));
+}

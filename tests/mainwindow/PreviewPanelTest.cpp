@@ -19,7 +19,7 @@ TEST(PreviewPanel, OneClickOnThePreviewIsOneClick)
     PreviewPanel panel(state);
     panel.resize(400, 300);
     panel.show();
-    ShowLoadedPicture(state, {test::PhotoLikeImage(200, 100, 2), test::PhotoLikeImage(200, 100, 2)});
+    ShowLoadedPicture(state, {test::PhotoLikeImage(200, 100, 2), test::PhotoLikeImage(200, 100, 2), {}});
     QSignalSpy clicks(&panel, &PreviewPanel::clicked);
 
     QTest::mouseClick(panel.leadWallPaper(), Qt::LeftButton, {}, QPoint(20, 20));
@@ -37,7 +37,7 @@ TEST(PreviewPanel, PlacesAReducedPreviewByThePicturesFullSize)
     panel.show();
     // A 4000 x 1000 picture is shown from a smaller copy; the shape and placement are the picture's.
     ShowLoadedPicture(state,
-                      {test::FlatImage(4000, 1000, qRgb(1, 2, 3)), test::FlatImage(1600, 400, qRgb(1, 2, 3))});
+                      {test::FlatImage(4000, 1000, qRgb(1, 2, 3)), test::FlatImage(1600, 400, qRgb(1, 2, 3)), {}});
     panel.resize(800, 600);
     EXPECT_EQ(state.leadWallPaper.preview().geometry, QRectF(0, 200, 800, 200));
 }

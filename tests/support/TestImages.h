@@ -18,6 +18,10 @@ QImage PhotoLikeImage(int width, int height, quint32 seed);
 // Big-endian bytes of a 32-bit word, and the CRC of PNG chunks.
 QByteArray BigEndian(quint32 value);
 quint32 Crc32(const QByteArray& bytes);
+
+// The mean absolute difference of two same-sized pictures' red, green and blue values (0 to 255);
+// a large value when the sizes differ.
+double MeanChannelDifference(const QImage& a, const QImage& b);
 // A well-formed PNG header that claims a huge picture, and no pixel data.
 QByteArray PngBomb(quint32 width, quint32 height);
 
