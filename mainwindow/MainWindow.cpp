@@ -303,7 +303,10 @@ void MainWindow::load()
     Steps steps(LoadFailureHandler);
     steps([&] { MainLoading = true; });
     steps([&] { m_activeDialog = this; });
-    steps([&] { m_tray->AddTrayIcon(); });
+    steps([&] {
+        if (!m_singleChange)
+            m_tray->AddTrayIcon();
+    });
     steps([&] { ResetSettings(m_settings, CurrentSettingsEnvironment()); });
     steps([&] { ReadSettingsFile(m_settings, settingsPath); });
     steps([&] { iniDataRead(); });
@@ -465,6 +468,12 @@ void MainWindow::RestoreFromTray()
         focus->activateWindow();
     }
     focus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void MainWindow::setSingleChange()
+{
+    m_singleChange = true;
+    m_wallpaper->setSingleChange(true);
 }
 
 void MainWindow::HideToTray()

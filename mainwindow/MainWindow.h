@@ -94,6 +94,9 @@ public:
 
     WallpaperChanger& changer() { return *m_changer; }
     WallpaperService& wallpaper() { return *m_wallpaper; }
+    // Before load(): this run makes one change and ends ("-s"). Its window is never shown, so it
+    // puts no icon in the tray for that moment and keeps no preview copies.
+    void setSingleChange();
     ListPage& listPage() { return *m_listPage; }
     FolderPage& folderPage() { return *m_folderPage; }
     FileSelectTabs& fileSelectTabs() { return *m_tabs; }
@@ -139,6 +142,7 @@ private:
     ListPage* m_listPage = nullptr;
     MainToolbar* m_toolbar = nullptr;
     MainTray* m_tray = nullptr;
+    bool m_singleChange = false;
     CommandRouter* m_commands = nullptr;
     MainLayout* m_layout = nullptr;
     std::unique_ptr<MainMenus> m_menus;

@@ -79,7 +79,7 @@ int RunVelmora(int argc, char* argv[])
     })([&] {
         window = std::make_unique<MainWindow>(settings, programFolder);
         if (commandLine.oneShot)
-            window->wallpaper().setSingleChange(true);
+            window->setSingleChange();
         window->load();
     })([&] { splash.reset(); })([&] {
         switch (StartupWindowShow(commandLine.hidden, commandLine.oneShot, window->isMinimized(),
