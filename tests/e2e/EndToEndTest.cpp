@@ -1,4 +1,5 @@
 #include "tests/e2e/ProgramRun.h"
+#include "tests/support/TestImages.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -93,6 +94,27 @@ TEST(EndToEnd, OneShotInstallsTheNextListEntryOnTheRootWindowAndExits)
     EXPECT_EQ(Mismatches(root, Pattern(320, 200, 2), QPoint(160, 100), false), 0);
     EXPECT_EQ(ReadBytes(velmora.program().file(QStringLiteral("mine.lst"))), ListLines(pictures))
         << "lists are never saved on exit";
+}
+
+TEST(EndToEnd, OneShotFitsALargeJpegToTheScreenWithTheCalendarOn)
+{
+    // Read straight at the fitted size: the result must still be the picture, fitted and centred.
+    ProgramRun velmora;
+    const QImage photo = PhotoLikeImage(1280, 960, 6);
+    const QString path = velmora.picture(QStringLiteral("large.jpg"), photo);
+    WriteBytes(velmora.program().file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
+    WriteBytes(velmora.program().file(QStringLiteral("Velmora.lst")), ListLines({path}));
+    velmora.writeSettings("ListMode= 2\r\nFileIndex2= 0\r\nSizeChangeMode= 1\r\nCalendarOnMode= 1\r\n");
+    ASSERT_EQ(velmora.run({QStringLiteral("-ng"), QStringLiteral("-s")}), 0);
+
+    const QImage wallpaper(velmora.program().file(QStringLiteral("$$WALL$$.BMP")));
+    ASSERT_EQ(wallpaper.size(), QSize(533, 400));
+    const QImage fitted = QImage(path).scaled(533, 400, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The calendar covers part of it; the rest is the photo.
+    EXPECT_LT(MeanChannelDifference(wallpaper, fitted), 12.0);
+    const QImage root = velmora.rootWindow().copy(53, 0, 533, 400);
+    EXPECT_LT(MeanChannelDifference(root, wallpaper), 1.0);
+    EXPECT_EQ(velmora.setting(QStringLiteral("FileIndex2")), QStringLiteral(" 0"));
 }
 
 TEST(EndToEnd, SmallPicturesAreTiledOverTheScreen)
