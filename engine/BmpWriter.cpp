@@ -83,7 +83,8 @@ void encodeRows(const Layout& layout, int first, int end, uchar* out)
             const qint64 w = width;
             const qint64 stride = rowBytes;
             for (int i = bandFirst; i < bandEnd; ++i) {
-                const auto* in = reinterpret_cast<const quint32*>(image.constScanLine(height - 1 - (first + i)));
+                const int y = height - 1 - (first + i);
+                const auto* in = reinterpret_cast<const quint32*>(image.constScanLine(y));
                 uchar* row = out + stride * i;
                 for (qint64 x = 0; x < w; ++x) {
                     const quint32 p = in[x];
@@ -117,8 +118,8 @@ void SaveBmp24(const QImage& image, const QString& path)
     const Layout layout = layOut(image);
     const int height = layout.image.height();
     const int chunkRows = static_cast<int>(std::clamp<qint64>(ChunkBytes / layout.rowBytes, 1, height));
-    const std::unique_ptr<unsigned char[]> chunk(
-        new (std::nothrow) unsigned char[static_cast<std::size_t>(kHeaderBytes + layout.rowBytes * chunkRows)]);
+    const auto chunkBytes = static_cast<std::size_t>(kHeaderBytes + layout.rowBytes * chunkRows);
+    const std::unique_ptr<unsigned char[]> chunk(new (std::nothrow) unsigned char[chunkBytes]);
     if (!chunk)
         throw Failure(ErrorCode::OutOfMemory, Failure::standardText(ErrorCode::OutOfMemory));
     // The desktop never reads a half-written bitmap, and a failure leaves the previous one.

@@ -134,9 +134,10 @@ DecodedPicture DecodeImageReduced(const QString& path, const std::function<QSize
         const bool swaps = OrientationSwapsSides(orientation);
         const QSize header = JpegReader(bytes, path).size();
         const QSize stored = swaps ? header.transposed() : header;
-        if (const QSize target = reduceTo(stored); target.isValid())
-            return {Upright(DecodeJpegResampled(bytes, swaps ? target.transposed() : target, path), orientation),
-                    stored};
+        if (const QSize target = reduceTo(stored); target.isValid()) {
+            const QImage reduced = DecodeJpegResampled(bytes, swaps ? target.transposed() : target, path);
+            return {Upright(reduced, orientation), stored};
+        }
     }
     DecodedPicture decoded;
     decoded.image = DecodeImageData(bytes, GetExtension(GetFileName(path)), {}, path);

@@ -57,7 +57,8 @@ void WallpaperService::LoadWallpaperImage(const QString& path)
     ReadOptions options;
     if (m_singleChange) {
         options.preview = false;
-        options.reduceTo = [settings = m_settings.snapshot(), screen = platform::PrimaryScreenPixels().size](QSize stored) {
+        const QSize screen = platform::PrimaryScreenPixels().size;
+        options.reduceTo = [settings = m_settings.snapshot(), screen](QSize stored) {
             return ComposeReducedSize(settings, screen, stored);
         };
     }
@@ -67,7 +68,8 @@ void WallpaperService::LoadWallpaperImage(const QString& path)
 void WallpaperService::loadFinished()
 {
     // Taken, not looked at: a picture still held here would be copied when the composition draws.
-    if (const Outcome<std::optional<LoadedPicture>> loaded = m_load.takeOutcome(); loaded.ok() && *loaded.value)
+    const Outcome<std::optional<LoadedPicture>> loaded = m_load.takeOutcome();
+    if (loaded.ok() && *loaded.value)
         ShowLoadedPicture(m_state, **loaded.value);
     else if (loaded.failure)
         ShowWarning(loaded.failure->text());

@@ -11,8 +11,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -147,8 +147,8 @@ bool putPicture(Display* display, Visual* visual, int depth, Drawable target, GC
     for (int top = 0; top < from.height(); top += bandRows) {
         const int rows = std::min(bandRows, from.height() - top);
         for (int row = 0; row < rows; ++row) {
-            const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(from.top() + top + row)) +
-                               from.left();
+            const QRgb* line =
+                reinterpret_cast<const QRgb*>(picture.constScanLine(from.top() + top + row)) + from.left();
             if (direct) {
                 std::memcpy(band->data + static_cast<size_t>(row) * band->bytes_per_line, line,
                             static_cast<size_t>(width) * 4);
@@ -186,8 +186,9 @@ Pixmap makePixmap(Display* display, int screenNumber, const QImage& picture, QSi
     GC gc = XCreateGC(display, pixmap, 0, nullptr);
     bool sent = true;
     if (tiled && !source.isNull()) {
-        const Pixmap tile = XCreatePixmap(display, root, static_cast<unsigned>(source.width()),
-                                          static_cast<unsigned>(source.height()), static_cast<unsigned>(depth));
+        const Pixmap tile =
+            XCreatePixmap(display, root, static_cast<unsigned>(source.width()),
+                          static_cast<unsigned>(source.height()), static_cast<unsigned>(depth));
         sent = putPicture(display, visual, depth, tile, gc, source, source.rect(), QPoint(0, 0));
         XSetTile(display, gc, tile);
         XSetTSOrigin(display, gc, 0, 0);
@@ -202,7 +203,8 @@ Pixmap makePixmap(Display* display, int screenNumber, const QImage& picture, QSi
         // Integer halves, so that the offset is the same on every desktop that centres by itself.
         const QPoint offset((screen.width() - source.width()) / 2, (screen.height() - source.height()) / 2);
         const QRect placed = QRect(offset, source.size()).intersected(QRect(QPoint(0, 0), screen));
-        sent = putPicture(display, visual, depth, pixmap, gc, source, placed.translated(-offset), placed.topLeft());
+        sent = putPicture(display, visual, depth, pixmap, gc, source, placed.translated(-offset),
+                          placed.topLeft());
     }
     XFreeGC(display, gc);
     if (!sent) {

@@ -159,7 +159,8 @@ TEST(ComposeWallpaper, APictureReadReducedComposesAsTheWholeOneDoes)
     settings.EffectMode = 1;
     EXPECT_FALSE(ComposeReducedSize(settings, screen, QSize(1000, 750)).isValid());
     settings.CollageOnMode = 1;
-    EXPECT_TRUE(ComposeReducedSize(settings, screen, QSize(1000, 750)).isValid()) << "no effects with the collage";
+    EXPECT_TRUE(ComposeReducedSize(settings, screen, QSize(1000, 750)).isValid())
+        << "no effects with the collage";
     settings.EffectMode = 0;
     settings.CollageOnMode = 0;
     settings.SizeChangeMode = 0;

@@ -36,8 +36,8 @@ TEST(PreviewPanel, PlacesAReducedPreviewByThePicturesFullSize)
     panel.resize(400, 300);
     panel.show();
     // A 4000 x 1000 picture is shown from a smaller copy; the shape and placement are the picture's.
-    ShowLoadedPicture(state,
-                      {test::FlatImage(4000, 1000, qRgb(1, 2, 3)), test::FlatImage(1600, 400, qRgb(1, 2, 3)), {}});
+    ShowLoadedPicture(
+        state, {test::FlatImage(4000, 1000, qRgb(1, 2, 3)), test::FlatImage(1600, 400, qRgb(1, 2, 3)), {}});
     panel.resize(800, 600);
     EXPECT_EQ(state.leadWallPaper.preview().geometry, QRectF(0, 200, 800, 200));
 }

@@ -158,9 +158,9 @@ TEST_F(RootWindow, APictureLargerThanTheScreenIsCutEvenlyOrTiledFromTheCorner)
     expectScreen(DefaultRootWindow(display), true, large);
 
     // From memory, in a format other than the screen's own.
-    const WallpaperResult fromMemory = X11RootBackend(server.display())
-                                           .SetWallpaper({wallpaper, QStringLiteral("0"),
-                                                          picture().convertToFormat(QImage::Format_RGB888)});
+    const WallpaperResult fromMemory =
+        X11RootBackend(server.display())
+            .SetWallpaper({wallpaper, QStringLiteral("0"), picture().convertToFormat(QImage::Format_RGB888)});
     ASSERT_TRUE(fromMemory.ok) << fromMemory.error.toStdString();
     expectScreen(DefaultRootWindow(display), false);
 }
