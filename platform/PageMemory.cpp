@@ -1,6 +1,11 @@
 #include "platform/PageMemory.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <sys/mman.h>
 
 namespace velmora::platform {
@@ -38,6 +43,16 @@ void UnmapPages(void* memory, std::size_t bytes)
 {
     if (memory)
         ::munmap(memory, bytes);
+}
+
+void ReturnLargeBlocksToTheSystem(std::size_t bytes)
+{
+#if defined(M_MMAP_THRESHOLD)
+    // Setting the bound also stops the allocator from moving it.
+    ::mallopt(M_MMAP_THRESHOLD, static_cast<int>(std::min<std::size_t>(bytes, std::numeric_limits<int>::max())));
+#else
+    (void)bytes;
+#endif
 }
 
 } // namespace velmora::platform

@@ -19,4 +19,10 @@ void FreePages(void* memory);
 void* MapPages(std::size_t bytes);
 void UnmapPages(void* memory, std::size_t bytes);
 
+// From here on, blocks of `bytes` and more come straight from the system and go back to it when
+// freed, whichever thread frees them. Left to itself the allocator raises that bound each time a
+// large block is freed, and pictures of a few MB then stay in its pools: a long run of timer
+// changes grows by a picture's worth at a time. Called once at start.
+void ReturnLargeBlocksToTheSystem(std::size_t bytes = std::size_t{1} << 20);
+
 } // namespace velmora::platform
