@@ -165,10 +165,20 @@ TEST(EndToEnd, TheOptionsOpenedFromTheKeyboardSwitchTheTimerOnForGood)
     velmora.startWindowManager();
     velmora.start({});
 
-    const std::optional<QString> main =
-        velmora.xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                         QStringLiteral("--name"), QStringLiteral("^Velmora$")});
-    ASSERT_TRUE(main && !main->isEmpty()) << "the main window did not appear";
+    // A start on a machine busy with other tests can take a while; up to a minute.
+    std::optional<QString> main;
+    QElapsedTimer starting;
+    starting.start();
+    do {
+        main = velmora.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                QStringLiteral("^Velmora$")});
+        if (!main || main->isEmpty())
+            QThread::msleep(200);
+    } while ((!main || main->isEmpty()) && starting.elapsed() < 60000);
+    const std::optional<QString> shown = velmora.xdotool(
+        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral(".")});
+    ASSERT_TRUE(main && !main->isEmpty()) << "the main window did not appear; visible windows: "
+                                          << shown.value_or(QString()).toStdString();
     const QString mainWindow = main->section(u'\n', 0, 0);
     // ツール(&T), then オプション(&O). On a loaded machine the menu may open after the second key has
     // gone by; close whatever opened and try again, waiting longer each time.
