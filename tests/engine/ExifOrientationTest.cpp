@@ -1,3 +1,4 @@
+#include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
 #include "engine/ExifOrientation.h"
@@ -26,21 +27,7 @@ QByteArray SidewaysJpeg(int orientation, const char* order = "MM")
     image.save(&buffer, "JPEG", 100);
     if (orientation == 0)
         return jpeg;
-    const bool little = order[0] == 'I';
-    auto word16 = [&](int v) {
-        QByteArray bytes;
-        bytes.append(char(little ? v & 0xFF : v >> 8));
-        bytes.append(char(little ? v >> 8 : v & 0xFF));
-        return bytes;
-    };
-    auto word32 = [&](int v) {
-        return little ? word16(v & 0xFFFF) + word16(v >> 16) : word16(v >> 16) + word16(v & 0xFFFF);
-    };
-    // TIFF header, one directory with two entries: an unrelated tag, then the orientation.
-    QByteArray tiff = QByteArray(order, 2) + word16(42) + word32(8) + word16(2);
-    tiff += word16(0x010F) + word16(2) + word32(4) + QByteArray("Cam\0", 4);
-    tiff += word16(0x0112) + word16(3) + word32(1) + word16(orientation) + word16(0);
-    tiff += word32(0);
+    const QByteArray tiff = test::ExifTiffBlock(order, orientation);
     const QByteArray body = QByteArrayLiteral("Exif\0\0") + tiff;
     const int length = int(body.size()) + 2;
     const QByteArray app1 = QByteArray("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) + body;

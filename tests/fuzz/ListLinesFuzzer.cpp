@@ -5,32 +5,7 @@
 #include "core/ListFiles.h"
 #include "core/TextLines.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 using namespace velmora;
-
-namespace {
-
-// The bytes as a file without touching the disk, so the whole load runs, size checks included.
-class MemoryFile {
-public:
-    explicit MemoryFile(const QByteArray& bytes)
-        : m_fd(memfd_create("velmora-list", MFD_CLOEXEC))
-    {
-        if (m_fd < 0 || ::write(m_fd, bytes.constData(), size_t(bytes.size())) != bytes.size())
-            fuzz::Broken("no memory file for the input");
-    }
-    ~MemoryFile() { ::close(m_fd); }
-    MemoryFile(const MemoryFile&) = delete;
-    MemoryFile& operator=(const MemoryFile&) = delete;
-    QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(m_fd); }
-
-private:
-    int m_fd;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -55,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::Broken("a list changes when saved and loaded again");
     }
 
-    MemoryFile file(bytes);
+    const fuzz::MemoryFile file(bytes);
     QStringList entries{QStringLiteral("untouched")};
     if (LoadListEntries(file.path(), entries) != 0)
         fuzz::Broken("a readable list file failed to load");

@@ -6,9 +6,6 @@
 #include "core/TextLines.h"
 #include "windows/patrol/PatrolFolderFile.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 using namespace velmora;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -33,12 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Broken("the folders change when saved and read again");
 
     // The whole load from a file, size checks and the entry limit included.
-    const int fd = memfd_create("velmora-lfolder", MFD_CLOEXEC);
-    if (fd < 0 || ::write(fd, bytes.constData(), size_t(bytes.size())) != bytes.size())
-        fuzz::Broken("no memory file for the input");
+    const fuzz::MemoryFile file(bytes);
     QStringList loaded;
-    const int status = LoadPatrolFolders(QStringLiteral("/proc/self/fd/%1").arg(fd), loaded);
-    ::close(fd);
+    const int status = LoadPatrolFolders(file.path(), loaded);
     if (status != 0)
         fuzz::Broken("a readable folder file failed to load");
     if (loaded != folders.mid(0, MaxListEntries))

@@ -5,6 +5,7 @@
 #include "core/SettingsFile.h"
 #include "core/TextLines.h"
 #include "tests/fuzz/ImageSelector.h"
+#include "tests/support/TestImages.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -42,14 +43,6 @@ QByteArray shiftJis(const QString& text)
 {
     QStringEncoder encoder("Shift_JIS");
     return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toUtf8();
-}
-
-QByteArray bigEndian(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>(value >> (24 - 8 * i));
-    return bytes;
 }
 
 // ---- settings
@@ -99,24 +92,6 @@ void lineSeeds()
 
 // ---- Exif blocks
 
-QByteArray tiffBlock(const char* order, int orientation)
-{
-    const bool little = order[0] == 'I';
-    auto word16 = [&](int v) {
-        QByteArray bytes;
-        bytes.append(char(little ? v & 0xFF : v >> 8));
-        bytes.append(char(little ? v >> 8 : v & 0xFF));
-        return bytes;
-    };
-    auto word32 = [&](int v) {
-        return little ? word16(v & 0xFFFF) + word16(v >> 16) : word16(v >> 16) + word16(v & 0xFFFF);
-    };
-    QByteArray tiff = QByteArray(order, 2) + word16(42) + word32(8) + word16(2);
-    tiff += word16(0x010F) + word16(2) + word32(4) + QByteArray("Cam\0", 4);
-    tiff += word16(0x0112) + word16(3) + word32(1) + word16(orientation) + word16(0);
-    return tiff + word32(0);
-}
-
 QByteArray encodeWithQt(const QImage& image, const char* format, int quality = 75, bool progressive = false)
 {
     QByteArray bytes;
@@ -156,69 +131,21 @@ void exifSeeds()
     for (int orientation : {1, 3, 6, 8}) {
         for (const char* order : {"MM", "II"}) {
             const QString name = QStringLiteral("%1-%2").arg(QLatin1String(order)).arg(orientation);
-            seed("exif", name + QStringLiteral(".tiff"), '\0' + tiffBlock(order, orientation));
-            seed("exif", name + QStringLiteral(".jpg"), '\1' + exifJpeg(jpeg, tiffBlock(order, orientation)));
+            seed("exif", name + QStringLiteral(".tiff"), '\0' + test::ExifTiffBlock(order, orientation));
+            seed("exif", name + QStringLiteral(".jpg"), '\1' + exifJpeg(jpeg, test::ExifTiffBlock(order, orientation)));
         }
     }
-    QByteArray farOffset = tiffBlock("MM", 6);
+    QByteArray farOffset = test::ExifTiffBlock("MM", 6);
     farOffset[4] = char(0x7F);
     seed("exif", "far-offset.tiff", '\0' + farOffset);
-    seed("exif", "cut.tiff", '\0' + tiffBlock("II", 6).left(13));
-    QByteArray badLength = exifJpeg(jpeg, tiffBlock("MM", 6));
+    seed("exif", "cut.tiff", '\0' + test::ExifTiffBlock("II", 6).left(13));
+    QByteArray badLength = exifJpeg(jpeg, test::ExifTiffBlock("MM", 6));
     badLength[4] = char(0xFF);
     seed("exif", "length-past-end.jpg", '\1' + badLength);
     seed("exif", "no-exif.jpg", '\1' + jpeg);
 }
 
 // ---- pictures
-
-QByteArray encodeWithMagick(const QImage& source, const char* format, bool cmyk = false)
-{
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    ExceptionInfo exception;
-    GetExceptionInfo(&exception);
-    Image* constituted =
-        ConstituteImage(image.width(), image.height(), "BGRA", CharPixel, image.constBits(), &exception);
-    QByteArray bytes;
-    if (constituted) {
-        if (cmyk)
-            TransformColorspace(constituted, CMYKColorspace);
-        ImageInfo* info = CloneImageInfo(nullptr);
-        std::strcpy(info->magick, format);
-        std::strcpy(constituted->magick, format);
-        size_t length = 0;
-        if (void* blob = ImageToBlob(info, constituted, &length, &exception)) {
-            bytes = QByteArray(static_cast<const char*>(blob), static_cast<qsizetype>(length));
-            MagickFree(blob);
-        }
-        DestroyImageInfo(info);
-        DestroyImage(constituted);
-    }
-    DestroyExceptionInfo(&exception);
-    return bytes;
-}
-
-quint32 crc32(const QByteArray& bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char c : bytes) {
-        crc ^= static_cast<uchar>(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray pngBomb(quint32 width, quint32 height)
-{
-    const QByteArray ihdr =
-        "IHDR" + bigEndian(width) + bigEndian(height) + QByteArray("\x08\x02\x00\x00\x00", 5);
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    png += bigEndian(13) + ihdr + bigEndian(crc32(ihdr));
-    const QByteArray idat = "IDAT" + qCompress(QByteArray(4096, '\0')).mid(4);
-    png += bigEndian(quint32(idat.size() - 4)) + idat + bigEndian(crc32(idat));
-    return png + bigEndian(0) + QByteArray("IEND") + bigEndian(crc32("IEND"));
-}
 
 QByteArray jpegBomb(const QByteArray& jpeg, quint16 width, quint16 height)
 {
@@ -251,8 +178,8 @@ void imageSeeds()
     picture("photo-thumbnail-box.jpg", "JPG", encodeWithQt(photo(400, 200), "JPEG", 20), 2);
     picture("progressive.jpg", "JPG", encodeWithQt(image, "JPEG", 75, true));
     picture("grey.jpg", "JPG", encodeWithQt(image.convertToFormat(QImage::Format_Grayscale8), "JPEG"));
-    picture("cmyk.jpg", "JPG", encodeWithMagick(image, "JPEG", true));
-    picture("sideways.jpg", "JPG", exifJpeg(jpeg, tiffBlock("II", 6)), 2);
+    picture("cmyk.jpg", "JPG", test::EncodeWithMagick(image, "JPEG", true));
+    picture("sideways.jpg", "JPG", exifJpeg(jpeg, test::ExifTiffBlock("II", 6)), 2);
     picture("photo.png", "PNG", encodeWithQt(image, "PNG"));
     picture("indexed.png", "PNG", encodeWithQt(image.convertToFormat(QImage::Format_Indexed8), "PNG"));
     picture("alpha.png", "PNG", encodeWithQt(image.convertToFormat(QImage::Format_ARGB32), "PNG"));
@@ -270,22 +197,22 @@ void imageSeeds()
     };
     for (const auto& [extension, format] : magick)
         picture(QStringLiteral("photo.") + QLatin1String(extension).toString().toLower(), extension,
-                encodeWithMagick(image, format));
+                test::EncodeWithMagick(image, format));
     // The hostile cases of the decoder tests.
     picture("truncated.jpg", "JPG", jpeg.left(jpeg.size() * 6 / 10));
     picture("truncated-header.jpg", "JPG", jpeg.left(100));
     const QByteArray png = encodeWithQt(image, "PNG");
     picture("truncated.png", "PNG", png.left(png.size() / 2));
-    const QByteArray pcx = encodeWithMagick(image, "PCX");
+    const QByteArray pcx = test::EncodeWithMagick(image, "PCX");
     picture("truncated.pcx", "PCX", pcx.left(pcx.size() / 3));
     picture("text-named-as-image.jpg", "JPG", "This is not a picture.\r\n");
-    picture("bomb.png", "PNG", pngBomb(60000, 60000));
-    picture("bomb-wide.png", "PNG", pngBomb(40000, 2));
+    picture("bomb.png", "PNG", test::PngBomb(60000, 60000));
+    picture("bomb-wide.png", "PNG", test::PngBomb(40000, 2));
     picture("bomb.jpg", "JPG", jpegBomb(jpeg, 60000, 60000));
     picture("bomb-at-the-bound.jpg", "JPG", jpegBomb(jpeg, 32767, 4096), 1);
     QByteArray sun;
     for (quint32 word : {0x59a66a95u, 60000u, 60000u, 24u, 0u, 1u, 0u, 0u})
-        sun += bigEndian(word);
+        sun += test::BigEndian(word);
     picture("bomb.ras", "RAS", sun + QByteArray(64, '\x7f'));
 }
 

@@ -83,6 +83,24 @@ QByteArray PngBomb(quint32 width, quint32 height)
     return png;
 }
 
+QByteArray ExifTiffBlock(const char* order, int orientation)
+{
+    const bool little = order[0] == 'I';
+    auto word16 = [&](int v) {
+        QByteArray bytes;
+        bytes.append(char(little ? v & 0xFF : v >> 8));
+        bytes.append(char(little ? v >> 8 : v & 0xFF));
+        return bytes;
+    };
+    auto word32 = [&](int v) {
+        return little ? word16(v & 0xFFFF) + word16(v >> 16) : word16(v >> 16) + word16(v & 0xFFFF);
+    };
+    QByteArray tiff = QByteArray(order, 2) + word16(42) + word32(8) + word16(2);
+    tiff += word16(0x010F) + word16(2) + word32(4) + QByteArray("Cam\0", 4);
+    tiff += word16(0x0112) + word16(3) + word32(1) + word16(orientation) + word16(0);
+    return tiff + word32(0);
+}
+
 ChannelStats Stats(const QImage& source, int channel)
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
@@ -102,7 +120,7 @@ ChannelStats Stats(const QImage& source, int channel)
 }
 
 // Formats Qt cannot write are made with GraphicsMagick's encoders.
-QByteArray EncodeWithMagick(const QImage& source, const char* format)
+QByteArray EncodeWithMagick(const QImage& source, const char* format, bool cmyk)
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     ExceptionInfo exception;
@@ -112,6 +130,8 @@ QByteArray EncodeWithMagick(const QImage& source, const char* format)
         ConstituteImage(image.width(), image.height(), "BGRA", CharPixel, image.constBits(), &exception);
     if (!constituted)
         return {};
+    if (cmyk)
+        TransformColorspace(constituted, CMYKColorspace);
     ImageInfo* info = CloneImageInfo(nullptr);
     std::strcpy(info->magick, format);
     std::strcpy(constituted->magick, format);

@@ -25,8 +25,12 @@ double MeanChannelDifference(const QImage& a, const QImage& b);
 // A well-formed PNG header that claims a huge picture, and no pixel data.
 QByteArray PngBomb(quint32 width, quint32 height);
 
+// A TIFF block as a camera writes into its Exif segment, in byte order "II" or "MM": one directory
+// with an unrelated tag, then the orientation.
+QByteArray ExifTiffBlock(const char* order, int orientation);
+
 // The picture in a format only GraphicsMagick writes ("PCX", "SUN", "GIF"...).
-QByteArray EncodeWithMagick(const QImage& image, const char* format);
+QByteArray EncodeWithMagick(const QImage& image, const char* format, bool cmyk = false);
 
 // Mean and variance of one channel (0 red, 1 green, 2 blue) over the whole image.
 struct ChannelStats {
