@@ -39,6 +39,8 @@
 #include "windows/search/SearchWindow.h"
 #include "windows/thumbnails/ThumbnailWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -353,7 +355,12 @@ void MainWindow::fitFirstStart()
     m_settings.MainWidth = TwipsFromPixels(size.width);
     m_settings.MainHeight = TwipsFromPixels(size.height);
     m_settings.SplitterMain = TwipsFromPixels(size.splitterMain);
-    resize(size.width, size.height);
+    // Centred, so that a window nearly as wide as the screen is not pushed off its edge.
+    const QPoint centred(available.left() + std::max(0, (available.width() - size.width) / 2),
+                         available.top() + std::max(0, (available.height() - size.height) / 2));
+    m_settings.MainLeft = TwipsFromPixels(centred.x());
+    m_settings.MainTop = TwipsFromPixels(centred.y());
+    setGeometry(QRect(centred, QSize(size.width, size.height)));
     m_layout->restore(m_settings.SplitterMain, m_settings.SizeBarLeft);
 }
 
