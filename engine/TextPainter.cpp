@@ -34,6 +34,11 @@ void fillAt(QPainter& painter, const QPainterPath& path, QPointF offset, const Q
 
 } // namespace
 
+void PrepareStyledText(const TextSettings& settings, double pixelsPerPoint)
+{
+    textPath(QStringLiteral("0123456789"), TextFont(settings, pixelsPerPoint));
+}
+
 void DrawStyledText(QPainter& painter, const QRectF& rect, const QString& text, const TextSettings& settings,
                     double pixelsPerPoint)
 {

@@ -13,4 +13,8 @@ namespace velmora {
 void DrawStyledText(QPainter& painter, const QRectF& rect, const QString& text, const TextSettings& settings,
                     double pixelsPerPoint);
 
+// Loads what drawing with these settings needs first (the font database, the font itself), so that
+// a thread with nothing else to do can spare the drawing thread that time.
+void PrepareStyledText(const TextSettings& settings, double pixelsPerPoint);
+
 } // namespace velmora

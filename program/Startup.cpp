@@ -6,6 +6,7 @@
 #include "core/jobs/JobPool.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/TrayPolicy.h"
+#include "mainwindow/change/SingleChange.h"
 #include "mainwindow/change/WallpaperService.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SignalBridge.h"
@@ -15,6 +16,7 @@
 #include "ui/ProgramArtwork.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLibraryInfo>
 #include <QListWidget>
 #include <QLocale>
@@ -44,6 +46,58 @@ void installTranslations(QApplication& app)
         QApplication::installTranslator(translator);
 }
 
+// "-s": the remembered position restored, then the change; true while it runs in the background.
+template <class Changer> bool StartSingleChange(Changer& changer)
+{
+    // Remembered positions beyond the current list or folder are passed over silently.
+    Steps restore(ContinueSilently);
+    restore([&] { changer.RestoreSelection(); });
+    Steps change(StartupHandler);
+    change([&] { changer.AutoChange(); });
+    return changer.working();
+}
+
+std::unique_ptr<SplashWindow> ShowSplash(const QString& programFolder)
+{
+    if (SplashSuppressed(programFolder))
+        return {};
+    auto splash = std::make_unique<SplashWindow>();
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+    return splash;
+}
+
+// A one-shot change in list mode needs none of the window: it reads the settings and the list,
+// changes, writes the settings and ends.
+int RunSingleChange(QApplication& app, SettingsStore& settings, const QString& programFolder)
+{
+    SingleChange changer(settings, programFolder);
+    Steps steps(StartupHandler);
+    std::unique_ptr<SplashWindow> splash;
+    steps([&] { splash = ShowSplash(programFolder); })([&] { changer.load(); })([&] { splash.reset(); });
+    if (!StartSingleChange(changer)) {
+        changer.ExitRoutine();
+        return 0;
+    }
+    // A loop of its own, not the application's: QApplication::exec() would first connect the
+    // accessibility bridge to the session bus, starting one when there is none, for a run that never
+    // shows a window.
+    QEventLoop loop;
+    const auto finish = [&changer, &loop] {
+        changer.ExitRoutine();
+        loop.exit(0);
+    };
+    QObject::connect(&changer.wallpaper(), &WallpaperService::idle, &app, finish);
+    SignalBridge bridge;
+    QObject::connect(&bridge, &SignalBridge::terminationRequested, &app, finish);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&finish](QSessionManager&) { finish(); });
+    const int result = loop.exec();
+    JobPool().waitForDone();
+    return result;
+}
+
 } // namespace
 
 int RunVelmora(int argc, char* argv[])
@@ -66,17 +120,13 @@ int RunVelmora(int argc, char* argv[])
     const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
 
     SettingsStore settings;
+    if (commandLine.oneShot && SingleChange::Suits(programFolder))
+        return RunSingleChange(app, settings, programFolder);
+
     std::unique_ptr<SplashWindow> splash;
     std::unique_ptr<MainWindow> window;
     Steps steps(StartupHandler);
-    steps([&] {
-        if (!SplashSuppressed(programFolder)) {
-            splash = std::make_unique<SplashWindow>();
-            splash->show();
-            splash->repaint();
-            QApplication::processEvents();
-        }
-    })([&] {
+    steps([&] { splash = ShowSplash(programFolder); })([&] {
         window = std::make_unique<MainWindow>(settings, programFolder);
         if (commandLine.oneShot)
             window->setSingleChange();
@@ -107,13 +157,8 @@ int RunVelmora(int argc, char* argv[])
                      [&window](QSessionManager&) { window->mnuFileExit_Click(); });
 
     if (commandLine.oneShot) {
-        // Remembered positions beyond the current list or folder are passed over silently.
-        Steps restore(ContinueSilently);
-        restore([&] { window->RestoreSelection(); });
-        Steps change(StartupHandler);
-        change([&] { window->AutoChange(); });
         // The change runs in the background; the program ends when it has.
-        if (!window->working()) {
+        if (!StartSingleChange(*window)) {
             window->mnuFileExit_Click();
             return 0;
         }

@@ -44,6 +44,14 @@ void CreateDefaultList(const QString& programFolder, const QString& name, const 
     WriteLinesFile(listPath, entries);
 }
 
+QString EnsureCatalogue(const QString& programFolder)
+{
+    const QString path = AddPathSep(programFolder) + QString::fromUtf16(CatalogFileName);
+    if (!FileExists(path))
+        CreateDefaultList(programFolder, QString::fromUtf16(DefaultListName), GetWindowsFolder());
+    return path;
+}
+
 QString NewListName(const QString& typed)
 {
     return typed.right(4).toUpper() == u".LST" ? typed : typed + QStringLiteral(".lst");

@@ -20,6 +20,10 @@ QStringList DefaultListEntries(const QString& sourceFolder);
 // a file cannot be written.
 void CreateDefaultList(const QString& programFolder, const QString& name, const QString& sourceFolder);
 
+// The catalogue's path in the program folder; a missing catalogue is first made with the default
+// list (see CreateDefaultList). Throws a Failure when it cannot be made.
+QString EnsureCatalogue(const QString& programFolder);
+
 // The name a typed new-list name is saved under: ".lst" is appended unless the name already ends
 // in ".lst" in any letter case.
 QString NewListName(const QString& typed);

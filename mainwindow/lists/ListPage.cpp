@@ -138,10 +138,7 @@ void ListPage::lstFileRead()
     BusyCursor busy;
     const QString path = m_programFolder + QString::fromUtf16(CatalogFileName);
     Steps steps;
-    steps([&] {
-        if (!FileExists(path))
-            CreateDefaultList(m_programFolder, QString::fromUtf16(DefaultListName), GetWindowsFolder());
-    });
+    steps([&] { EnsureCatalogue(m_programFolder); });
     m_catalogPath = path;
     {
         const QSignalBlocker blocker(m_catalogue);

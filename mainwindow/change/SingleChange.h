@@ -1,0 +1,57 @@
+#pragma once
+// "-s" without the main window: the settings, the current list and one change. A change made from a
+// script or a shortcut then costs little more than its picture. The folder mode goes through the
+// window, whose folder tree decides which folder the remembered one stands for.
+#include "mainwindow/change/WallpaperChanger.h"
+#include "mainwindow/change/WallpaperService.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+namespace velmora {
+
+class SettingsStore;
+
+class SingleChange final : public QObject {
+    Q_OBJECT
+public:
+    SingleChange(SettingsStore& settings, QString programFolder,
+                 std::unique_ptr<platform::WallpaperBackend> backend = {}, QObject* parent = nullptr);
+    ~SingleChange() override;
+
+    // True when stored settings choose the list: the first start and the folder mode need the window.
+    static bool Suits(const QString& programFolder);
+
+    // What the window's start-up reads for a change: the settings, the desktop's placement, the list.
+    void load();
+    // The window's RestoreSelection and AutoChange, over the list as read.
+    void RestoreSelection();
+    void AutoChange();
+    // The change or the placement read still runs; WallpaperService::idle follows when neither does.
+    bool working() const { return m_wallpaper.working(); }
+    WallpaperService& wallpaper() { return m_wallpaper; }
+    // The exit routine: the settings written back with the positions the change moved on.
+    void ExitRoutine();
+
+    // The current list's entries as read.
+    QStringList entries() const;
+
+private:
+    class ListEntries;
+    class NoFolder;
+
+    void readList();
+
+    SettingsStore& m_store;
+    Settings& m_settings;
+    QString m_programFolder;
+    WallpaperService m_wallpaper;
+    std::unique_ptr<ListEntries> m_list;
+    std::unique_ptr<NoFolder> m_folder;
+    WallpaperChanger m_changer;
+    bool m_exited = false;
+};
+
+} // namespace velmora
