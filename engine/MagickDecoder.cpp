@@ -5,11 +5,11 @@
 #include "engine/TiffHandlerGuard.h"
 
 #include <QHash>
+#include <QLibrary>
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <mutex>
 
 #include <magick/api.h>
 
@@ -29,30 +29,81 @@ const QHash<QString, QString>& coderTable()
     return table;
 }
 
-void initialiseOnce()
+// GraphicsMagick and the thirty-odd libraries behind it (HEIF, JPEG XL, AV1 and more) cost every
+// start several milliseconds, most of a one-shot change from a script: they are loaded the first
+// time a picture needs them. Without the library these formats are simply not offered.
+struct MagickLibrary {
+    decltype(&::InitializeMagickEx) InitializeMagickEx = nullptr;
+    decltype(&::GetExceptionInfo) GetExceptionInfo = nullptr;
+    decltype(&::DestroyExceptionInfo) DestroyExceptionInfo = nullptr;
+    decltype(&::SetMagickResourceLimit) SetMagickResourceLimit = nullptr;
+    decltype(&::GetMagickInfo) GetMagickInfo = nullptr;
+    decltype(&::CloneImageInfo) CloneImageInfo = nullptr;
+    decltype(&::DestroyImageInfo) DestroyImageInfo = nullptr;
+    decltype(&::DestroyImageList) DestroyImageList = nullptr;
+    decltype(&::PingBlob) PingBlob = nullptr;
+    decltype(&::BlobToImage) BlobToImage = nullptr;
+    decltype(&::DispatchImage) DispatchImage = nullptr;
+    bool loaded = false;
+};
+
+MagickLibrary loadLibrary()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
+    MagickLibrary gm;
+    QLibrary library(QStringLiteral(VELMORA_MAGICK_LIBRARY));
+    if (!library.load())
+        return gm;
+    bool complete = true;
+    const auto bind = [&](auto& function, const char* name) {
+        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(name));
+        complete = complete && function;
+    };
+    bind(gm.InitializeMagickEx, "InitializeMagickEx");
+    bind(gm.GetExceptionInfo, "GetExceptionInfo");
+    bind(gm.DestroyExceptionInfo, "DestroyExceptionInfo");
+    bind(gm.SetMagickResourceLimit, "SetMagickResourceLimit");
+    bind(gm.GetMagickInfo, "GetMagickInfo");
+    bind(gm.CloneImageInfo, "CloneImageInfo");
+    bind(gm.DestroyImageInfo, "DestroyImageInfo");
+    bind(gm.DestroyImageList, "DestroyImageList");
+    bind(gm.PingBlob, "PingBlob");
+    bind(gm.BlobToImage, "BlobToImage");
+    bind(gm.DispatchImage, "DispatchImage");
+    gm.loaded = complete;
+    return gm;
+}
+
+// The library, loaded and initialised once; check `loaded` before any call.
+const MagickLibrary& Magick()
+{
+    static const MagickLibrary gm = [] {
+        MagickLibrary library = loadLibrary();
+        if (!library.loaded)
+            return library;
         const TiffHandlerGuard tiffHandlers(TiffHandlerGuard::User::GraphicsMagick);
         // The program keeps its own signal handling.
         ExceptionInfo exception;
-        GetExceptionInfo(&exception);
-        InitializeMagickEx(nullptr, MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
-        DestroyExceptionInfo(&exception);
-        SetMagickResourceLimit(WidthResource, MaxDecodedSide);
-        SetMagickResourceLimit(HeightResource, MaxDecodedSide);
-        SetMagickResourceLimit(PixelsResource, static_cast<magick_int64_t>(MaxDecodedPixels));
-    });
+        library.GetExceptionInfo(&exception);
+        library.InitializeMagickEx(nullptr, MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
+        library.DestroyExceptionInfo(&exception);
+        library.SetMagickResourceLimit(WidthResource, MaxDecodedSide);
+        library.SetMagickResourceLimit(HeightResource, MaxDecodedSide);
+        library.SetMagickResourceLimit(PixelsResource, static_cast<magick_int64_t>(MaxDecodedPixels));
+        return library;
+    }();
+    return gm;
 }
 
 bool canDecode(const QString& coder)
 {
-    initialiseOnce();
+    const MagickLibrary& gm = Magick();
+    if (!gm.loaded)
+        return false;
     const TiffHandlerGuard tiffHandlers(TiffHandlerGuard::User::GraphicsMagick);
     ExceptionInfo exception;
-    GetExceptionInfo(&exception);
-    const MagickInfo* info = GetMagickInfo(coder.toLatin1().constData(), &exception);
-    DestroyExceptionInfo(&exception);
+    gm.GetExceptionInfo(&exception);
+    const MagickInfo* info = gm.GetMagickInfo(coder.toLatin1().constData(), &exception);
+    gm.DestroyExceptionInfo(&exception);
     return info && info->decoder;
 }
 
@@ -65,10 +116,10 @@ QString reason(const ExceptionInfo& exception)
 }
 
 struct ImageInfoDeleter {
-    void operator()(ImageInfo* info) const { DestroyImageInfo(info); }
+    void operator()(ImageInfo* info) const { Magick().DestroyImageInfo(info); }
 };
 struct ImageDeleter {
-    void operator()(Image* image) const { DestroyImageList(image); }
+    void operator()(Image* image) const { Magick().DestroyImageList(image); }
 };
 
 } // namespace
@@ -97,9 +148,12 @@ QStringList MagickExtensions()
 
 QImage DecodeWithMagick(const QByteArray& bytes, const QString& format, const QString& path)
 {
-    initialiseOnce();
+    const MagickLibrary& gm = Magick();
+    // Only formats MagickFormatFor named come here, and it names none without the library.
+    if (!gm.loaded)
+        throw CorruptImage(path, QStringLiteral("GraphicsMagick"));
     const TiffHandlerGuard tiffHandlers(TiffHandlerGuard::User::GraphicsMagick);
-    std::unique_ptr<ImageInfo, ImageInfoDeleter> info(CloneImageInfo(nullptr));
+    std::unique_ptr<ImageInfo, ImageInfoDeleter> info(gm.CloneImageInfo(nullptr));
     const QByteArray coder = format.toLatin1();
     std::strncpy(info->magick, coder.constData(), MaxTextExtent - 1);
     // Only the first frame is wanted.
@@ -107,26 +161,26 @@ QImage DecodeWithMagick(const QByteArray& bytes, const QString& format, const QS
     info->subrange = 1;
 
     ExceptionInfo exception;
-    GetExceptionInfo(&exception);
+    gm.GetExceptionInfo(&exception);
     struct Release {
         ExceptionInfo* exception;
-        ~Release() { DestroyExceptionInfo(exception); }
+        ~Release() { Magick().DestroyExceptionInfo(exception); }
     } release{&exception};
 
     // The header first, so that a huge claim is refused before any pixel is allocated.
     {
         std::unique_ptr<Image, ImageDeleter> pinged(
-            PingBlob(info.get(), bytes.constData(), bytes.size(), &exception));
+            gm.PingBlob(info.get(), bytes.constData(), bytes.size(), &exception));
         if (!pinged || exception.severity >= ErrorException)
             throw CorruptImage(path, reason(exception));
         CheckDecodedSize(QSize(static_cast<int>(std::min<unsigned long>(pinged->columns, 1ul << 30)),
                                static_cast<int>(std::min<unsigned long>(pinged->rows, 1ul << 30))),
                          path);
     }
-    DestroyExceptionInfo(&exception);
-    GetExceptionInfo(&exception);
+    gm.DestroyExceptionInfo(&exception);
+    gm.GetExceptionInfo(&exception);
     std::unique_ptr<Image, ImageDeleter> image(
-        BlobToImage(info.get(), bytes.constData(), bytes.size(), &exception));
+        gm.BlobToImage(info.get(), bytes.constData(), bytes.size(), &exception));
     if (!image || exception.severity >= ErrorException)
         throw CorruptImage(path, reason(exception));
     const int width = static_cast<int>(image->columns);
@@ -140,8 +194,8 @@ QImage DecodeWithMagick(const QByteArray& bytes, const QString& format, const QS
                       Failure::standardText(ErrorCode::OutOfMemory) + QStringLiteral("\n") + path);
     for (int y = 0; y < height; ++y) {
         // "BGRA" as bytes is the memory layout of (A)RGB32 on little-endian hosts.
-        if (DispatchImage(image.get(), 0, y, width, 1, "BGRA", CharPixel, result.scanLine(y), &exception) !=
-            MagickPass)
+        if (gm.DispatchImage(image.get(), 0, y, width, 1, "BGRA", CharPixel, result.scanLine(y),
+                             &exception) != MagickPass)
             throw CorruptImage(path, reason(exception));
     }
     return result;

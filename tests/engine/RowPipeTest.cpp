@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -30,20 +31,24 @@ struct CountingDecoder {
     }
 };
 
-// Holds every thread of the program's pool until released.
+// Holds every thread of the program's pool until released. The tasks share the semaphores, which
+// outlive the holder until the last task has let go of them.
 struct BusyPool {
-    QSemaphore release;
-    QSemaphore started;
+    struct Gate {
+        QSemaphore release;
+        QSemaphore started;
+    };
+    std::shared_ptr<Gate> gate = std::make_shared<Gate>();
     BusyPool()
     {
         for (int i = 0; i < JobPool().maxThreadCount(); ++i)
-            JobPool().start([this] {
-                started.release();
-                release.acquire();
+            JobPool().start([gate = gate] {
+                gate->started.release();
+                gate->release.acquire();
             });
-        started.acquire(JobPool().maxThreadCount());
+        gate->started.acquire(JobPool().maxThreadCount());
     }
-    ~BusyPool() { release.release(JobPool().maxThreadCount()); }
+    ~BusyPool() { gate->release.release(JobPool().maxThreadCount()); }
 };
 
 void ExpectRow(const std::vector<uchar>& line, int y)
