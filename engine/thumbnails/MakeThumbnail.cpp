@@ -22,7 +22,8 @@ bool contentFailure(const Failure& failure)
 
 } // namespace
 
-QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache, int side)
+QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache, int side,
+                     std::optional<PendingThumbnail>* later)
 {
     if (cache) {
         const QImage cached = cache->find(source);
@@ -50,8 +51,12 @@ QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache,
         return {};
     if (!cache)
         return picture;
-    cache->store(source, picture);
-    return FitThumbnail(picture, side);
+    QImage fitted = FitThumbnail(picture, side);
+    if (later)
+        *later = PendingThumbnail{source, std::move(picture)};
+    else
+        cache->store(source, picture);
+    return fitted;
 }
 
 } // namespace velmora

@@ -2,6 +2,8 @@
 // One file's thumbnail for the thumbnail window, through the shared cache when there is one.
 #include "engine/thumbnails/ThumbnailCache.h"
 
+#include <optional>
+
 namespace velmora {
 
 // The file's picture fitted into side x side: the cache's valid entry when there is one (nothing is
@@ -9,6 +11,13 @@ namespace velmora {
 // file cannot be shown: it cannot be read, or it cannot be decoded (corrupt, empty, too large), in
 // which case the failure is recorded so that it is not tried again while the file stays the same.
 // Without a cache the file is decoded at side directly. Safe on a worker thread.
-QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache, int side);
+// With `later`, a new cache entry is handed back there instead of written, for the caller to write
+// when the picture is on the screen.
+struct PendingThumbnail {
+    ThumbnailSource source;
+    QImage picture;
+};
+QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache, int side,
+                     std::optional<PendingThumbnail>* later = nullptr);
 
 } // namespace velmora

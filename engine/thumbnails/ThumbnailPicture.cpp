@@ -1,11 +1,13 @@
 #include "engine/thumbnails/ThumbnailPicture.h"
 
+#include "engine/ClipResampler.h"
 #include "engine/ExifOrientation.h"
 #include "engine/ImageDecoder.h"
 #include "engine/JpegDecoder.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace velmora {
 
@@ -22,15 +24,36 @@ unsigned ThumbnailJpegDenominator(QSize stored, int side)
     return denominator;
 }
 
+namespace {
+
+// Rounded rather than cut, so that a picture fitted twice (file, entry, grid) keeps its shape.
+QSize thumbnailSize(QSize size, int side)
+{
+    if (size.width() <= side && size.height() <= side)
+        return size;
+    const double scale = std::min(double(side) / size.width(), double(side) / size.height());
+    return QSize(std::max(1, int(std::lround(size.width() * scale))),
+                 std::max(1, int(std::lround(size.height() * scale))));
+}
+
+// An opaque picture reduced with the engine's resampler, several times quicker than Qt's smooth
+// scaling on the picture a reduced JPEG decode gives.
+QImage reduceOpaque(const QImage& picture, QSize size)
+{
+    if (picture.format() != QImage::Format_RGB32 || size == picture.size())
+        return picture;
+    const ClipResampler resampler(picture.size(), size, QRect(QPoint(0, 0), size));
+    const QImage reduced = resampler.run([&picture](int y, quint32* line) {
+        std::memcpy(line, picture.constScanLine(y), size_t(picture.width()) * 4);
+    });
+    return reduced.isNull() ? picture : reduced;
+}
+
+} // namespace
+
 QImage FitThumbnail(const QImage& picture, int side)
 {
-    // Rounded rather than cut, so that a picture fitted twice (file, entry, grid) keeps its shape.
-    QSize size = picture.size();
-    if (size.width() > side || size.height() > side) {
-        const double scale = std::min(double(side) / size.width(), double(side) / size.height());
-        size = QSize(std::max(1, int(std::lround(size.width() * scale))),
-                     std::max(1, int(std::lround(size.height() * scale))));
-    }
+    const QSize size = thumbnailSize(picture.size(), side);
     QImage fitted =
         size == picture.size() ? picture : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage::Format format =
@@ -44,7 +67,11 @@ QImage DecodeThumbnailPicture(const QByteArray& bytes, const QString& extension,
         const int orientation = ExifOrientation(bytes);
         const QImage stored = DecodeJpegScaled(
             bytes, [side](QSize size) { return ThumbnailJpegDenominator(size, side); }, path);
-        return FitThumbnail(Upright(stored, orientation), side);
+        // Reduced before it is turned upright: the same result from fewer pixels.
+        const bool turns = OrientationSwapsSides(orientation);
+        const QSize upright = thumbnailSize(turns ? stored.size().transposed() : stored.size(), side);
+        return FitThumbnail(
+            Upright(reduceOpaque(stored, turns ? upright.transposed() : upright), orientation), side);
     }
     // The other decoders read the whole picture; Qt's and GraphicsMagick's readers offer no cheaper
     // reduced read for these formats.

@@ -141,3 +141,43 @@ TEST(ThumbnailFill, RealPicturesFillTheCacheButPicturesInsideItAreNotThumbnailed
     EXPECT_EQ(delivered.size(), 2);
     EXPECT_EQ(large.entryList(QDir::Files).size(), 2);
 }
+
+TEST(ThumbnailFill, TheFirstScreenfulsCacheEntriesAreWrittenOnceItIsHandedOnOrTheFillEnds)
+{
+    BuildFileKindTable();
+    TempFolder folder;
+    TempFolder cacheHome;
+    const QString root = cacheHome.path() + QStringLiteral("thumbnails/");
+    const QDir large(root + QStringLiteral("large"));
+    for (int i = 0; i < 6; ++i)
+        PhotoLikeImage(320, 240, quint32(i)).save(folder.file(QStringLiteral("%1.jpg").arg(i)), "JPG", 90);
+    ThumbnailFillRequest request;
+    request.folder = folder.path();
+    request.cacheRoot = root;
+    request.creator = QStringLiteral("velmora-test");
+    request.firstScreen = 6;
+    int delivered = 0;
+    int entriesSeenWhileDelivering = 0;
+    FillThumbnails(
+        request, [] { return false; },
+        [&](QList<ThumbnailItem> items) {
+            delivered += int(items.size());
+            entriesSeenWhileDelivering += int(large.entryList(QDir::Files).size());
+        });
+    EXPECT_EQ(delivered, 6);
+    EXPECT_EQ(entriesSeenWhileDelivering, 0) << "no cache writing before the screenful is out";
+    EXPECT_EQ(large.entryList(QDir::Files).size(), 6);
+
+    // Cancelled before the screenful is complete, the entries of the pictures made are still written.
+    QDir(root).removeRecursively();
+    std::atomic<bool> canceled{false};
+    delivered = 0;
+    FillThumbnails(
+        request, [&] { return canceled.load(); },
+        [&](QList<ThumbnailItem> items) {
+            delivered += int(items.size());
+            canceled = true;
+        });
+    EXPECT_LT(delivered, 6);
+    EXPECT_GE(large.entryList(QDir::Files).size(), delivered);
+}

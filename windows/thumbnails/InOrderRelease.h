@@ -33,6 +33,8 @@ public:
         return due;
     }
 
+    // The positions handed on so far, from the front.
+    std::size_t released() const { return m_next; }
     // True when every position has been handed on.
     bool complete() const { return m_next == m_finished.size(); }
 

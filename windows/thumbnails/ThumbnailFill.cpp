@@ -11,6 +11,8 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -48,49 +50,85 @@ QList<FillFile> listFiles(const QString& folder)
 // touches nothing but this.
 class SharedFill {
 public:
-    SharedFill(QList<FillFile> files, const std::function<bool()>* canceled,
+    SharedFill(QList<FillFile> files, std::shared_ptr<const ThumbnailCache> cache,
+               const std::function<bool()>* canceled,
                const std::function<void(QList<ThumbnailItem>)>* deliver)
         : m_files(std::move(files))
+        , m_cache(std::move(cache))
         , m_release(int(m_files.size()))
         , m_canceled(canceled)
         , m_deliver(deliver)
     {}
 
-    void run(const ThumbnailFillRequest& request, const ThumbnailCache* cache)
+    void run(const ThumbnailFillRequest& request)
     {
         while (const std::optional<int> index = take()) {
             std::optional<ThumbnailItem> item;
+            std::optional<PendingThumbnail> entry;
+            const bool firstScreen = *index < request.firstScreen;
             // A file that fails in a way nobody foresaw gets no item; the fill goes on.
             try {
-                item = make(m_files[*index], request, cache);
+                item = make(m_files[*index], request, firstScreen ? &entry : nullptr);
             } catch (...) {
                 item.reset();
             }
-            finish(*index, std::move(item));
+            finish(*index, std::move(item), std::move(entry));
+            writeHeldEntries(request.firstScreen);
         }
     }
 
     // Called by the job's thread when it has run out of files: waits for the helpers' files in
-    // hand, then closes the fill to late helpers.
+    // hand, then closes the fill to late helpers and writes the cache entries still held.
     int close()
     {
         std::unique_lock lock(m_mutex);
         m_idle.wait(lock, [this] { return m_inHand == 0; });
         m_closed = true;
+        std::vector<PendingThumbnail> held = std::exchange(m_held, {});
+        lock.unlock();
+        store(held);
         return m_delivered;
     }
 
 private:
-    static std::optional<ThumbnailItem> make(const FillFile& file, const ThumbnailFillRequest& request,
-                                             const ThumbnailCache* cache)
+    std::optional<ThumbnailItem> make(const FillFile& file, const ThumbnailFillRequest& request,
+                                      std::optional<PendingThumbnail>* entry) const
     {
         const ThumbnailSource source = MakeThumbnailSource(request.folder + file.name, file.modified, file.size);
-        const ThumbnailCache* usable = cache && !cache->holds(source.path) ? cache : nullptr;
+        const ThumbnailCache* usable = m_cache && !m_cache->holds(source.path) ? m_cache.get() : nullptr;
         QImage picture = request.make ? request.make(source, usable, request.side)
-                                      : MakeThumbnail(source, usable, request.side);
+                                      : MakeThumbnail(source, usable, request.side, entry);
         if (picture.isNull())
             return std::nullopt;
         return ThumbnailItem{file.name, std::move(picture)};
+    }
+
+    // The first screenful's cache entries, once that screenful is all on its way to the window.
+    void writeHeldEntries(int firstScreen)
+    {
+        std::unique_lock lock(m_mutex);
+        const bool shown =
+            m_release.released() >= std::size_t(std::max(firstScreen, 0)) || m_release.complete();
+        if (!shown || m_held.empty())
+            return;
+        std::vector<PendingThumbnail> held = std::exchange(m_held, {});
+        ++m_inHand;
+        lock.unlock();
+        store(held);
+        lock.lock();
+        if (--m_inHand == 0)
+            m_idle.notify_all();
+    }
+
+    // A cache entry that cannot be written (out of memory) is only made again next time.
+    void store(const std::vector<PendingThumbnail>& entries) const noexcept
+    {
+        for (const PendingThumbnail& entry : entries) {
+            try {
+                m_cache->store(entry.source, entry.picture);
+            } catch (...) {
+            }
+        }
     }
 
     std::optional<int> take()
@@ -102,10 +140,12 @@ private:
         return int(m_next++);
     }
 
-    void finish(int index, std::optional<ThumbnailItem> item)
+    void finish(int index, std::optional<ThumbnailItem> item, std::optional<PendingThumbnail> entry)
     {
         const std::lock_guard lock(m_mutex);
         try {
+            if (entry)
+                m_held.push_back(std::move(*entry));
             QList<ThumbnailItem> due = m_release.finish(index, std::move(item));
             // Delivered under the lock, so that runs reach the window in order.
             if (!due.isEmpty() && !(*m_canceled)()) {
@@ -120,7 +160,9 @@ private:
     }
 
     const QList<FillFile> m_files;
+    const std::shared_ptr<const ThumbnailCache> m_cache;
     InOrderRelease<ThumbnailItem> m_release;
+    std::vector<PendingThumbnail> m_held; // the first screenful's cache entries, not yet written
     const std::function<bool()>* m_canceled;
     const std::function<void(QList<ThumbnailItem>)>* m_deliver;
     std::mutex m_mutex;
@@ -151,12 +193,12 @@ int FillThumbnails(const ThumbnailFillRequest& request, const std::function<bool
                      ? nullptr
                      : std::make_shared<const ThumbnailCache>(request.cacheRoot, request.creator);
     const int helpers = int(std::min<qsizetype>(JobPool().maxThreadCount() - 1, files.size() - 1));
-    auto fill = std::make_shared<SharedFill>(std::move(files), &canceled, &deliver);
+    auto fill = std::make_shared<SharedFill>(std::move(files), std::move(cache), &canceled, &deliver);
     for (int i = 0; i < helpers; ++i)
         JobPool().start(
-            [fill, request, cache] {
+            [fill, request] {
                 JobThreadScope onWorker;
-                fill->run(request, cache.get());
+                fill->run(request);
             },
             1);
     // Helpers still at work use canceled and deliver, which live only as long as this call: it
@@ -166,7 +208,7 @@ int FillThumbnails(const ThumbnailFillRequest& request, const std::function<bool
         ~CloseAtEnd() { fill.close(); }
     } closeAtEnd{*fill};
     // This thread takes files too, so the fill goes on even when no helper gets a thread.
-    fill->run(request, cache.get());
+    fill->run(request);
     return fill->close();
 }
 

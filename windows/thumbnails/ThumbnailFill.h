@@ -21,6 +21,9 @@ struct ThumbnailFillRequest {
     QString creator;      // our folder's name under the cache's "fail"
     int side = 150;       // pixels a side of the pictures handed back
     ThumbnailMaker make;  // MakeThumbnail when empty; tests hand in stand-ins
+    // The window's first screenful: their cache entries are written once they are all handed on,
+    // so that the first pictures come as soon as they are decoded.
+    int firstScreen = 0;
 };
 
 struct ThumbnailItem {

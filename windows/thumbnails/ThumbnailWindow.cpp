@@ -102,6 +102,7 @@ void ThumbnailWindow::ThumbReset()
     request.creator = QStringLiteral("velmora-" VELMORA_VERSION);
     request.side = std::min(LargeThumbnailSide, int(std::ceil(PictureBox * ratio)));
     request.make = m_make;
+    request.firstScreen = FirstScreen;
     m_fill.start([request, ratio, this](JobControl& control) {
         return FillThumbnails(
             request, [&control] { return control.isCanceled(); },
