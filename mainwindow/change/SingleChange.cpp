@@ -17,57 +17,6 @@
 
 namespace velmora {
 
-// The list as the list box would hold it, selection handling included.
-class SingleChange::ListEntries final : public EntryList {
-public:
-    explicit ListEntries(std::function<void()> selectionChanged)
-        : m_selectionChanged(std::move(selectionChanged))
-    {}
-
-    int count() const override { return int(entries.size()); }
-    QString text(int index) const override { return entries.value(index); }
-    int selected() const override { return m_selected; }
-    void select(int index) override
-    {
-        m_selected = index >= 0 && index < count() ? index : -1;
-        m_selectionChanged();
-    }
-    void insert(int index, const QString& text) override
-    {
-        entries.insert(index, text);
-        if (m_selected >= index)
-            ++m_selected;
-    }
-    void remove(int index) override
-    {
-        entries.removeAt(index);
-        if (m_selected == index)
-            m_selected = -1;
-        else if (m_selected > index)
-            --m_selected;
-    }
-    void clear() override
-    {
-        entries.clear();
-        m_selected = -1;
-    }
-
-    QStringList entries;
-
-private:
-    std::function<void()> m_selectionChanged;
-    int m_selected = -1;
-};
-
-// The list mode never looks at the file view.
-class SingleChange::NoFolder final : public FolderItems {
-public:
-    int count() const override { return 0; }
-    QString text(int) const override { return {}; }
-    int selected() const override { return 0; }
-    void select(int) override {}
-};
-
 SingleChange::SingleChange(SettingsStore& settings, QString programFolder,
                            std::unique_ptr<platform::WallpaperBackend> backend, QObject* parent)
     : QObject(parent)
@@ -75,10 +24,9 @@ SingleChange::SingleChange(SettingsStore& settings, QString programFolder,
     , m_settings(settings.values())
     , m_programFolder(std::move(programFolder))
     , m_wallpaper(settings, m_programFolder, backend ? std::move(backend) : platform::LoadWallpaperBackend())
-    , m_list(std::make_unique<ListEntries>([this] { m_changer.ListSelectionChanged(); }))
-    , m_folder(std::make_unique<NoFolder>())
-    , m_changer(m_settings, *m_folder, *m_list, m_wallpaper)
+    , m_changer(m_settings, m_folder, m_list, m_wallpaper)
 {
+    m_list.onSelection = [this] { m_changer.ListSelectionChanged(); };
     m_wallpaper.setSingleChange(true);
     m_wallpaper.setCollageSource([this] { return m_changer.CollageSourceNow(); });
     connect(&m_wallpaper, &WallpaperService::collageFinished, this, [this] { m_changer.RestoreSelection(); });
@@ -125,7 +73,7 @@ void SingleChange::readList()
         return;
     QStringList entries;
     if (LoadListEntries(m_programFolder + m_settings.ListFileName, entries) == 0)
-        m_list->entries = entries;
+        m_list.entries = entries;
 }
 
 void SingleChange::RestoreSelection()
@@ -155,7 +103,7 @@ void SingleChange::ExitRoutine()
 
 QStringList SingleChange::entries() const
 {
-    return m_list->entries;
+    return m_list.entries;
 }
 
 } // namespace velmora

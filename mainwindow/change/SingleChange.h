@@ -2,6 +2,7 @@
 // "-s" without the main window: the settings, the current list and one change. A change made from a
 // script or a shortcut then costs little more than its picture. The folder mode goes through the
 // window, whose folder tree decides which folder the remembered one stands for.
+#include "mainwindow/change/PlainSources.h"
 #include "mainwindow/change/WallpaperChanger.h"
 #include "mainwindow/change/WallpaperService.h"
 
@@ -39,17 +40,14 @@ public:
     QStringList entries() const;
 
 private:
-    class ListEntries;
-    class NoFolder;
-
     void readList();
 
     SettingsStore& m_store;
     Settings& m_settings;
     QString m_programFolder;
     WallpaperService m_wallpaper;
-    std::unique_ptr<ListEntries> m_list;
-    std::unique_ptr<NoFolder> m_folder;
+    EntryVector m_list;
+    ItemVector m_folder; // the list mode never looks at the file view
     WallpaperChanger m_changer;
     bool m_exited = false;
 };

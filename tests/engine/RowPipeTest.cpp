@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <thread>
@@ -51,6 +52,18 @@ struct BusyPool {
     ~BusyPool() { gate->release.release(JobPool().maxThreadCount()); }
 };
 
+// Runs the check with the pool free for the pipe's helper, then with every pool thread taken.
+void WithPoolFreeAndBusy(const std::function<void()>& check)
+{
+    for (const bool poolBusy : {false, true}) {
+        SCOPED_TRACE(poolBusy ? "pool busy" : "pool free");
+        std::unique_ptr<BusyPool> busy;
+        if (poolBusy)
+            busy = std::make_unique<BusyPool>();
+        check();
+    }
+}
+
 void ExpectRow(const std::vector<uchar>& line, int y)
 {
     for (uchar byte : line)
@@ -61,11 +74,7 @@ void ExpectRow(const std::vector<uchar>& line, int y)
 
 TEST(RowPipe, EveryRowArrivesInOrderWithTheHelperOrWithoutAThreadForIt)
 {
-    for (const bool poolBusy : {false, true}) {
-        SCOPED_TRACE(poolBusy ? "pool busy" : "pool free");
-        std::unique_ptr<BusyPool> busy;
-        if (poolBusy)
-            busy = std::make_unique<BusyPool>();
+    WithPoolFreeAndBusy([] {
         CountingDecoder decoder;
         RowPipe pipe(1000, RowBytes, [&decoder](uchar* row) { decoder(row); });
         std::vector<uchar> line(RowBytes);
@@ -78,7 +87,7 @@ TEST(RowPipe, EveryRowArrivesInOrderWithTheHelperOrWithoutAThreadForIt)
         }
         pipe.close();
         EXPECT_EQ(decoder.next.load(), 1000) << "each row decoded once";
-    }
+    });
 }
 
 TEST(RowPipe, RowsPassedOverAreSkippedAndTheReaderMayStopEarly)
@@ -102,11 +111,7 @@ TEST(RowPipe, RowsPassedOverAreSkippedAndTheReaderMayStopEarly)
 
 TEST(RowPipe, ADecoderFailureReachesTheReaderAtItsRowAndAtClose)
 {
-    for (const bool poolBusy : {false, true}) {
-        SCOPED_TRACE(poolBusy ? "pool busy" : "pool free");
-        std::unique_ptr<BusyPool> busy;
-        if (poolBusy)
-            busy = std::make_unique<BusyPool>();
+    WithPoolFreeAndBusy([] {
         CountingDecoder decoder;
         decoder.throwAt = 40;
         RowPipe pipe(100, RowBytes, [&decoder](uchar* row) { decoder(row); });
@@ -117,5 +122,5 @@ TEST(RowPipe, ADecoderFailureReachesTheReaderAtItsRowAndAtClose)
         }
         EXPECT_THROW(pipe.read(40, line.data()), std::runtime_error);
         EXPECT_THROW(pipe.close(), std::runtime_error);
-    }
+    });
 }

@@ -15,6 +15,18 @@
 
 namespace velmora::test {
 
+// A program folder with one list, the catalogue naming it, and a settings file of these lines.
+inline void WriteProgramFolder(const TempFolder& program, const QStringList& entries,
+                               const QByteArray& settingsLines)
+{
+    QByteArray list;
+    for (const QString& entry : entries)
+        list += entry.toUtf8() + "\r\n";
+    WriteBytes(program.file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
+    WriteBytes(program.file(QStringLiteral("Velmora.lst")), list);
+    WriteBytes(program.file(QStringLiteral("Velmora.INI")), "[Velmora]\r\n" + settingsLines);
+}
+
 struct Rig {
     TempFolder program;
     SettingsStore store;
@@ -26,12 +38,7 @@ struct Rig {
 
     Rig(const QStringList& entries, const QByteArray& settingsLines)
     {
-        QByteArray list;
-        for (const QString& entry : entries)
-            list += entry.toUtf8() + "\r\n";
-        WriteBytes(program.file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
-        WriteBytes(program.file(QStringLiteral("Velmora.lst")), list);
-        WriteBytes(program.file(QStringLiteral("Velmora.INI")), "[Velmora]\r\n" + settingsLines);
+        WriteProgramFolder(program, entries, settingsLines);
         auto recording = std::make_unique<RecordingBackend>();
         backend = recording.get();
         window = std::make_unique<MainWindow>(store, program.path(), std::move(recording));

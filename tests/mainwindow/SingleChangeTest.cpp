@@ -41,30 +41,40 @@ ChangeOutcome ThroughTheWindow(const QStringList& entries, const QByteArray& set
             StoredFileIndex2(rig.program.path())};
 }
 
-// "-s" without the window, in a program folder laid out as the rig lays it out.
-ChangeOutcome WithoutTheWindow(const QStringList& entries, const QByteArray& settingsLines)
-{
+// "-s" without the window, over a program folder laid out as the rig lays it out.
+struct SingleRig {
     TempFolder program;
-    QByteArray list;
-    for (const QString& entry : entries)
-        list += entry.toUtf8() + "\r\n";
-    WriteBytes(program.file(QStringLiteral("lfname.dat")), "Velmora.lst\r\n");
-    WriteBytes(program.file(QStringLiteral("Velmora.lst")), list);
-    WriteBytes(program.file(QStringLiteral("Velmora.INI")), "[Velmora]\r\n" + settingsLines);
-    EXPECT_TRUE(SingleChange::Suits(program.path()));
     SettingsStore store;
     ScriptedPrompter prompter;
-    PrompterScope scope(prompter);
-    auto recording = std::make_unique<RecordingBackend>();
-    RecordingBackend& backend = *recording;
-    SingleChange change(store, program.path(), std::move(recording));
-    change.load();
-    change.RestoreSelection();
-    change.AutoChange();
-    EXPECT_TRUE(WaitUntil([&] { return !change.working(); }));
-    change.ExitRoutine();
-    return {backend.calls, ReadBytes(program.file(QStringLiteral("$$WALL$$.BMP"))),
-            StoredFileIndex2(program.path())};
+    PrompterScope scope{prompter};
+    RecordingBackend* backend = nullptr;
+    std::unique_ptr<SingleChange> change;
+
+    void load()
+    {
+        auto recording = std::make_unique<RecordingBackend>();
+        backend = recording.get();
+        change = std::make_unique<SingleChange>(store, program.path(), std::move(recording));
+        change->load();
+    }
+    void changeOnce()
+    {
+        change->RestoreSelection();
+        change->AutoChange();
+        EXPECT_TRUE(WaitUntil([&] { return !change->working(); }));
+        change->ExitRoutine();
+    }
+};
+
+ChangeOutcome WithoutTheWindow(const QStringList& entries, const QByteArray& settingsLines)
+{
+    SingleRig rig;
+    WriteProgramFolder(rig.program, entries, settingsLines);
+    EXPECT_TRUE(SingleChange::Suits(rig.program.path()));
+    rig.load();
+    rig.changeOnce();
+    return {rig.backend->calls, ReadBytes(rig.program.file(QStringLiteral("$$WALL$$.BMP"))),
+            StoredFileIndex2(rig.program.path())};
 }
 
 } // namespace
@@ -111,22 +121,13 @@ TEST(SingleChange, OnlyStoredListModeSettingsGoWithoutTheWindow)
 
 TEST(SingleChange, ACatalogueWithoutTheCurrentListChangesNothingAndStillStores)
 {
-    TempFolder program;
-    WriteBytes(program.file(QStringLiteral("lfname.dat")), "Other.lst\r\n");
-    WriteBytes(program.file(QStringLiteral("Velmora.lst")), "/nowhere/a.png\r\n");
-    WriteBytes(program.file(QStringLiteral("Velmora.INI")), "[Velmora]\r\nListMode= 2\r\nFileIndex2= 0\r\n");
-    SettingsStore store;
-    ScriptedPrompter prompter;
-    PrompterScope scope(prompter);
-    auto recording = std::make_unique<RecordingBackend>();
-    RecordingBackend& backend = *recording;
-    SingleChange change(store, program.path(), std::move(recording));
-    change.load();
-    EXPECT_TRUE(change.entries().isEmpty());
-    change.AutoChange();
-    EXPECT_TRUE(WaitUntil([&] { return !change.working(); }));
-    change.ExitRoutine();
-    EXPECT_TRUE(backend.calls.isEmpty());
-    EXPECT_EQ(prompter.count(), 0);
-    EXPECT_GT(QFileInfo(program.file(QStringLiteral("Velmora.INI"))).size(), 100) << "written back whole";
+    SingleRig rig;
+    WriteProgramFolder(rig.program, {QStringLiteral("/nowhere/a.png")}, "ListMode= 2\r\nFileIndex2= 0\r\n");
+    WriteBytes(rig.program.file(QStringLiteral("lfname.dat")), "Other.lst\r\n");
+    rig.load();
+    EXPECT_TRUE(rig.change->entries().isEmpty());
+    rig.changeOnce();
+    EXPECT_TRUE(rig.backend->calls.isEmpty());
+    EXPECT_EQ(rig.prompter.count(), 0);
+    EXPECT_GT(QFileInfo(rig.program.file(QStringLiteral("Velmora.INI"))).size(), 100) << "written back whole";
 }
