@@ -104,7 +104,8 @@ void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes)
     // Read at the file's size first, then on in growing steps up to the bound: a pipe, a special
     // file or one that grew tells no true size, and asking Qt for the whole bound at once sets that
     // much memory aside for every file, however small.
-    into.clear();
+    // Emptied, not cleared: a buffer the caller keeps from file to file keeps its memory.
+    into.resize(0);
     qint64 step = std::min<qint64>(std::max<qint64>(4096, file.size() + 1), maxBytes + 1);
     while (into.size() <= maxBytes) {
         const qsizetype at = into.size();

@@ -120,6 +120,17 @@ QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize 
     throw UnknownImageFormat(path);
 }
 
+QByteArray ReadPictureFile(const QString& path)
+{
+    thread_local QByteArray buffer;
+    // Kept for ordinary photographs; a huge file's memory goes back after the next read.
+    constexpr qsizetype KeptBytes = 32 << 20;
+    if (buffer.capacity() > KeptBytes)
+        buffer = QByteArray();
+    ReadWholeFile(path, buffer, MaxImageFileBytes);
+    return buffer;
+}
+
 QImage DecodeImage(const QString& path, QSize fitWithin)
 {
     return DecodeImageData(ReadWholeFile(path, MaxImageFileBytes), GetExtension(GetFileName(path)), fitWithin,

@@ -17,6 +17,11 @@ inline constexpr qint64 MaxDecodedPixels = qint64{1} << 27;
 inline constexpr int MaxDecodedSide = 32767;
 inline constexpr qint64 MaxImageFileBytes = qint64{512} * 1024 * 1024;
 
+// A picture file's bytes (at most MaxImageFileBytes) in a buffer the calling thread keeps from call
+// to call: reading file after file then takes no fresh memory pages, which cost more than the read.
+// The caller lets go of its copy before the thread reads the next file. Throws as ReadWholeFile.
+QByteArray ReadPictureFile(const QString& path);
+
 // The picture in its native depth (Indexed8, Grayscale8, RGB32, ARGB32...); the first frame of an
 // animation. With a valid fitWithin the picture is scaled down (never up), keeping its shape, to fit
 // that box; JPEG files are then decoded at reduced size directly (DCT scaling), which is much faster.

@@ -116,14 +116,7 @@ qint64 CollagePicture::heldBytes() const
 
 QByteArray CollagePicture::bytes() const
 {
-    // A buffer the thread keeps: decoding piece after piece then takes no fresh memory pages. The
-    // caller's copy is gone before the thread reads the next file, so the buffer is never copied.
-    thread_local QByteArray buffer;
-    constexpr qsizetype KeptBytes = 32 << 20;
-    if (buffer.capacity() > KeptBytes)
-        buffer = QByteArray();
-    ReadWholeFile(m_path, buffer, MaxImageFileBytes);
-    return buffer;
+    return ReadPictureFile(m_path);
 }
 
 void CollagePicture::render(QSize target, QRect clip, uchar* out, qsizetype stride) const

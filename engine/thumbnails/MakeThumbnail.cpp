@@ -37,7 +37,7 @@ QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache,
         return {};
     QImage picture;
     try {
-        const QByteArray bytes = ReadWholeFile(source.path, MaxImageFileBytes);
+        const QByteArray bytes = ReadPictureFile(source.path);
         picture = DecodeThumbnailPicture(bytes, GetExtension(GetFileName(source.path)),
                                          cache ? LargeThumbnailSide : side, source.path);
     } catch (const Failure& failure) {

@@ -35,6 +35,23 @@ void comeAndGo(std::size_t bytes)
 
 } // namespace
 
+TEST(PageMemory, BlocksBelowTheBoundStayWithTheAllocatorWhenFreed)
+{
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+    ReturnLargeBlocksToTheSystem();
+    // Freed at the top of the heap, a block of a few hundred KiB stays for the next one instead of
+    // going back and faulting in again.
+    void* block = std::malloc(std::size_t{600} << 10);
+    ASSERT_NE(block, nullptr);
+    std::memset(block, 1, std::size_t{600} << 10);
+    const std::size_t held = mallinfo2().arena;
+    std::free(block);
+    EXPECT_GT(mallinfo2().arena + (std::size_t{300} << 10), held);
+#else
+    GTEST_SKIP() << "the allocator's own accounting is glibc's";
+#endif
+}
+
 TEST(PageMemory, PicturesOfAFewMegabytesGoBackToTheSystemAfterLargerOnesCameAndWent)
 {
 #if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
