@@ -16,6 +16,7 @@
 #include "engine/JpegReader.h"
 #include "engine/collage/CollagePlanner.h"
 #include "engine/collage/ComposeCollage.h"
+#include "platform/PageMemory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -285,6 +286,8 @@ QString option(const QStringList& args, const QString& name, const QString& fall
 
 int main(int argc, char* argv[])
 {
+    // The program's own allocator settings, so that its work pays what it pays in the program.
+    platform::ReturnLargeBlocksToTheSystem();
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int runs = std::max(1, option(args, QStringLiteral("--runs"), QStringLiteral("3")).toInt());

@@ -14,6 +14,7 @@
 #include "engine/filters/GammaFilter.h"
 #include "engine/filters/GrayscaleFilter.h"
 #include "engine/filters/HalftoneFilter.h"
+#include "platform/PageMemory.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -90,6 +91,8 @@ QStringList peerCalendarArguments(const EngineState& layout, double cellWidth, d
 
 int main(int argc, char* argv[])
 {
+    // The program's own allocator settings, so that its work pays what it pays in the program.
+    platform::ReturnLargeBlocksToTheSystem();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

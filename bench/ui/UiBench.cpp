@@ -8,6 +8,7 @@
 #include "core/jobs/JobPool.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/change/WallpaperService.h"
+#include "platform/PageMemory.h"
 #include "tests/support/DesktopTestSupport.h"
 #include "tests/support/TestImages.h"
 
@@ -74,6 +75,8 @@ void prepare(const test::TempFolder& program, const Options& options)
 
 int main(int argc, char* argv[])
 {
+    // The program's own allocator settings, so that its work pays what it pays in the program.
+    platform::ReturnLargeBlocksToTheSystem();
     const Options options = parse(argc, argv);
     test::PrivateXServer server(1920, 1080);
     if (server.display().isEmpty()) {
