@@ -165,7 +165,9 @@ int RunVelmora(int argc, char* argv[])
         QObject::connect(&window->wallpaper(), &WallpaperService::idle, window.get(),
                          [&window] { window->mnuFileExit_Click(); });
     }
-    const int result = QApplication::exec();
+    // A one-shot run never shows its window: no accessibility bridge (see RunSingleChange).
+    QEventLoop oneShotLoop;
+    const int result = commandLine.oneShot ? oneShotLoop.exec() : QApplication::exec();
     // Work still running (a desktop tool slow to answer) ends before the application it reports to.
     JobPool().waitForDone();
     return result;
