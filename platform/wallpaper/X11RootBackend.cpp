@@ -125,22 +125,6 @@ bool sameLayoutAsQt(const XImage* image, const Visual* visual)
            visual->green_mask == 0xff00 && visual->blue_mask == 0xff;
 }
 
-// True when rows of the picture can be handed to Xlib as they are: whole rows, laid out as the
-// server's.
-bool sendsInPlace(Display* display, Visual* visual, int depth, const QImage& picture, QRect from)
-{
-    if (from.left() != 0 || from.width() != picture.width() ||
-        picture.bytesPerLine() != qsizetype(from.width()) * 4)
-        return false;
-    XImage* probe =
-        XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, 1, 1, 32, 0);
-    if (!probe)
-        return false;
-    const bool same = sameLayoutAsQt(probe, visual);
-    XDestroyImage(probe);
-    return same;
-}
-
 // Sends the part from of an RGB32 picture to target at to, band by band, in the visual's own layout.
 bool putPicture(Display* display, Visual* visual, int depth, Drawable target, GC gc, const QImage& picture,
                 QRect from, QPoint to)
@@ -149,34 +133,29 @@ bool putPicture(Display* display, Visual* visual, int depth, Drawable target, GC
         return true;
     const int width = from.width();
     const int bandRows = std::clamp(BandBytes / (width * 4), 1, from.height());
-    if (sendsInPlace(display, visual, depth, picture, from)) {
-        // Whole rows in the server's layout go out of the picture's own memory, with no copy.
-        for (int top = 0; top < from.height(); top += bandRows) {
-            const int rows = std::min(bandRows, from.height() - top);
-            XImage* band = XCreateImage(
-                display, visual, static_cast<unsigned>(depth), ZPixmap, 0,
-                const_cast<char*>(reinterpret_cast<const char*>(picture.constScanLine(from.top() + top))),
-                static_cast<unsigned>(width), static_cast<unsigned>(rows), 32,
-                static_cast<int>(picture.bytesPerLine()));
-            if (!band)
-                return false;
-            XPutImage(display, target, gc, band, 0, 0, to.x(), to.y() + top, static_cast<unsigned>(width),
-                      static_cast<unsigned>(rows));
-            band->data = nullptr; // the picture's, not Xlib's to free
-            XDestroyImage(band);
-        }
-        return true;
-    }
     XImage* band = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
                                 static_cast<unsigned>(width), static_cast<unsigned>(bandRows), 32, 0);
     if (!band)
         return false;
+    const bool direct = sameLayoutAsQt(band, visual);
+    if (direct && from.left() == 0 && from.width() == picture.width() &&
+        picture.bytesPerLine() == band->bytes_per_line) {
+        // Whole rows in the server's layout go out of the picture's own memory, with no copy.
+        for (int top = 0; top < from.height(); top += bandRows) {
+            band->data =
+                const_cast<char*>(reinterpret_cast<const char*>(picture.constScanLine(from.top() + top)));
+            XPutImage(display, target, gc, band, 0, 0, to.x(), to.y() + top, static_cast<unsigned>(width),
+                      static_cast<unsigned>(std::min(bandRows, from.height() - top)));
+        }
+        band->data = nullptr; // the picture's, not Xlib's to free
+        XDestroyImage(band);
+        return true;
+    }
     band->data = static_cast<char*>(std::malloc(static_cast<size_t>(band->bytes_per_line) * bandRows));
     if (!band->data) {
         XDestroyImage(band);
         return false;
     }
-    const bool direct = sameLayoutAsQt(band, visual);
     const Channel red(visual->red_mask), green(visual->green_mask), blue(visual->blue_mask);
     for (int top = 0; top < from.height(); top += bandRows) {
         const int rows = std::min(bandRows, from.height() - top);
