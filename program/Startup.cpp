@@ -70,12 +70,14 @@ std::unique_ptr<SplashWindow> ShowSplash(const QString& programFolder)
 
 // A one-shot change in list mode needs none of the window: it reads the settings and the list,
 // changes, writes the settings and ends.
-int RunSingleChange(QApplication& app, SettingsStore& settings, const QString& programFolder)
+int RunSingleChange(QApplication& app, SettingsStore& settings, const QString& programFolder,
+                    const Settings& stored)
 {
     SingleChange changer(settings, programFolder);
     Steps steps(StartupHandler);
     std::unique_ptr<SplashWindow> splash;
-    steps([&] { splash = ShowSplash(programFolder); })([&] { changer.load(); })([&] { splash.reset(); });
+    steps([&] { splash = ShowSplash(programFolder); })([&] { changer.load(stored); })(
+        [&] { splash.reset(); });
     if (!StartSingleChange(changer)) {
         changer.ExitRoutine();
         return 0;
@@ -120,8 +122,9 @@ int RunVelmora(int argc, char* argv[])
     const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
 
     SettingsStore settings;
-    if (commandLine.oneShot && SingleChange::Suits(programFolder))
-        return RunSingleChange(app, settings, programFolder);
+    if (commandLine.oneShot)
+        if (const std::optional<Settings> stored = SingleChange::StoredSettings(programFolder))
+            return RunSingleChange(app, settings, programFolder, *stored);
 
     std::unique_ptr<SplashWindow> splash;
     std::unique_ptr<MainWindow> window;

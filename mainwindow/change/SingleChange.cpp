@@ -34,28 +34,28 @@ SingleChange::SingleChange(SettingsStore& settings, QString programFolder,
 
 SingleChange::~SingleChange() = default;
 
-bool SingleChange::Suits(const QString& programFolder)
+std::optional<Settings> SingleChange::StoredSettings(const QString& programFolder)
 {
     const QString path = programFolder + QString::fromUtf16(SettingsFileName);
     if (!QFileInfo(path).isFile())
-        return false;
+        return std::nullopt;
     // Read quietly: a file the window would warn about is left to the window.
     Settings settings;
     ResetSettings(settings, CurrentSettingsEnvironment());
     try {
         ReadSettingsText(settings, DecodeText(ReadWholeFile(path)));
     } catch (const Failure&) {
-        return false;
+        return std::nullopt;
     }
-    return settings.ListMode != 1;
+    if (settings.ListMode == 1)
+        return std::nullopt;
+    return settings;
 }
 
-void SingleChange::load()
+void SingleChange::load(const Settings& stored)
 {
-    const QString folder = m_programFolder;
+    m_settings = stored;
     Steps steps(LoadFailureHandler);
-    steps([&] { ResetSettings(m_settings, CurrentSettingsEnvironment()); });
-    steps([&] { ReadSettingsFile(m_settings, folder + QString::fromUtf16(SettingsFileName)); });
     steps([&] { m_wallpaper.ReadTileWallpaper(); });
     steps([&] { readList(); });
     steps([&] { BuildFileKindTable(); });

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace velmora {
 
@@ -22,11 +23,13 @@ public:
                  std::unique_ptr<platform::WallpaperBackend> backend = {}, QObject* parent = nullptr);
     ~SingleChange() override;
 
-    // True when stored settings choose the list: the first start and the folder mode need the window.
-    static bool Suits(const QString& programFolder);
+    // The stored settings when they choose the list and read without a fault: the first start, the
+    // folder mode and a broken file (which the window reports) need the window.
+    static std::optional<Settings> StoredSettings(const QString& programFolder);
 
-    // What the window's start-up reads for a change: the settings, the desktop's placement, the list.
-    void load();
+    // What the window's start-up reads for a change, over the stored settings: the desktop's
+    // placement and the list.
+    void load(const Settings& stored);
     // The window's RestoreSelection and AutoChange, over the list as read.
     void RestoreSelection();
     void AutoChange();

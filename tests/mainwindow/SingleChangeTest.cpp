@@ -52,10 +52,12 @@ struct SingleRig {
 
     void load()
     {
+        const std::optional<Settings> stored = SingleChange::StoredSettings(program.path());
+        ASSERT_TRUE(stored.has_value());
         auto recording = std::make_unique<RecordingBackend>();
         backend = recording.get();
         change = std::make_unique<SingleChange>(store, program.path(), std::move(recording));
-        change->load();
+        change->load(*stored);
     }
     void changeOnce()
     {
@@ -70,7 +72,6 @@ ChangeOutcome WithoutTheWindow(const QStringList& entries, const QByteArray& set
 {
     SingleRig rig;
     WriteProgramFolder(rig.program, entries, settingsLines);
-    EXPECT_TRUE(SingleChange::Suits(rig.program.path()));
     rig.load();
     rig.changeOnce();
     return {rig.backend->calls, ReadBytes(rig.program.file(QStringLiteral("$$WALL$$.BMP"))),
@@ -110,13 +111,15 @@ TEST(SingleChange, OnlyStoredListModeSettingsGoWithoutTheWindow)
 {
     TempFolder program;
     const QString ini = program.file(QStringLiteral("Velmora.INI"));
-    EXPECT_FALSE(SingleChange::Suits(program.path())) << "a first start sizes the window";
+    EXPECT_FALSE(SingleChange::StoredSettings(program.path())) << "a first start sizes the window";
     WriteBytes(ini, "[Velmora]\r\nListMode= 1\r\n");
-    EXPECT_FALSE(SingleChange::Suits(program.path())) << "the folder mode asks the folder tree";
+    EXPECT_FALSE(SingleChange::StoredSettings(program.path())) << "the folder mode asks the folder tree";
     WriteBytes(ini, "[Velmora]\r\nListMode= 2\r\nTimerOnMode= 70000\r\n");
-    EXPECT_FALSE(SingleChange::Suits(program.path())) << "a broken file is the window's to report";
+    EXPECT_FALSE(SingleChange::StoredSettings(program.path())) << "a broken file is the window's to report";
     WriteBytes(ini, "[Velmora]\r\nListMode= 2\r\n");
-    EXPECT_TRUE(SingleChange::Suits(program.path()));
+    const std::optional<Settings> stored = SingleChange::StoredSettings(program.path());
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->ListMode, 2);
 }
 
 TEST(SingleChange, ACatalogueWithoutTheCurrentListChangesNothingAndStillStores)
