@@ -233,6 +233,30 @@ void verticalPass(const quint32* const* rows, const qint16* weights, int count, 
 
 } // namespace
 
+namespace {
+
+ClipResampler::RowReader imageRows(const QImage& image, const ClipResampler& resampler)
+{
+    const QRect source = resampler.sourceRect();
+    return [&image, source](int y, quint32* line) {
+        std::memcpy(line, image.constScanLine(y) + qsizetype(source.left()) * 4, size_t(source.width()) * 4);
+    };
+}
+
+} // namespace
+
+void ResampleImage(const QImage& rgb32, QSize target, QRect clip, uchar* out, qsizetype stride)
+{
+    const ClipResampler resampler(rgb32.size(), target, clip);
+    resampler.run(imageRows(rgb32, resampler), out, stride);
+}
+
+QImage ResampleImage(const QImage& rgb32, QSize target)
+{
+    const ClipResampler resampler(rgb32.size(), target, QRect(QPoint(0, 0), target));
+    return resampler.run(imageRows(rgb32, resampler));
+}
+
 void ClipResampler::run(const RowReader& readRow, uchar* out, qsizetype stride) const
 {
     const int rows = m_clip.height();

@@ -53,4 +53,9 @@ private:
     int m_columnsWidth = 0;
 };
 
+// An RGB32 picture in memory resampled to target: the clip of the result written `stride` bytes a
+// row apart; or the whole result as a new image (null when the memory cannot be had).
+void ResampleImage(const QImage& rgb32, QSize target, QRect clip, uchar* out, qsizetype stride);
+QImage ResampleImage(const QImage& rgb32, QSize target);
+
 } // namespace velmora

@@ -12,8 +12,6 @@
 #include <QBuffer>
 #include <QImageReader>
 
-#include <cstring>
-
 namespace velmora {
 namespace {
 
@@ -23,17 +21,6 @@ constexpr qint64 HeaderBytes = 128 * 1024;
 QImage trueColour(const QImage& image)
 {
     return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-}
-
-void resampleImage(const QImage& image, QSize target, QRect clip, uchar* out, qsizetype stride)
-{
-    ClipResampler resampler(image.size(), target, clip);
-    const QRect source = resampler.sourceRect();
-    resampler.run(
-        [&](int y, quint32* line) {
-            std::memcpy(line, image.constScanLine(y) + qsizetype(source.left()) * 4, size_t(source.width()) * 4);
-        },
-        out, stride);
 }
 
 // The size a format's header gives, without decoding the pixels; invalid when it gives none.
@@ -124,7 +111,7 @@ void CollagePicture::render(QSize target, QRect clip, uchar* out, qsizetype stri
     if (clip.isEmpty())
         return;
     if (!m_image.isNull()) {
-        resampleImage(m_image, target, clip, out, stride);
+        ResampleImage(m_image, target, clip, out, stride);
         return;
     }
     const QByteArray data = bytes();
@@ -134,7 +121,7 @@ void CollagePicture::render(QSize target, QRect clip, uchar* out, qsizetype stri
     }
     // Whole, then resampled: a JPEG turned upright or in CMYK (at a reduced DCT scale), or a picture
     // of another format.
-    resampleImage(trueColour(decodeWhole(data, target)), target, clip, out, stride);
+    ResampleImage(trueColour(decodeWhole(data, target)), target, clip, out, stride);
 }
 
 void CollagePicture::check() const

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace velmora {
 
@@ -42,10 +41,7 @@ QImage reduceOpaque(const QImage& picture, QSize size)
 {
     if (picture.format() != QImage::Format_RGB32 || size == picture.size())
         return picture;
-    const ClipResampler resampler(picture.size(), size, QRect(QPoint(0, 0), size));
-    const QImage reduced = resampler.run([&picture](int y, quint32* line) {
-        std::memcpy(line, picture.constScanLine(y), size_t(picture.width()) * 4);
-    });
+    const QImage reduced = ResampleImage(picture, size);
     return reduced.isNull() ? picture : reduced;
 }
 
