@@ -177,8 +177,9 @@ TEST(EndToEnd, TheOptionsOpenedFromTheKeyboardSwitchTheTimerOnForGood)
     } while ((!main || main->isEmpty()) && starting.elapsed() < 60000);
     const std::optional<QString> shown = velmora.xdotool(
         {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral(".")});
-    ASSERT_TRUE(main && !main->isEmpty()) << "the main window did not appear; visible windows: "
-                                          << shown.value_or(QString()).toStdString();
+    ASSERT_TRUE(main && !main->isEmpty())
+        << "the main window did not appear; visible windows: " << shown.value_or(QString()).toStdString()
+        << "; the program " << (velmora.running() ? "still runs" : "has ended");
     const QString mainWindow = main->section(u'\n', 0, 0);
     // ツール(&T), then オプション(&O). On a loaded machine the menu may open after the second key has
     // gone by; close whatever opened and try again, waiting longer each time.
