@@ -2,7 +2,7 @@
 # Takes the README's screenshots of the main window and the About box on a private virtual X
 # server: a fresh program folder, generated sample pictures, the first start's window.
 # Usage: scripts/screenshots.sh [build/dev/bin/velmora] [output folder, default docs/]
-# Needs the packages of scripts/debian-packages.txt (Xvfb, openbox, xdotool, ImageMagick).
+# Needs the packages of scripts/debian-packages.txt and debian-packages-test.txt (Xvfb, openbox, xdotool, ImageMagick).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$root/build/dev/bin/velmora}
