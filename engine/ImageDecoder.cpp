@@ -11,6 +11,7 @@
 #include "engine/TiffHandlerGuard.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QImageReader>
 
 #include <mutex>
@@ -29,20 +30,41 @@ QImage fitted(QImage image, QSize fitWithin)
     return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// Qt's reader for the bytes: by content first, then by the extension for formats without a
-// signature (TGA). Null when no Qt reader accepts them.
+// The Qt formats a picture named with this (upper-case) extension may be read as: its own format,
+// then the plain raster formats Qt reads itself. Those carry a signature and are often misnamed (a
+// PNG saved as .jpg), so any name may hold them; every other format (SVG, TIFF, WebP...) is read
+// only from a file named for it, since Qt's readers would otherwise claim files by their content.
+// JPEG is recognised by its signature before this (LooksLikeJpeg), by the same rule.
+QList<QByteArray> qtFormatsFor(const QString& extension)
+{
+    static const QHash<QString, QList<QByteArray>> own = {
+        {QStringLiteral("JPG"), {"jpeg"}},  {QStringLiteral("JPE"), {"jpeg"}},
+        {QStringLiteral("JPEG"), {"jpeg"}}, {QStringLiteral("PNG"), {"png"}},
+        {QStringLiteral("GIF"), {"gif"}},   {QStringLiteral("BMP"), {"bmp"}},
+        {QStringLiteral("TIF"), {"tiff"}},  {QStringLiteral("TIFF"), {"tiff"}},
+        {QStringLiteral("TGA"), {"tga"}},   {QStringLiteral("PBM"), {"pbm", "pgm", "ppm"}},
+        {QStringLiteral("WBMP"), {"wbmp"}}, {QStringLiteral("XPM"), {"xpm"}},
+        {QStringLiteral("XBM"), {"xbm"}},
+    };
+    QList<QByteArray> formats = own.value(extension);
+    for (const QByteArray& plain : {QByteArray("png"), QByteArray("gif"), QByteArray("bmp")})
+        if (!formats.contains(plain))
+            formats << plain;
+    return formats;
+}
+
+// Qt's reader for the bytes among the formats the name allows, the named format first; null when
+// none of them accepts the bytes. Each reader is asked only for its own format, never to detect one.
 std::unique_ptr<QImageReader> qtReader(QBuffer& buffer, const QString& extension)
 {
-    auto reader = std::make_unique<QImageReader>(&buffer);
-    reader->setDecideFormatFromContent(true);
-    if (reader->canRead())
-        return reader;
-    buffer.seek(0);
-    const QByteArray format = extension.toLower().toLatin1();
-    if (format.isEmpty() || !QImageReader::supportedImageFormats().contains(format))
-        return nullptr;
-    reader = std::make_unique<QImageReader>(&buffer, format);
-    return reader->canRead() ? std::move(reader) : nullptr;
+    for (const QByteArray& format : qtFormatsFor(extension.toUpper())) {
+        buffer.seek(0);
+        auto reader = std::make_unique<QImageReader>(&buffer, format);
+        reader->setAutoDetectImageFormat(false);
+        if (reader->canRead())
+            return reader;
+    }
+    return nullptr;
 }
 
 QImage decodeWithQt(QImageReader& reader, const QString& path)
