@@ -142,6 +142,20 @@ QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize 
     throw UnknownImageFormat(path);
 }
 
+QSize QtHeaderSize(const QByteArray& bytes, const QString& extension)
+{
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    const std::unique_ptr<QImageReader> reader = qtReader(buffer, extension);
+    if (!reader)
+        return {};
+    std::optional<TiffHandlerGuard> tiffHandlers;
+    if (TiffHandlerGuard::IsTiffFormat(reader->format()))
+        tiffHandlers.emplace(TiffHandlerGuard::User::QtTiffReader);
+    return reader->size();
+}
+
 QByteArray ReadPictureFile(const QString& path)
 {
     thread_local QByteArray buffer;
