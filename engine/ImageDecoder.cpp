@@ -14,6 +14,7 @@
 #include <QHash>
 #include <QImageReader>
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
 
@@ -30,14 +31,12 @@ QImage fitted(QImage image, QSize fitWithin)
     return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The Qt formats a picture named with this (upper-case) extension may be read as: its own format,
-// then the plain raster formats Qt reads itself. Those carry a signature and are often misnamed (a
-// PNG saved as .jpg), so any name may hold them; every other format (SVG, TIFF, WebP...) is read
-// only from a file named for it, since Qt's readers would otherwise claim files by their content.
-// JPEG is recognised by its signature before this (LooksLikeJpeg), by the same rule.
-QList<QByteArray> qtFormatsFor(const QString& extension)
+// The Qt formats an (upper-case) picture extension names. Only raster formats are listed, so that
+// another image plug-in on the system (KDE's EPS reader starts Ghostscript) gets no name of the
+// kind table.
+QList<QByteArray> namedQtFormats(const QString& extension)
 {
-    static const QHash<QString, QList<QByteArray>> own = {
+    static const QHash<QString, QList<QByteArray>> named = {
         {QStringLiteral("JPG"), {"jpeg"}},  {QStringLiteral("JPE"), {"jpeg"}},
         {QStringLiteral("JPEG"), {"jpeg"}}, {QStringLiteral("PNG"), {"png"}},
         {QStringLiteral("GIF"), {"gif"}},   {QStringLiteral("BMP"), {"bmp"}},
@@ -46,7 +45,17 @@ QList<QByteArray> qtFormatsFor(const QString& extension)
         {QStringLiteral("WBMP"), {"wbmp"}}, {QStringLiteral("XPM"), {"xpm"}},
         {QStringLiteral("XBM"), {"xbm"}},
     };
-    QList<QByteArray> formats = own.value(extension);
+    return named.value(extension);
+}
+
+// The Qt formats a picture named with this (upper-case) extension may be read as: its own format,
+// then the plain raster formats Qt reads itself. Those carry a signature and are often misnamed (a
+// PNG saved as .jpg), so any name may hold them; every other format (SVG, TIFF, WebP...) is read
+// only from a file named for it, since Qt's readers would otherwise claim files by their content.
+// JPEG is recognised by its signature before this (LooksLikeJpeg), by the same rule.
+QList<QByteArray> qtFormatsFor(const QString& extension)
+{
+    QList<QByteArray> formats = namedQtFormats(extension);
     for (const QByteArray& plain : {QByteArray("png"), QByteArray("gif"), QByteArray("bmp")})
         if (!formats.contains(plain))
             formats << plain;
@@ -200,8 +209,10 @@ QStringList QtReadableExtensions()
         const FileKindRow& row = FileKindTable.rows[i];
         if (row.code != Kind::Image && row.code != Kind::Gif)
             continue;
-        if (row.extension == u"JPG" || row.extension == u"JPE" || row.extension == u"JPEG" ||
-            formats.contains(row.extension.toLower().toLatin1()))
+        const QList<QByteArray> named = namedQtFormats(row.extension);
+        if (std::any_of(named.begin(), named.end(), [&](const QByteArray& format) {
+                return format == "jpeg" || formats.contains(format);
+            }))
             result << row.extension;
     }
     return result;
