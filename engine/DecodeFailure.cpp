@@ -27,6 +27,13 @@ Failure UnknownImageFormat(const QString& path)
     return Failure(ErrorCode::InvalidPicture, withPath(QStringLiteral("画像の形式が認識できません。"), path));
 }
 
+Failure WrongImageFormat(const QString& path, const QString& format)
+{
+    return Failure(
+        ErrorCode::InvalidPicture,
+        withPath(QStringLiteral("画像の中身が、名前の示す形式 (%1) ではありません。").arg(format), path));
+}
+
 Failure ImageTooLarge(const QString& path, qint64 width, qint64 height)
 {
     return Failure(

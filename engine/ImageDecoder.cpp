@@ -11,8 +11,10 @@
 #include "engine/TiffHandlerGuard.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QImageReader>
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
 
@@ -29,20 +31,49 @@ QImage fitted(QImage image, QSize fitWithin)
     return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// Qt's reader for the bytes: by content first, then by the extension for formats without a
-// signature (TGA). Null when no Qt reader accepts them.
+// The Qt formats an (upper-case) picture extension names. Only raster formats are listed, so that
+// another image plug-in on the system (KDE's EPS reader starts Ghostscript) gets no name of the
+// kind table.
+QList<QByteArray> namedQtFormats(const QString& extension)
+{
+    static const QHash<QString, QList<QByteArray>> named = {
+        {QStringLiteral("JPG"), {"jpeg"}},  {QStringLiteral("JPE"), {"jpeg"}},
+        {QStringLiteral("JPEG"), {"jpeg"}}, {QStringLiteral("PNG"), {"png"}},
+        {QStringLiteral("GIF"), {"gif"}},   {QStringLiteral("BMP"), {"bmp"}},
+        {QStringLiteral("TIF"), {"tiff"}},  {QStringLiteral("TIFF"), {"tiff"}},
+        {QStringLiteral("TGA"), {"tga"}},   {QStringLiteral("PBM"), {"pbm", "pgm", "ppm"}},
+        {QStringLiteral("WBMP"), {"wbmp"}}, {QStringLiteral("XPM"), {"xpm"}},
+        {QStringLiteral("XBM"), {"xbm"}},
+    };
+    return named.value(extension);
+}
+
+// The Qt formats a picture named with this (upper-case) extension may be read as: its own format,
+// then the plain raster formats Qt reads itself. Those carry a signature and are often misnamed (a
+// PNG saved as .jpg), so any name may hold them; every other format (SVG, TIFF, WebP...) is read
+// only from a file named for it, since Qt's readers would otherwise claim files by their content.
+// JPEG is recognised by its signature before this (LooksLikeJpeg), by the same rule.
+QList<QByteArray> qtFormatsFor(const QString& extension)
+{
+    QList<QByteArray> formats = namedQtFormats(extension);
+    for (const QByteArray& plain : {QByteArray("png"), QByteArray("gif"), QByteArray("bmp")})
+        if (!formats.contains(plain))
+            formats << plain;
+    return formats;
+}
+
+// Qt's reader for the bytes among the formats the name allows, the named format first; null when
+// none of them accepts the bytes. Each reader is asked only for its own format, never to detect one.
 std::unique_ptr<QImageReader> qtReader(QBuffer& buffer, const QString& extension)
 {
-    auto reader = std::make_unique<QImageReader>(&buffer);
-    reader->setDecideFormatFromContent(true);
-    if (reader->canRead())
-        return reader;
-    buffer.seek(0);
-    const QByteArray format = extension.toLower().toLatin1();
-    if (format.isEmpty() || !QImageReader::supportedImageFormats().contains(format))
-        return nullptr;
-    reader = std::make_unique<QImageReader>(&buffer, format);
-    return reader->canRead() ? std::move(reader) : nullptr;
+    for (const QByteArray& format : qtFormatsFor(extension.toUpper())) {
+        buffer.seek(0);
+        auto reader = std::make_unique<QImageReader>(&buffer, format);
+        reader->setAutoDetectImageFormat(false);
+        if (reader->canRead())
+            return reader;
+    }
+    return nullptr;
 }
 
 QImage decodeWithQt(QImageReader& reader, const QString& path)
@@ -120,6 +151,20 @@ QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize 
     throw UnknownImageFormat(path);
 }
 
+QSize QtHeaderSize(const QByteArray& bytes, const QString& extension)
+{
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    const std::unique_ptr<QImageReader> reader = qtReader(buffer, extension);
+    if (!reader)
+        return {};
+    std::optional<TiffHandlerGuard> tiffHandlers;
+    if (TiffHandlerGuard::IsTiffFormat(reader->format()))
+        tiffHandlers.emplace(TiffHandlerGuard::User::QtTiffReader);
+    return reader->size();
+}
+
 QByteArray ReadPictureFile(const QString& path)
 {
     thread_local QByteArray buffer;
@@ -164,8 +209,10 @@ QStringList QtReadableExtensions()
         const FileKindRow& row = FileKindTable.rows[i];
         if (row.code != Kind::Image && row.code != Kind::Gif)
             continue;
-        if (row.extension == u"JPG" || row.extension == u"JPE" || row.extension == u"JPEG" ||
-            formats.contains(row.extension.toLower().toLatin1()))
+        const QList<QByteArray> named = namedQtFormats(row.extension);
+        if (std::any_of(named.begin(), named.end(), [&](const QByteArray& format) {
+                return format == "jpeg" || formats.contains(format);
+            }))
             result << row.extension;
     }
     return result;

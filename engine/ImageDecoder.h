@@ -42,6 +42,10 @@ DecodedPicture DecodeImageReduced(const QString& path, const std::function<QSize
 QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize fitWithin = {},
                        const QString& path = {});
 
+// The size a picture's header gives, read by the Qt reader that DecodeImageData would use for these
+// bytes under this name; invalid when there is none or it tells no size. No pixel is decoded.
+QSize QtHeaderSize(const QByteArray& bytes, const QString& extension);
+
 // Upper-case extensions of the image kinds that load, by the decoder that reads them.
 QStringList QtReadableExtensions();
 QStringList MagickReadableExtensions();

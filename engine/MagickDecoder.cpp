@@ -2,14 +2,17 @@
 
 #include "engine/DecodeFailure.h"
 #include "engine/ImageDecoder.h"
+#include "engine/MagickPolicy.h"
 #include "engine/TiffHandlerGuard.h"
 
 #include <QHash>
 #include <QLibrary>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include <magick/api.h>
 
@@ -44,6 +47,8 @@ struct MagickLibrary {
     decltype(&::PingBlob) PingBlob = nullptr;
     decltype(&::BlobToImage) BlobToImage = nullptr;
     decltype(&::DispatchImage) DispatchImage = nullptr;
+    decltype(&::MagickSetConfirmAccessHandler) MagickSetConfirmAccessHandler = nullptr;
+    decltype(&::UnregisterMagickInfo) UnregisterMagickInfo = nullptr;
     bool loaded = false;
 };
 
@@ -69,6 +74,9 @@ MagickLibrary loadLibrary()
     bind(gm.PingBlob, "PingBlob");
     bind(gm.BlobToImage, "BlobToImage");
     bind(gm.DispatchImage, "DispatchImage");
+    // Without these the library cannot be kept from running programs: its formats are then not offered.
+    bind(gm.MagickSetConfirmAccessHandler, "MagickSetConfirmAccessHandler");
+    bind(gm.UnregisterMagickInfo, "UnregisterMagickInfo");
     gm.loaded = complete;
     return gm;
 }
@@ -85,6 +93,17 @@ const MagickLibrary& Magick()
         ExceptionInfo exception;
         library.GetExceptionInfo(&exception);
         library.InitializeMagickEx(nullptr, MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
+        library.DestroyExceptionInfo(&exception);
+        library.MagickSetConfirmAccessHandler(ConfirmMagickAccess);
+        // Coders register on first look-up; "*" registers them all, so that the unwanted ones can go
+        // for good. Should one stay, GraphicsMagick is not used at all.
+        library.GetExceptionInfo(&exception);
+        library.GetMagickInfo("*", &exception);
+        for (const char* coder : UnwantedMagickCoders) {
+            library.UnregisterMagickInfo(coder);
+            if (library.GetMagickInfo(coder, &exception))
+                library.loaded = false;
+        }
         library.DestroyExceptionInfo(&exception);
         library.SetMagickResourceLimit(WidthResource, MaxDecodedSide);
         library.SetMagickResourceLimit(HeightResource, MaxDecodedSide);
@@ -105,6 +124,13 @@ bool canDecode(const QString& coder)
     const MagickInfo* info = gm.GetMagickInfo(coder.toLatin1().constData(), &exception);
     gm.DestroyExceptionInfo(&exception);
     return info && info->decoder;
+}
+
+// The coder that read the picture is the one asked for (a nested read may have taken over).
+void checkCoder(const Image& image, const QByteArray& coder, const QString& path)
+{
+    if (qstricmp(image.magick, coder.constData()) != 0)
+        throw WrongImageFormat(path, QString::fromLatin1(coder));
 }
 
 QString reason(const ExceptionInfo& exception)
@@ -152,9 +178,14 @@ QImage DecodeWithMagick(const QByteArray& bytes, const QString& format, const QS
     // Only formats MagickFormatFor named come here, and it names none without the library.
     if (!gm.loaded)
         throw CorruptImage(path, QStringLiteral("GraphicsMagick"));
-    const TiffHandlerGuard tiffHandlers(TiffHandlerGuard::User::GraphicsMagick);
-    std::unique_ptr<ImageInfo, ImageInfoDeleter> info(gm.CloneImageInfo(nullptr));
     const QByteArray coder = format.toLatin1();
+    std::optional<TiffHandlerGuard> tiffHandlers;
+    if (MagickCoderMayReachLibtiff(coder))
+        tiffHandlers.emplace(TiffHandlerGuard::User::GraphicsMagick);
+    std::unique_ptr<ImageInfo, ImageInfoDeleter> info(gm.CloneImageInfo(nullptr));
+    // "PCX:" as the file name forces the coder; with the name empty, GraphicsMagick would choose one
+    // from the content again, whatever `magick` says (PostScript named .pcx would go to Ghostscript).
+    std::snprintf(info->filename, MaxTextExtent, "%s:", coder.constData());
     std::strncpy(info->magick, coder.constData(), MaxTextExtent - 1);
     // Only the first frame is wanted.
     info->subimage = 0;
@@ -173,6 +204,7 @@ QImage DecodeWithMagick(const QByteArray& bytes, const QString& format, const QS
             gm.PingBlob(info.get(), bytes.constData(), bytes.size(), &exception));
         if (!pinged || exception.severity >= ErrorException)
             throw CorruptImage(path, reason(exception));
+        checkCoder(*pinged, coder, path);
         CheckDecodedSize(QSize(static_cast<int>(std::min<unsigned long>(pinged->columns, 1ul << 30)),
                                static_cast<int>(std::min<unsigned long>(pinged->rows, 1ul << 30))),
                          path);
@@ -183,6 +215,7 @@ QImage DecodeWithMagick(const QByteArray& bytes, const QString& format, const QS
         gm.BlobToImage(info.get(), bytes.constData(), bytes.size(), &exception));
     if (!image || exception.severity >= ErrorException)
         throw CorruptImage(path, reason(exception));
+    checkCoder(*image, coder, path);
     const int width = static_cast<int>(image->columns);
     const int height = static_cast<int>(image->rows);
     CheckDecodedSize(QSize(width, height), path);

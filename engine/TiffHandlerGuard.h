@@ -1,9 +1,11 @@
 #pragma once
 // libtiff reports errors through handlers shared by the whole process, and two decoders use it: Qt's
-// TIFF reader and GraphicsMagick (its CALS reader goes through libtiff). GraphicsMagick installs
-// handlers that are valid only inside its own call; left in place, the next broken TIFF that Qt reads
-// aborts the program. A GraphicsMagick decode holds this guard alone and puts the handlers it found
+// TIFF reader and GraphicsMagick (its CALS reader goes through libtiff, and pictures it passes on
+// from WordPerfect files and metafiles may too). GraphicsMagick installs handlers that are valid only
+// inside its own call; left in place, the next broken TIFF that Qt reads aborts the program. A
+// GraphicsMagick decode that may reach libtiff holds this guard alone and puts the handlers it found
 // back at its end; Qt's TIFF reads share it, so they never run while GraphicsMagick's are in place.
+// GraphicsMagick's other coders take no part.
 #include <QByteArray>
 
 namespace velmora {

@@ -9,9 +9,6 @@
 #include "engine/JpegDecoder.h"
 #include "engine/JpegReader.h"
 
-#include <QBuffer>
-#include <QImageReader>
-
 namespace velmora {
 namespace {
 
@@ -21,22 +18,6 @@ constexpr qint64 HeaderBytes = 128 * 1024;
 QImage trueColour(const QImage& image)
 {
     return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-}
-
-// The size a format's header gives, without decoding the pixels; invalid when it gives none.
-QSize headerSize(const QByteArray& bytes, const QString& extension)
-{
-    QByteArray data = bytes;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader byContent(&buffer);
-    byContent.setDecideFormatFromContent(true);
-    if (byContent.canRead())
-        return byContent.size();
-    // Formats without a signature (TGA) are known by the extension.
-    buffer.seek(0);
-    QImageReader byExtension(&buffer, extension.toLower().toLatin1());
-    return byExtension.canRead() ? byExtension.size() : QSize();
 }
 
 } // namespace
@@ -67,14 +48,15 @@ std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
         CheckDecodedSize(reader->size(), path);
         picture->m_jpeg = true;
         picture->m_orientation = ExifOrientation(bytes);
-        picture->m_size = OrientationSwapsSides(picture->m_orientation) ? reader->size().transposed() : reader->size();
+        picture->m_size =
+            OrientationSwapsSides(picture->m_orientation) ? reader->size().transposed() : reader->size();
         picture->m_streamed = picture->m_orientation == 1 && reader->colours() != JpegReader::Colours::Cmyk;
         return picture;
     }
-    QSize size = bytes.isEmpty() ? QSize() : headerSize(bytes, extension);
+    QSize size = bytes.isEmpty() ? QSize() : QtHeaderSize(bytes, extension);
     if (!size.isValid() && !whole) {
         readWhole();
-        size = headerSize(bytes, extension);
+        size = QtHeaderSize(bytes, extension);
     }
     if (size.isValid() && !size.isEmpty()) {
         CheckDecodedSize(size, path);
@@ -154,7 +136,8 @@ void CollagePicture::readThrough(bool decodeAll) const
     reader.finish();
 }
 
-void CollagePicture::renderJpeg(const QByteArray& bytes, QSize target, QRect clip, uchar* out, qsizetype stride) const
+void CollagePicture::renderJpeg(const QByteArray& bytes, QSize target, QRect clip, uchar* out,
+                                qsizetype stride) const
 {
     JpegReader reader(bytes, m_path);
     reader.start(JpegScaleFor(m_size, target), JpegReader::Output::Rgb32);

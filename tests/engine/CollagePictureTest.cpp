@@ -137,5 +137,19 @@ TEST(CollagePicture, UnreadableFilesFailWhenRead)
         EXPECT_THROW(CollagePicture::Read(folder.file(QString::fromLatin1(name))), Failure) << name;
 }
 
+TEST(CollagePicture, ContentOfAnotherFormatThanItsNameIsNotMeasured)
+{
+    // Only the formats the name allows may tell a size, as only they may be decoded.
+    TempFolder folder;
+    WriteBytes(folder.file(QStringLiteral("drawing.png")),
+               "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"37\" "
+               "height=\"23\"><rect width=\"37\" height=\"23\" fill=\"red\"/></svg>\n");
+    WriteBytes(folder.file(QStringLiteral("tiff.jpg")), encode(FlatImage(37, 23, 0xff204080), "TIFF"));
+    WriteBytes(folder.file(QStringLiteral("png.tga")), encode(FlatImage(37, 23, 0xff204080), "PNG"));
+    for (const char* name : {"drawing.png", "tiff.jpg"})
+        EXPECT_THROW(CollagePicture::Read(folder.file(QString::fromLatin1(name))), Failure) << name;
+    EXPECT_EQ(CollagePicture::Read(folder.file(QStringLiteral("png.tga")))->size(), QSize(37, 23));
+}
+
 } // namespace
 } // namespace velmora

@@ -1,16 +1,43 @@
 // The image front door: signature sniffing, the size checks on headers, and every decoder that takes
-// bytes (libjpeg-turbo, Qt's readers, GraphicsMagick), with the program's own bounds.
+// bytes (libjpeg-turbo, Qt's readers, GraphicsMagick with the coder the name forces), with the
+// program's own bounds.
 #include "tests/fuzz/FuzzTarget.h"
 
 #include "core/Failure.h"
 #include "engine/ImageDecoder.h"
 #include "tests/fuzz/ImageSelector.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 using namespace velmora;
+
+namespace {
+
+// A stand-in Ghostscript first on PATH that leaves a mark when it runs: no picture may start a
+// program, and the real one would interpret the input.
+QString g_ghostscriptMark;
+
+void installGhostscriptStandIn()
+{
+    static QTemporaryDir folder;
+    if (!folder.isValid())
+        fuzz::Broken("no folder for the stand-in Ghostscript");
+    g_ghostscriptMark = folder.filePath(QStringLiteral("gs-ran"));
+    QFile script(folder.filePath(QStringLiteral("gs")));
+    if (!script.open(QIODevice::WriteOnly) ||
+        script.write("#!/bin/sh\n: > '" + QFile::encodeName(g_ghostscriptMark) + "'\nexit 1\n") < 0 ||
+        !script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        fuzz::Broken("no stand-in Ghostscript");
+    qputenv("PATH", QFile::encodeName(folder.path()) + ':' + qgetenv("PATH"));
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     fuzz::StartProgramState();
+    installGhostscriptStandIn();
     return 0;
 }
 
@@ -38,5 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!failure.text().contains(path))
             fuzz::Broken("a decoding failure that does not name the file");
     }
+    if (QFile::exists(g_ghostscriptMark))
+        fuzz::Broken("a picture started Ghostscript");
     return 0;
 }

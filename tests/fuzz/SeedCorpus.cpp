@@ -132,7 +132,8 @@ void exifSeeds()
         for (const char* order : {"MM", "II"}) {
             const QString name = QStringLiteral("%1-%2").arg(QLatin1String(order)).arg(orientation);
             seed("exif", name + QStringLiteral(".tiff"), '\0' + test::ExifTiffBlock(order, orientation));
-            seed("exif", name + QStringLiteral(".jpg"), '\1' + exifJpeg(jpeg, test::ExifTiffBlock(order, orientation)));
+            seed("exif", name + QStringLiteral(".jpg"),
+                 '\1' + exifJpeg(jpeg, test::ExifTiffBlock(order, orientation)));
         }
     }
     QByteArray farOffset = test::ExifTiffBlock("MM", 6);
@@ -214,6 +215,28 @@ void imageSeeds()
     for (quint32 word : {0x59a66a95u, 60000u, 60000u, 24u, 0u, 1u, 0u, 0u})
         sun += test::BigEndian(word);
     picture("bomb.ras", "RAS", sun + QByteArray(64, '\x7f'));
+
+    // Other kinds of content under picture names: read as the named format or refused, never run.
+    const QByteArray postscript = "%!PS-Adobe-3.0\n%%BoundingBox: 0 0 37 23\n"
+                                  "newpath 0 0 moveto 37 23 lineto stroke showpage\n";
+    const QByteArray svg = "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"37\" "
+                           "height=\"23\"><rect width=\"37\" height=\"23\" fill=\"red\"/></svg>\n";
+    picture("postscript.pcx", "PCX", postscript);
+    picture("postscript.ras", "RAS", postscript);
+    picture("pdf.sgi", "SGI", "%PDF-1.4\n1 0 obj<</Type/Catalog>>endobj\ntrailer<</Root 1 0 R>>\n%%EOF\n");
+    picture("svg.tga", "TGA", svg);
+    picture("svg.png", "PNG", svg);
+    picture("svg.pct", "PCT", svg);
+    picture("mvg.xwd", "XWD", "viewbox 0 0 37 23\nfill red\nrectangle 0,0 36,22\n");
+    picture("sun-raster.pcx", "PCX", test::EncodeWithMagick(image, "SUN"));
+    picture("tiff.png", "PNG", encodeWithQt(image, "TIFF"));
+    // A WordPerfect picture whose one record is PostScript, which GraphicsMagick hands on by content.
+    QByteArray wordPerfect("\xffWPC\x10\0\0\0\x01\x16\x01\0\0\0\0\0\x0f\x06\x01\0\0\0\0\0", 24);
+    const QByteArray record = QByteArray(8, '\0') + postscript;
+    wordPerfect += char(0x11);
+    wordPerfect += char(record.size());
+    wordPerfect += record + QByteArray("\x10\0", 2);
+    picture("postscript-inside.wpg", "WPG", wordPerfect);
 }
 
 } // namespace
