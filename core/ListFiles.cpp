@@ -3,6 +3,11 @@
 #include "core/Failure.h"
 #include "core/Prompt.h"
 #include "core/TextLines.h"
+#include "platform/FileSystem.h"
+
+#include <QFile>
+
+#include <cerrno>
 
 namespace velmora {
 
@@ -54,6 +59,19 @@ int SaveListEntries(const QString& path, const QStringList& entries)
         ShowWarning(failure.text());
         return 1;
     }
+}
+
+int CreateEmptyListFile(const QString& path)
+{
+    QFile file(path);
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return 0;
+    if (errno == EEXIST || platform::PathExists(path))
+        ShowWarning(QStringLiteral("すでに存在するファイル名です\n%1").arg(path));
+    else
+        ShowWarning(Failure::fromFile(file, path).text());
+    return 1;
 }
 
 } // namespace velmora

@@ -24,4 +24,8 @@ int LoadListEntries(const QString& path, QStringList& entries, const LineReader&
 // An entry holding a line break cannot be kept in a file of lines and is refused.
 int SaveListEntries(const QString& path, const QStringList& entries);
 
+// Makes an empty list file, and never over anything already of that name, also when another program
+// makes one meanwhile. 0 when made; 1 after showing why not.
+int CreateEmptyListFile(const QString& path);
+
 } // namespace velmora

@@ -191,14 +191,16 @@ void ReadSettingsText(Settings& settings, const QString& text)
     }
 }
 
-void ReadSettingsFile(Settings& settings, const QString& path)
+bool ReadSettingsFile(Settings& settings, const QString& path)
 {
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-        return;
+        return true;
     try {
         ReadSettingsText(settings, DecodeText(ReadWholeFile(path)));
+        return true;
     } catch (const Failure& failure) {
         ShowWarning(failure.text());
+        return false;
     }
 }
 

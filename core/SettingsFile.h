@@ -14,8 +14,8 @@ QStringList SettingsKeys();
 
 // Reads the file over the current values. A missing file is silent; any other failure (unreadable,
 // a value out of range, an invalid Boolean) shows one warning and stops the reading at that line,
-// keeping what was read before it.
-void ReadSettingsFile(Settings& settings, const QString& path);
+// keeping what was read before it. True when the file was missing or read to its end.
+bool ReadSettingsFile(Settings& settings, const QString& path);
 
 // The reading itself, over text already loaded; throws the Failure of the first bad line.
 void ReadSettingsText(Settings& settings, const QString& text);

@@ -1,6 +1,6 @@
 #include "core/StaleTemporaries.h"
 
-#include "core/SettingsFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/WriteLock.h"
 
 #include <QDir>
@@ -13,37 +13,29 @@ namespace {
 
 bool randomSuffix(QStringView suffix)
 {
-    return suffix.size() == 6 && std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
-               return c.unicode() < 128 && c.isLetterOrNumber();
-           });
+    return suffix.size() == platform::TemporaryRandomLength &&
+           std::all_of(suffix.begin(), suffix.end(),
+                       [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
 }
 
-bool ownTextFile(QStringView name)
-{
-    return name == QStringView(SettingsFileName) || name == u"lfname.dat" || name == u"lfolder.dat" ||
-           (name.size() > 4 && name.endsWith(u".lst", Qt::CaseInsensitive));
-}
-
-// The work bitmaps and the alternates handed to desktops ("$$WALL$$-1.BMP"): no user names a file so.
+// The work bitmap and the alternates handed to desktops: no user names a file so.
 bool ownBitmap(QStringView name)
 {
-    return name.startsWith(u"$$") && name.endsWith(u".BMP");
+    return name == u"$$WALL$$.BMP" || name == u"$$WALL$$-1.BMP" || name == u"$$WALL$$-2.BMP";
 }
 
 } // namespace
 
 bool IsStaleTemporaryName(const QString& name)
 {
-    if (name.size() < 8 || name[name.size() - 7] != u'.')
-        return false;
-    const QStringView base = QStringView(name).chopped(7);
-    const QStringView suffix = QStringView(name).last(6);
-    if (!randomSuffix(suffix))
-        return false;
-    if (ownBitmap(base))
-        return true;
-    const bool word = std::all_of(suffix.begin(), suffix.end(), [](QChar c) { return c.isLower(); });
-    return ownTextFile(base) && !word;
+    const QStringView marker(platform::TemporaryMarker);
+    const qsizetype at = name.size() - platform::TemporaryRandomLength - marker.size();
+    if (at > 0 && QStringView(name).sliced(at).startsWith(marker))
+        return randomSuffix(QStringView(name).last(platform::TemporaryRandomLength));
+    // Earlier versions named a temporary "<file>.XXXXXX".
+    const qsizetype dot = name.size() - platform::TemporaryRandomLength - 1;
+    return dot > 0 && name[dot] == u'.' && ownBitmap(QStringView(name).first(dot)) &&
+           randomSuffix(QStringView(name).last(platform::TemporaryRandomLength));
 }
 
 int RemoveStaleTemporaries(const QString& programFolder)

@@ -1,11 +1,10 @@
 #include "core/TextLines.h"
 
 #include "core/Failure.h"
-#include "platform/WriteLock.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -131,21 +130,9 @@ QStringList ReadLinesFile(const QString& path, qint64 maxBytes)
 
 void WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure::fromFile(file, path);
-    // Where the temporary has a name, a program starting meanwhile must leave it alone.
-    platform::MarkBeingWritten(file.handle());
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const Failure failure = Failure::fromFile(file, path);
-        file.cancelWriting();
-        throw failure;
-    }
-    errno = 0;
-    if (!file.commit())
-        throw Failure::fromFile(file, path);
+    platform::AtomicFileWriter file(path);
+    if (!file.write(bytes.constData(), bytes.size()) || !file.commit())
+        throw Failure::fromErrno(file.error(), path);
 }
 
 void WriteLinesFile(const QString& path, const QStringList& lines)

@@ -25,7 +25,8 @@ void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes);
 // The first `count` bytes of a file (fewer when it is shorter). Throws as ReadWholeFile does.
 QByteArray ReadFileStart(const QString& path, qint64 count);
 
-// Writes a temporary file beside the target and renames it, so a failure leaves the old file whole.
+// Writes a temporary file beside the target and renames it, so a failure leaves the old file whole
+// (platform::AtomicFileWriter: a link stays a link, a replaced file keeps its permissions).
 // Throws a Failure when the file cannot be written.
 void WriteLinesFile(const QString& path, const QStringList& lines);
 void WriteWholeFile(const QString& path, const QByteArray& bytes);

@@ -122,8 +122,9 @@ void SaveBmp24(const QImage& image, const QString& path)
     const std::unique_ptr<unsigned char[]> chunk(new (std::nothrow) unsigned char[chunkBytes]);
     if (!chunk)
         throw Failure(ErrorCode::OutOfMemory, Failure::standardText(ErrorCode::OutOfMemory));
-    // The desktop never reads a half-written bitmap, and a failure leaves the previous one.
-    platform::AtomicFileWriter file(path);
+    // The desktop never reads a half-written bitmap, and a failure leaves the previous one. The
+    // bitmap is a copy of someone's photo: the owner's alone.
+    platform::AtomicFileWriter file(path, platform::FileReaders::OwnerOnly);
     file.reserve(layout.total);
     writeHeader(layout, chunk.get());
     file.write(chunk.get(), kHeaderBytes);

@@ -1,5 +1,6 @@
 #include "mainwindow/MainWindow.h"
 
+#include "core/BadSettingsFile.h"
 #include "core/FileKinds.h"
 #include "core/Prompt.h"
 #include "core/Settings.h"
@@ -181,15 +182,32 @@ void MainWindow::buildStatus()
     // instead of asking at every change; the bar is there only while it has something to say.
     statusBar()->setSizeGripEnabled(false);
     statusBar()->hide();
-    connect(m_wallpaper.get(), &WallpaperService::desktopProblemChanged, this, [this](const QString& problem) {
-        if (problem.isEmpty()) {
-            statusBar()->clearMessage();
-            statusBar()->hide();
-            return;
-        }
-        statusBar()->showMessage(QStringLiteral("デスクトップの壁紙を更新できません: ") + problem.section(u'\n', 0, 0));
-        statusBar()->show();
-    });
+    connect(m_wallpaper.get(), &WallpaperService::desktopProblemChanged, this,
+            [this](const QString& problem) {
+                showStatus(problem.isEmpty() ? m_settingsNotice
+                                             : QStringLiteral("デスクトップの壁紙を更新できません: ") +
+                                                   problem.section(u'\n', 0, 0));
+            });
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    if (text.isEmpty()) {
+        statusBar()->clearMessage();
+        statusBar()->hide();
+        return;
+    }
+    statusBar()->showMessage(text);
+    statusBar()->show();
+}
+
+void MainWindow::keepBadSettingsFile(const QString& path)
+{
+    const BadSettingsCopy copy = KeepBadSettingsFile(path);
+    m_keepSettingsFile = copy == BadSettingsCopy::Failed;
+    // The warning box told what stopped the reading; the status bar keeps telling where the rest went.
+    m_settingsNotice = BadSettingsNotice(copy);
+    showStatus(m_settingsNotice);
 }
 
 void MainWindow::connectParts()
@@ -310,7 +328,10 @@ void MainWindow::load()
             m_tray->AddTrayIcon();
     });
     steps([&] { ResetSettings(m_settings, CurrentSettingsEnvironment()); });
-    steps([&] { ReadSettingsFile(m_settings, settingsPath); });
+    steps([&] {
+        if (!ReadSettingsFile(m_settings, settingsPath))
+            keepBadSettingsFile(settingsPath);
+    });
     steps([&] { iniDataRead(); });
     steps([&] { m_wallpaper->ReadTileWallpaper(); });
     steps([&] { lstFileRead(); });
@@ -540,7 +561,10 @@ void MainWindow::mnuFileExit_Click()
     m_wallpaper->cancel();
     iniDataWrite();
     const QString path = m_programFolder + QString::fromUtf16(SettingsFileName);
-    if (!WriteSettingsFile(m_settings, path)) {
+    if (m_keepSettingsFile) {
+        // The status bar said so since the start: the file read only in part, and no copy of it exists.
+        qWarning("%s", qUtf8Printable(BadSettingsNotice(BadSettingsCopy::Failed)));
+    } else if (!WriteSettingsFile(m_settings, path)) {
         // The previous file is still whole; the user should know this run's changes are not in it.
         const QString text = QStringLiteral("設定ファイルを保存できませんでした。\n%1").arg(path);
         if (isVisible())

@@ -125,6 +125,9 @@ protected:
 
 private:
     void buildStatus();
+    // Shows the text in the status bar, or hides the bar when it is empty.
+    void showStatus(const QString& text);
+    void keepBadSettingsFile(const QString& path);
     void connectParts();
     void wireCommands();
     void mnuFileAdd_Click();
@@ -163,6 +166,9 @@ private:
     bool m_effectEditEnabled = true;
     bool m_viewSyncQueued = false;
     bool m_exited = false;
+    // The settings file read only in part: what the status bar says of it, and whether it must stay.
+    QString m_settingsNotice;
+    bool m_keepSettingsFile = false;
 };
 
 } // namespace velmora

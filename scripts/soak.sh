@@ -139,7 +139,7 @@ fi
 wait "$velmora" 2>/dev/null || true
 velmora=
 
-leftovers=$( (find "$soak/program" -maxdepth 1 -type f -regextype posix-extended -regex '.*\.[A-Za-z0-9]{6}$'
+leftovers=$( (find "$soak/program" -maxdepth 1 -type f -regextype posix-extended -regex '.*\.(velmora-tmp-)?[A-Za-z0-9]{6}$'
     find "$soak/tmp" -type f) | wc -l)
 ok=1
 if ((last_rss * 100 > first_rss * 110)); then

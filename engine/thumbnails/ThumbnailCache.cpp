@@ -120,7 +120,7 @@ bool ThumbnailCache::write(const QString& folder, const QString& path, const Thu
                             {"Software", m_creator.toUtf8()}});
     if (png.isEmpty() || !platform::MakePrivateFolders(folder))
         return false;
-    platform::AtomicFileWriter file(path, 0600);
+    platform::AtomicFileWriter file(path, platform::FileReaders::OwnerOnly);
     return file.write(png.constData(), png.size()) && file.commit();
 }
 

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -46,6 +47,8 @@ struct BusyCursor {
 };
 
 const QString ExistingName = QStringLiteral("すでに存在するファイル名です");
+const QString ExistingListQuestion =
+    QStringLiteral("%1 はすでに存在します。\nこのファイルをファイルリストに追加して開きますか?");
 const QString CannotReleaseAll = QStringLiteral("全てのファイルを解放することはできません。");
 
 // The local files of dragged data; web links and other addresses are no files to list.
@@ -162,14 +165,17 @@ void ListPage::selectCatalogueEntry(int index)
         m_catalogue->setCurrentIndex(index);
 }
 
-void ListPage::OpenListFile(const QString& name)
+bool ListPage::OpenListFile(const QString& name)
 {
+    bool opened = false;
     Steps steps;
     steps([&] {
         const QSignalBlocker blocker(m_list);
-        if (ListBoxLoad(listPath(name), *m_list) == 0)
+        opened = ListBoxLoad(listPath(name), *m_list) == 0;
+        if (opened)
             m_settings.ListFileName = name;
     })([&] { FitListScrollWidth(*m_list); });
+    return opened;
 }
 
 int ListPage::SaveListFile(const QString& name)
@@ -213,32 +219,36 @@ void ListPage::NewListFile()
         ShowWarning(ExistingName);
         return;
     }
+    // A list released from the catalogue stays on disk: an empty one written in its place would
+    // lose its entries, so the user may take the file back instead.
+    if (QFileInfo(listPath(name)).isFile()) {
+        if (AskYesNo(ExistingListQuestion.arg(name)))
+            catalogueAndOpen(name);
+        return;
+    }
+    // The empty file is made before the list box is touched: when it cannot be, the open list stays
+    // in the box under its own name, unsaved edits included, and a save still goes to it.
+    if (CreateEmptyListFile(listPath(name)) != 0)
+        return;
+    catalogueAndOpen(name);
+}
+
+void ListPage::catalogueAndOpen(const QString& name)
+{
     const int previous = m_catalogue->currentIndex();
     const QString previousName = m_settings.ListFileName;
     {
         const QSignalBlocker blocker(m_catalogue);
         m_catalogue->addItem(name);
-        // The first entry of an empty drop-down becomes current by itself; only the selection below
-        // may make it current, so that it is opened.
-        m_catalogue->setCurrentIndex(previous);
+        m_catalogue->setCurrentIndex(m_catalogue->count() - 1);
     }
     const auto newEntry = [&] {
         return m_catalogue->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     };
-    // The empty file is written before the list box is touched: when it cannot be, the open list
-    // stays in the box under its own name, unsaved edits included, and a save still goes to it.
-    if (SaveListEntries(listPath(name), {}) != 0) {
-        const QSignalBlocker blocker(m_catalogue);
-        m_catalogue->removeItem(newEntry());
-        m_catalogue->setCurrentIndex(previous);
+    if (OpenListFile(name) && writeCatalogue())
         return;
-    }
-    m_entries.clear();
-    selectCatalogueEntry(newEntry());
-    if (writeCatalogue())
-        return;
-    // The catalogue does not name the new list: leave it, back to the list open before, read again
-    // so that the drop-down and the list box show the same list.
+    // The list could not be read, or the catalogue does not name it: leave it, back to the list open
+    // before, read again so that the drop-down and the list box show the same list.
     {
         const QSignalBlocker blocker(m_catalogue);
         m_catalogue->removeItem(newEntry());

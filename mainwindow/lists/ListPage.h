@@ -33,10 +33,12 @@ public:
     QString CatalogPath() const { return m_catalogPath; }
 
     void lstFileRead();
-    void OpenListFile(const QString& name);
+    // True when the list was read into the list box.
+    bool OpenListFile(const QString& name);
     // 0 saved, 99 failed.
     int SaveListFile(const QString& name);
     void cmdSave_Click();
+    // Makes a new empty list, or takes back a list file of that name left on disk, and opens it.
     void NewListFile();
     // Adds a list file chosen by the user (empty: cancelled) to the catalogue.
     void AddListFile(const QString& chosenName);
@@ -57,6 +59,7 @@ private:
     QStringList catalogueNames() const;
     void selectCatalogueEntry(int index);
     bool writeCatalogue();
+    void catalogueAndOpen(const QString& name);
     bool guardLastEntry();
 
     Settings& m_settings;

@@ -1,9 +1,11 @@
 #include "platform/wallpaper/FreshWallpaperFile.h"
 
+#include "platform/AtomicFile.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <unistd.h>
 
@@ -54,31 +56,29 @@ WallpaperResult FreshWallpaperFile::prepareFromWallpaper()
     QFile source(m_wallpaper);
     if (!source.open(QIODevice::ReadOnly))
         return writeFailure(m_next, source.errorString());
-    QSaveFile target(m_next);
-    if (!target.open(QIODevice::WriteOnly))
-        return writeFailure(m_next, target.errorString());
+    AtomicFileWriter target(m_next, FileReaders::OwnerOnly);
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(1 << 20);
         if (chunk.isEmpty() && source.error() != QFileDevice::NoError)
             return writeFailure(m_next, source.errorString());
-        if (target.write(chunk) != chunk.size())
-            return writeFailure(m_next, target.errorString());
+        if (!target.write(chunk.constData(), chunk.size()))
+            return writeFailure(m_next, qt_error_string(target.error()));
     }
     if (!target.commit())
-        return writeFailure(m_next, target.errorString());
+        return writeFailure(m_next, qt_error_string(target.error()));
     return WallpaperResult::success();
 }
 
 WallpaperResult FreshWallpaperFile::prepareFromImage(const QImage& image)
 {
     QFile::remove(m_next);
-    QSaveFile target(m_next);
-    if (!target.open(QIODevice::WriteOnly))
-        return writeFailure(m_next, target.errorString());
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&target, "BMP"))
-        return writeFailure(m_next, target.errorString());
-    if (!target.commit())
-        return writeFailure(m_next, target.errorString());
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    if (!image.convertToFormat(QImage::Format_RGB888).save(&encoded, "BMP"))
+        return writeFailure(m_next, QStringLiteral("BMP"));
+    AtomicFileWriter target(m_next, FileReaders::OwnerOnly);
+    if (!target.write(encoded.data().constData(), encoded.data().size()) || !target.commit())
+        return writeFailure(m_next, qt_error_string(target.error()));
     return WallpaperResult::success();
 }
 

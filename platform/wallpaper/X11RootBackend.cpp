@@ -20,6 +20,11 @@ namespace velmora::platform {
 namespace {
 
 const char* const PlacementProperty = "_VELMORA_TILE_WALLPAPER";
+// The pixmap this program set, on the root window and on a window made with it; the root also names
+// that window. The window goes with the client that holds the pixmap, so the pair tells a pixmap of
+// ours still alive from an id that by now belongs to someone else.
+const char* const OwnPixmapProperty = "_VELMORA_PMAP_ID";
+const char* const OwnerWindowProperty = "_VELMORA_PMAP_OWNER";
 
 // Xlib's default error handler ends the process; errors here must become messages. The handler is
 // process-wide, so one connection at a time records into it.
@@ -78,21 +83,26 @@ WallpaperResult noDisplay(const QString& name)
         QStringLiteral("X サーバー「%1」に接続できません。").arg(displayName(name)));
 }
 
-Pixmap pixmapProperty(Display* display, Window root, Atom property)
+XID idProperty(Display* display, Window window, Atom property, Atom type)
 {
-    Atom type = None;
+    Atom actualType = None;
     int format = 0;
     unsigned long count = 0;
     unsigned long after = 0;
     unsigned char* data = nullptr;
-    Pixmap pixmap = None;
-    if (XGetWindowProperty(display, root, property, 0, 1, False, XA_PIXMAP, &type, &format, &count, &after,
+    XID id = None;
+    if (XGetWindowProperty(display, window, property, 0, 1, False, type, &actualType, &format, &count, &after,
                            &data) == Success &&
-        type == XA_PIXMAP && format == 32 && count == 1 && data)
-        pixmap = *reinterpret_cast<Pixmap*>(data);
+        actualType == type && format == 32 && count == 1 && data)
+        id = *reinterpret_cast<XID*>(data);
     if (data)
         XFree(data);
-    return pixmap;
+    return id;
+}
+
+Pixmap pixmapProperty(Display* display, Window root, Atom property)
+{
+    return idProperty(display, root, property, XA_PIXMAP);
 }
 
 // The position of a colour mask's lowest bit and its width, to place 8-bit channels in a pixel.
@@ -227,13 +237,29 @@ Pixmap makePixmap(Display* display, int screenNumber, const QImage& picture, QSi
     return pixmap;
 }
 
+// True when pixmap is the one an earlier run of this program set and its client still holds.
+bool leftByThisProgram(XConnection& x, Window root, Pixmap pixmap)
+{
+    Display* display = x.display();
+    const Atom own = XInternAtom(display, OwnPixmapProperty, True);
+    const Atom owner = XInternAtom(display, OwnerWindowProperty, True);
+    if (own == None || owner == None || pixmapProperty(display, root, own) != pixmap)
+        return false;
+    const Window window = idProperty(display, root, owner, XA_WINDOW);
+    if (window == None)
+        return false;
+    const Pixmap claimed = idProperty(display, window, own, XA_PIXMAP);
+    return !x.failed() && claimed == pixmap;
+}
+
 // The previous setter kept its pixmap alive by retaining its client's resources; ending that client
-// frees them. Only when both properties agree, so that a live client is not ended by mistake, and only
-// while the pixmap still exists: a stale id may by now belong to another client, even to this one.
-// Runs before this connection creates anything.
+// frees them. Only a pixmap this program left, and only when both properties still name it: another
+// tool's pixmap, or that of a running desktop publishing its own, is not ours to end (ending it ends
+// the desktop). Only while the pixmap exists, too: a stale id may by now belong to another client,
+// even to this one. Runs before this connection creates anything.
 void freePreviousPixmap(XConnection& x, Window root, Pixmap rootPixmap, Pixmap esetrootPixmap)
 {
-    if (esetrootPixmap == None || esetrootPixmap != rootPixmap)
+    if (esetrootPixmap == None || esetrootPixmap != rootPixmap || !leftByThisProgram(x, root, esetrootPixmap))
         return;
     Window geometryRoot = None;
     int left = 0, top = 0;
@@ -244,6 +270,24 @@ void freePreviousPixmap(XConnection& x, Window root, Pixmap rootPixmap, Pixmap e
         return;
     XKillClient(x.display(), esetrootPixmap);
     x.failed();
+}
+
+// Records pixmap as this program's: a window that lives as long as the pixmap carries its id, and the
+// root names both.
+void markAsOurs(Display* display, Window root, Pixmap pixmap)
+{
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True; // never mapped; no window manager is to manage it
+    const Window window = XCreateWindow(display, root, -1, -1, 1, 1, 0, CopyFromParent, InputOnly,
+                                        CopyFromParent, CWOverrideRedirect, &attributes);
+    const Atom own = XInternAtom(display, OwnPixmapProperty, False);
+    const Atom owner = XInternAtom(display, OwnerWindowProperty, False);
+    XChangeProperty(display, window, own, XA_PIXMAP, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&pixmap), 1);
+    XChangeProperty(display, root, own, XA_PIXMAP, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&pixmap), 1);
+    XChangeProperty(display, root, owner, XA_WINDOW, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&window), 1);
 }
 
 } // namespace
@@ -326,6 +370,7 @@ WallpaperResult X11RootBackend::SetWallpaper(const WallpaperPicture& picture)
                     reinterpret_cast<const unsigned char*>(&pixmap), 1);
     XChangeProperty(display, root, esetrootId, XA_PIXMAP, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&pixmap), 1);
+    markAsOurs(display, root, pixmap);
     XSetWindowBackgroundPixmap(display, root, pixmap);
     XClearWindow(display, root);
     XSetCloseDownMode(display, RetainPermanent);

@@ -2,7 +2,7 @@
 // Any other X11 session: the picture becomes the root window's background pixmap, as classic X
 // tools set it. _XROOTPMAP_ID and ESETROOT_PMAP_ID name the pixmap for pseudo-transparent programs;
 // the connection closes in RetainPermanent mode so that the pixmap outlives the program, and the
-// pixmap set before (by us or another such tool) is freed.
+// pixmap an earlier run of this program set is freed (another program's is left to it).
 #include "platform/wallpaper/WallpaperBackend.h"
 
 namespace velmora::platform {

@@ -5,6 +5,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -73,6 +74,15 @@ TEST(SaveBmp24, AFailedWriteKeepsTheOldFileAndLeavesNoOther)
     SaveBmp24(PhotoLikeImage(16, 4, 2), path);
     EXPECT_NE(ReadBytes(path), before);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("$$WALL$$.BMP")});
+}
+
+TEST(SaveBmp24, TheBitmapIsTheOwnersAlone)
+{
+    // A copy of someone's photo: others on the machine must not read it, whatever the umask.
+    TempFolder folder;
+    const QString path = folder.file("$$WALL$$.BMP");
+    SaveBmp24(PhotoLikeImage(4, 4, 1), path);
+    EXPECT_EQ(QFileInfo(path).permissions() & 0xf0ff, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 TEST(RasterImage, OffersTheComposingOperations)

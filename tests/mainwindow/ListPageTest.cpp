@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -113,6 +114,72 @@ TEST(ListPage, NewListNamesAreCheckedAndCatalogued)
     rig.prompter.pushText(std::nullopt);
     rig.page->NewListFile();
     EXPECT_EQ(rig.page->cboFileName()->count(), 2) << "cancelled";
+}
+
+// A released list stays on disk; a new list of its name must not empty it.
+TEST(ListPage, NewListOverAFileLeftOnDiskOffersToTakeItBack)
+{
+    Rig rig("a.lst\r\nb.lst\r\n", {{"a.lst", "/1.jpg\r\n"}, {"b.lst", "/2.jpg\r\n/3.jpg\r\n"}},
+            QStringLiteral("b.lst"));
+    rig.page->mnuFileRelease_Click();
+    ASSERT_EQ(rig.page->cboFileName()->count(), 1);
+
+    rig.prompter.pushText(QStringLiteral("b"));
+    rig.prompter.push(Answer::No);
+    rig.page->NewListFile();
+    ASSERT_EQ(rig.prompter.count(), 1);
+    EXPECT_EQ(rig.prompter.requests()[0].kind, PromptKind::YesNo);
+    EXPECT_EQ(
+        rig.prompter.texts()[0],
+        QStringLiteral("b.lst はすでに存在します。\nこのファイルをファイルリストに追加して開きますか?"));
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("b.lst"))), "/2.jpg\r\n/3.jpg\r\n");
+    EXPECT_EQ(ReadBytes(rig.page->CatalogPath()), "a.lst\r\n");
+    EXPECT_EQ(rig.entries(), QStringList{"/1.jpg"});
+
+    rig.prompter.pushText(QStringLiteral("b"));
+    rig.prompter.push(Answer::Yes);
+    rig.page->NewListFile();
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("b.lst"))), "/2.jpg\r\n/3.jpg\r\n");
+    EXPECT_EQ(ReadBytes(rig.page->CatalogPath()), "a.lst\r\nb.lst\r\n");
+    EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("b.lst"));
+    EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("b.lst"));
+    EXPECT_EQ(rig.entries(), (QStringList{"/2.jpg", "/3.jpg"}));
+}
+
+TEST(ListPage, ATakenBackFileThatCannotBeReadStaysOutOfTheCatalogue)
+{
+    Rig rig("a.lst\r\n", {{"a.lst", "/1.jpg\r\n"}}, QStringLiteral("a.lst"));
+    QFile big(rig.program.file(QStringLiteral("big.lst")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(65 << 20)); // over the bound of a list file; sparse
+    big.close();
+    rig.prompter.pushText(QStringLiteral("big"));
+    rig.prompter.push(Answer::Yes);
+    rig.page->NewListFile();
+    EXPECT_EQ(rig.prompter.count(), 2) << "the question and the failed read";
+    EXPECT_EQ(ReadBytes(rig.page->CatalogPath()), "a.lst\r\n");
+    EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("a.lst"));
+    EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("a.lst"));
+    EXPECT_EQ(rig.entries(), QStringList{"/1.jpg"});
+    EXPECT_EQ(QFileInfo(big.fileName()).size(), qint64(65) << 20);
+}
+
+// A name taken by something that is no list file (here a link to a file not yet there) is never
+// written through: the new list is made only where nothing is.
+TEST(ListPage, NewListIsNeverMadeOverAnythingOfItsName)
+{
+    Rig rig("a.lst\r\n", {{"a.lst", "/1.jpg\r\n"}}, QStringLiteral("a.lst"));
+    TempFolder elsewhere;
+    ASSERT_TRUE(
+        QFile::link(elsewhere.file(QStringLiteral("target.lst")), rig.program.file(QStringLiteral("c.lst"))));
+    rig.prompter.pushText(QStringLiteral("c"));
+    rig.page->NewListFile();
+    ASSERT_EQ(rig.prompter.count(), 1);
+    EXPECT_TRUE(rig.prompter.texts()[0].startsWith(QStringLiteral("すでに存在するファイル名です")))
+        << rig.prompter.texts()[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(elsewhere.file(QStringLiteral("target.lst"))));
+    EXPECT_EQ(ReadBytes(rig.page->CatalogPath()), "a.lst\r\n");
+    EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("a.lst"));
 }
 
 // A failed creation leaves the drop-down and the list box on one list, so a save cannot write one

@@ -28,8 +28,8 @@
 #include <QImage>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
@@ -123,6 +123,36 @@ TEST(MainWindow, ExitSaysSoWhenTheSettingsCannotBeWritten)
     EXPECT_TRUE(rig.prompter.texts()[0].startsWith(QStringLiteral("設定ファイルを保存できませんでした。")));
 }
 
+// The reading stops at the first bad value; the save at exit would write defaults over every later
+// setting, so the file as it was is kept beside it first, and the status bar says so. The same for
+// a one-shot run, which goes through the window whenever the file does not read cleanly.
+TEST(MainWindow, ASettingsFileThatDidNotReadCleanlyIsKeptBeforeTheSave)
+{
+    for (const bool oneShot : {false, true}) {
+        SCOPED_TRACE(oneShot);
+        TempFolder program;
+        const QByteArray lines = "MainTop= 0\r\nTimerOnMode= 70000\r\nChangeTimer= 42\r\n";
+        WriteProgramFolder(program, {}, lines);
+        const QString ini = program.file(QStringLiteral("Velmora.INI"));
+        const QByteArray original = ReadBytes(ini);
+        SettingsStore store;
+        ScriptedPrompter prompter;
+        PrompterScope scope(prompter);
+        MainWindow window(store, program.path(), std::make_unique<RecordingBackend>());
+        if (oneShot)
+            window.setSingleChange();
+        window.load();
+        EXPECT_EQ(prompter.count(), 1) << "the bad value";
+        EXPECT_EQ(window.statusBar()->currentMessage(),
+                  QStringLiteral("設定ファイルを最後まで読み込めなかったため、元のファイルを Velmora.INI.bad "
+                                 "として残しました。"));
+        ASSERT_TRUE(WaitUntil([&] { return !window.working(); }));
+        window.mnuFileExit_Click();
+        EXPECT_EQ(ReadBytes(ini + ".bad"), original);
+        EXPECT_FALSE(ReadBytes(ini).contains("ChangeTimer= 42")) << "the save still happens";
+    }
+}
+
 TEST(MainWindow, ClosingTheOptionsRunsTheTimerAndTheEffectEditorAsTheyNowSay)
 {
     Rig rig({}, "TimerOnMode= 0\r\n");
@@ -190,7 +220,8 @@ TEST(MainWindow, ACollageTakesItsPiecesFromTheListAsksInPieceOrderAndRestoresThe
     Rig rig(entries, "ListMode= 2\r\nFileIndex2= 0\r\nCollageOnMode= 1\r\nCollageCount= 5\r\n"
                      "CollageChangeMode= 0\r\n");
     QList<bool> enabled;
-    QObject::connect(rig.window.get(), &MainWindow::effectEditEnabledChanged, [&](bool on) { enabled << on; });
+    QObject::connect(rig.window.get(), &MainWindow::effectEditEnabledChanged,
+                     [&](bool on) { enabled << on; });
     int maximum = 0;
     QObject::connect(&rig.window->wallpaper(), &WallpaperService::progressRangeChanged,
                      [&](int, int max) { maximum = max; });
@@ -207,7 +238,8 @@ TEST(MainWindow, ACollageTakesItsPiecesFromTheListAsksInPieceOrderAndRestoresThe
     // Attempts 2, 3 (corrupt), 0, 1, 2, 3 (corrupt): the position stays on the last file tried.
     EXPECT_EQ(rig.settings.FileIndex2, 3);
     EXPECT_EQ(rig.window->listPage().lstFileList()->currentRow(), 3);
-    EXPECT_EQ(enabled, (QList<bool>{false, true})) << "EnableOff while the collage is composed, then EnableOn";
+    EXPECT_EQ(enabled, (QList<bool>{false, true}))
+        << "EnableOff while the collage is composed, then EnableOn";
     EXPECT_TRUE(rig.window->effectEditEnabled());
     EXPECT_EQ(maximum, 5);
     EXPECT_EQ(rig.window->wallpaper().state().shownSize, QSize(320, 200)) << "the preview shows the canvas";
@@ -299,5 +331,6 @@ TEST(MainWindow, TheThumbnailMenuShowsTheTreeFolderAndTheExitClosesItFirst)
     EXPECT_FALSE(thumbnails->isVisible());
     const QByteArray written = ReadBytes(rig.program.file(QStringLiteral("Velmora.INI")));
     const Long width = Long(std::lround(420 * platform::TwipsPerPixel()));
-    EXPECT_TRUE(written.contains("\r\nThumbWidth= " + QByteArray::number(width) + "\r\n")) << written.constData();
+    EXPECT_TRUE(written.contains("\r\nThumbWidth= " + QByteArray::number(width) + "\r\n"))
+        << written.constData();
 }

@@ -2,6 +2,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <gtest/gtest.h>
@@ -71,6 +72,9 @@ TEST(FreshWallpaperFile, CopiesIntoAnotherFolderAndWritesPictures)
     const QImage back(drawn.path(), "BMP");
     ASSERT_EQ(back.size(), image.size());
     EXPECT_EQ(back.pixel(2, 1), qRgb(1, 2, 3));
+    EXPECT_EQ(QFileInfo(drawn.path()).permissions() & 0xf0ff,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        << "a copy of someone's photo";
 }
 
 TEST(FreshWallpaperFile, ReportsAFolderItCannotWrite)

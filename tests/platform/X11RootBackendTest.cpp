@@ -179,6 +179,47 @@ TEST_F(RootWindow, APixmapOfALiveClientIsNotEnded)
     expectScreen(root, true);
 }
 
+// Classic setters and desktops that publish their pixmap name it in both properties; only the pixmap
+// an earlier run of ours left may be ended.
+TEST_F(RootWindow, OnlyThePixmapThisProgramLeftIsEnded)
+{
+    const Window root = DefaultRootWindow(display);
+    // Sets both properties from a client of its own that then goes, keeping its pixmap, as hsetroot
+    // does; with forgedMark the root also claims the pixmap as ours, as a mark left from before might.
+    const auto setByAnother = [&](bool forgedMark) {
+        Display* other = XOpenDisplay(server.display().toLocal8Bit().constData());
+        EXPECT_NE(other, nullptr);
+        const Pixmap pixmap = XCreatePixmap(other, root, 4, 4, 24);
+        for (const char* name : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"})
+            XChangeProperty(other, root, XInternAtom(other, name, False), XA_PIXMAP, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(&pixmap), 1);
+        if (forgedMark)
+            XChangeProperty(other, root, XInternAtom(other, "_VELMORA_PMAP_ID", False), XA_PIXMAP, 32,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(&pixmap), 1);
+        XSetCloseDownMode(other, RetainPermanent);
+        XCloseDisplay(other);
+        return pixmap;
+    };
+
+    setFromChild(QStringLiteral("0"));
+    const Pixmap theirs = setByAnother(false);
+    setFromChild(QStringLiteral("1"));
+    EXPECT_TRUE(exists(theirs)) << "another setter's pixmap was ended";
+    expectScreen(root, true);
+
+    const Pixmap marked = setByAnother(true);
+    setFromChild(QStringLiteral("0"));
+    EXPECT_TRUE(exists(marked)) << "a mark whose window is gone still ended a pixmap";
+    expectScreen(root, false);
+
+    // Ours again and again: the one before is freed as ever.
+    const Pixmap again = pixmapProperty("_XROOTPMAP_ID");
+    ASSERT_TRUE(exists(again));
+    setFromChild(QStringLiteral("1"));
+    EXPECT_FALSE(exists(again));
+    EXPECT_TRUE(exists(theirs));
+}
+
 TEST_F(RootWindow, AnUnreadablePictureOrAMissingServerIsReported)
 {
     test::WriteBytes(wallpaper, "not a bitmap");
