@@ -35,6 +35,7 @@
 #include "platform/Autostart.h"
 #include "platform/ProgramFolder.h"
 #include "platform/wallpaper/WallpaperBackendLoader.h"
+#include "ui/MapWatch.h"
 #include "ui/ProgramArtwork.h"
 #include "windows/patrol/PatrolWindow.h"
 #include "windows/search/SearchWindow.h"
@@ -106,6 +107,7 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
     m_currentList = std::make_unique<CurrentListEntries>(m_listPage->entries(), *m_editing);
     m_timer.setInterval(1000);
     m_trayWatch.setInterval(2000);
+    m_mapWatch = new MapWatch(*this);
     connect(&m_trayWatch, &QTimer::timeout, this, [this] {
         if (!isVisible() && !m_exited && !m_trayAvailable())
             showMinimized();
@@ -595,6 +597,7 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     m_trayWatch.stop();
+    m_mapWatch->start();
 }
 
 void MainWindow::changeEvent(QEvent* event)

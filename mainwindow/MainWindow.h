@@ -25,6 +25,7 @@ class FolderPage;
 class HelpCommands;
 class ListPage;
 class MainLayout;
+class MapWatch;
 class MainMenus;
 class MainToolbar;
 class MainTray;
@@ -161,6 +162,8 @@ private:
     QTimer m_timer;
     // While the window is hidden: a tray that goes away takes the only way back with it.
     QTimer m_trayWatch;
+    // A window manager starting with the session may leave the first map unanswered.
+    MapWatch* m_mapWatch = nullptr;
     QPointer<QWidget> m_activeDialog;
     std::function<bool()> m_trayAvailable;
     bool m_effectEditEnabled = true;
