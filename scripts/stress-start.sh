@@ -43,10 +43,12 @@ poll() {
     return 1
 }
 window_shown() { xdotool search --onlyvisible --name '^Velmora$' >/dev/null 2>&1; }
+managed() { wmctrl -l | grep -q ' Velmora$'; }
 
 one_start() {
     local folder=$1 xvfb= wm= velmora= number display result=0
     mkdir -p "$folder/program" "$folder/home/Pictures"
+    chmod 700 "$folder/home"
     # A portable copy keeps its settings beside itself; a hard link costs nothing.
     ln "$program" "$folder/program/velmora" 2>/dev/null || cp "$program" "$folder/program/velmora"
     touch "$folder/program/NOSPLASH"
@@ -86,21 +88,29 @@ one_start() {
         } >"$folder/failure" 2>&1
         result=1
     else
-        # The close button's way: the window manager asks the window to close (WM_DELETE_WINDOW).
-        poll 100 xprop -root _NET_SUPPORTING_WM_CHECK
-        wmctrl -F -c Velmora
-        local code=
-        for _ in $(seq 150); do
+        # The close button's way: the window manager asks the window to close (WM_DELETE_WINDOW), once
+        # it has taken the window. A request it read while still starting may wait for the next event,
+        # so it is asked again, as a user clicks again.
+        poll 150 managed
+        local code= closes=0
+        for tick in $(seq 150); do
             if ! kill -0 "$velmora" 2>/dev/null; then
                 wait "$velmora"
                 code=$?
                 break
             fi
+            if ((tick % 30 == 1)); then
+                wmctrl -F -c Velmora >>"$folder/wmctrl.log" 2>&1 && closes=$((closes + 1))
+            fi
             sleep 0.1
         done
         if [[ "$code" != 0 ]]; then
-            echo "the program ${code:+ended with exit code $code}${code:-did not end within 15 s of the close}" \
-                >"$folder/failure"
+            {
+                echo "the program ${code:+ended with exit code $code}${code:-did not end within 15 s of the close}"
+                echo "closes the window manager took: $closes"
+                xprop -root _NET_CLIENT_LIST _NET_SUPPORTING_WM_CHECK
+                xwininfo -root -tree
+            } >"$folder/failure" 2>&1
             result=1
         fi
     fi

@@ -1,5 +1,8 @@
 #include "tests/e2e/ProgramRun.h"
 
+#include "tests/e2e/WindowManagerProbe.h"
+#include "tests/e2e/X11Desktop.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -143,7 +146,7 @@ QImage ProgramRun::rootWindow() const
     return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
-void ProgramRun::startWindowManager()
+void ProgramRun::startWindowManagerNow()
 {
     m_windowManager.setProcessEnvironment(environment());
     m_windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -151,11 +154,79 @@ void ProgramRun::startWindowManager()
     m_windowManager.waitForStarted(10000);
 }
 
-std::optional<QString> ProgramRun::xdotool(const QStringList& arguments) const
+bool ProgramRun::startWindowManager()
+{
+    startWindowManagerNow();
+    return WindowManagerAnswers(m_x.display());
+}
+
+void ProgramRun::startForgetfulWindowManager()
+{
+    m_windowManager.setProcessEnvironment(environment());
+    m_windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_windowManager.start(QStringLiteral(VELMORA_FORGETFUL_WM), {});
+    m_windowManager.waitForStarted(10000);
+    // It selects the root's redirection before anything else; a window that comes first would be
+    // mapped by the server itself.
+    PollUntil([this] {
+        const std::optional<QString> text = tool(QStringLiteral("xwininfo"), {QStringLiteral("-root"),
+                                                                              QStringLiteral("-all")});
+        return text && text->contains(QStringLiteral("SubstructureRedirect"));
+    });
+}
+
+std::optional<QString> ProgramRun::waitForMainWindow(int timeoutMs) const
+{
+    std::optional<QString> found;
+    PollUntil(
+        [&] {
+            const std::optional<QString> shown = xdotool(
+                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Velmora$")});
+            if (shown && !shown->isEmpty())
+                found = shown->section(u'\n', 0, 0);
+            return found.has_value();
+        },
+        timeoutMs);
+    return found;
+}
+
+std::optional<QString> ProgramRun::waitForOtherWindow(const QString& mainWindow, int timeoutMs) const
+{
+    std::optional<QString> found;
+    PollUntil(
+        [&] {
+            const std::optional<QString> shown = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                          QStringLiteral("--classname"), QStringLiteral("velmora")});
+            for (const QString& window : shown.value_or(QString()).split(u'\n', Qt::SkipEmptyParts))
+                if (window != mainWindow)
+                    found = window;
+            return found.has_value();
+        },
+        timeoutMs);
+    return found;
+}
+
+bool ProgramRun::closeWithWindowManager(const QString& window) const
+{
+    return tool(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), window}).has_value();
+}
+
+QString ProgramRun::visibleWindows() const
+{
+    QString text;
+    const std::optional<QString> shown =
+        xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral(".")});
+    for (const QString& window : shown.value_or(QString()).split(u'\n', Qt::SkipEmptyParts))
+        text += window + QStringLiteral(" \"") + xdotool({QStringLiteral("getwindowname"), window}).value_or(QString()) +
+                QStringLiteral("\"; ");
+    return text.isEmpty() ? QStringLiteral("none") : text;
+}
+
+std::optional<QString> ProgramRun::tool(const QString& program, const QStringList& arguments) const
 {
     QProcess tool;
     tool.setProcessEnvironment(environment());
-    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.start(program, arguments);
     if (!tool.waitForFinished(20000)) {
         tool.kill();
         tool.waitForFinished();
@@ -164,6 +235,11 @@ std::optional<QString> ProgramRun::xdotool(const QStringList& arguments) const
     if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
         return std::nullopt;
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+std::optional<QString> ProgramRun::xdotool(const QStringList& arguments) const
+{
+    return tool(QStringLiteral("xdotool"), arguments);
 }
 
 } // namespace velmora::test

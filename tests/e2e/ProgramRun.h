@@ -45,13 +45,29 @@ public:
     // The root window as it is shown now.
     QImage rootWindow() const;
 
-    // A window manager on the display, so that a new window gets the keyboard as on a desktop.
-    void startWindowManager();
+    // openbox on the display, so that a new window gets the keyboard as on a desktop; true once it
+    // answers requests. startWindowManagerNow() does not wait: a login starts it with the program.
+    bool startWindowManager();
+    void startWindowManagerNow();
+    // A window manager that leaves each window's first map request unanswered (ForgetfulWindowManager.cpp).
+    void startForgetfulWindowManager();
+
+    // The main window once it is on the screen (viewable), or nothing after timeoutMs.
+    std::optional<QString> waitForMainWindow(int timeoutMs = 30000) const;
+    // A visible window of the program other than the main window (a menu or a dialog), or nothing
+    // after timeoutMs.
+    std::optional<QString> waitForOtherWindow(const QString& mainWindow, int timeoutMs = 10000) const;
+    // Asks the window manager to close the window, as its close button does; false when wmctrl failed.
+    bool closeWithWindowManager(const QString& window) const;
+    // Visible windows, for failure messages: their ids and names.
+    QString visibleWindows() const;
     // xdotool on the run's display: its output, or nothing when it failed or took over 20 s.
     std::optional<QString> xdotool(const QStringList& arguments) const;
 
 private:
     QProcessEnvironment environment() const;
+    // An X tool on the run's display: its output, or nothing when it failed or took over 20 s.
+    std::optional<QString> tool(const QString& program, const QStringList& arguments) const;
 
     TempFolder m_program;
     TempFolder m_home;

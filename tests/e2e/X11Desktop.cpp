@@ -1,5 +1,7 @@
 #include "tests/e2e/X11Desktop.h"
 
+#include "tests/e2e/WindowManagerProbe.h"
+
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QThread>
@@ -70,13 +72,7 @@ QString X11Desktop::tool(const QString& program, const QStringList& arguments) c
 bool X11Desktop::startWindowManager()
 {
     m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    if (!m_windowManager.waitForStarted(10000))
-        return false;
-    // A managing window manager announces itself on the root window.
-    return PollUntil([this] {
-        return tool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-            .contains(QStringLiteral("window id"));
-    });
+    return m_windowManager.waitForStarted(10000) && WindowManagerAnswers(m_display);
 }
 
 bool X11Desktop::startTray()

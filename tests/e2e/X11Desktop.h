@@ -16,7 +16,7 @@ public:
     X11Desktop(const X11Desktop&) = delete;
     X11Desktop& operator=(const X11Desktop&) = delete;
 
-    // Start openbox; true once it manages the screen.
+    // Start openbox; true once it answers requests.
     bool startWindowManager();
     // Start trayer; true once its window is there.
     bool startTray();
