@@ -6,8 +6,6 @@
 #include "engine/ImageDecoder.h"
 #include "engine/thumbnails/ThumbnailPicture.h"
 
-#include <QFileInfo>
-
 #include <new>
 
 namespace velmora {
@@ -32,9 +30,6 @@ QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache,
         if (cache->hasFailure(source))
             return {};
     }
-    // Only plain files: reading a pipe or a device named like a picture could wait for ever.
-    if (!QFileInfo(source.path).isFile())
-        return {};
     QImage picture;
     try {
         const QByteArray bytes = ReadPictureFile(source.path);

@@ -1,6 +1,7 @@
 #include "core/FileKinds.h"
 #include "windows/thumbnails/InOrderRelease.h"
 #include "windows/thumbnails/ThumbnailFill.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
@@ -48,6 +49,9 @@ TEST(ThumbnailFill, ListsImageFilesInNameOrder)
     for (const char* name : {"b.png", "A.jpg", "a.jpg", "c.GIF", "d.psp", "e.djvu", "f.txt", "Z.bmp", "10.jpg", "2.jpg"})
         WriteBytes(folder.file(QString::fromLatin1(name)), "x");
     QDir(folder.path()).mkdir(QStringLiteral("sub.jpg"));
+    FifoTrap trap(folder.file(QStringLiteral("pipe.jpg")));
+    ASSERT_TRUE(trap.made());
+    ASSERT_TRUE(MakeSocketFile(folder.file(QStringLiteral("socket.png"))));
     EXPECT_EQ(ThumbnailFileNames(folder.path()),
               (QStringList{"10.jpg", "2.jpg", "A.jpg", "a.jpg", "b.png", "c.GIF", "Z.bmp"}));
     EXPECT_TRUE(ThumbnailFileNames(folder.file(QStringLiteral("missing/"))).isEmpty());
