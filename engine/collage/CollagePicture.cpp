@@ -8,9 +8,7 @@
 #include "engine/ImageDecoder.h"
 #include "engine/JpegDecoder.h"
 #include "engine/JpegReader.h"
-
-#include <QBuffer>
-#include <QImageReader>
+#include "engine/PictureHeader.h"
 
 namespace velmora {
 namespace {
@@ -21,22 +19,6 @@ constexpr qint64 HeaderBytes = 128 * 1024;
 QImage trueColour(const QImage& image)
 {
     return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-}
-
-// The size a format's header gives, without decoding the pixels; invalid when it gives none.
-QSize headerSize(const QByteArray& bytes, const QString& extension)
-{
-    QByteArray data = bytes;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader byContent(&buffer);
-    byContent.setDecideFormatFromContent(true);
-    if (byContent.canRead())
-        return byContent.size();
-    // Formats without a signature (TGA) are known by the extension.
-    buffer.seek(0);
-    QImageReader byExtension(&buffer, extension.toLower().toLatin1());
-    return byExtension.canRead() ? byExtension.size() : QSize();
 }
 
 } // namespace
@@ -71,10 +53,10 @@ std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
         picture->m_streamed = picture->m_orientation == 1 && reader->colours() != JpegReader::Colours::Cmyk;
         return picture;
     }
-    QSize size = bytes.isEmpty() ? QSize() : headerSize(bytes, extension);
+    QSize size = PictureHeaderSize(bytes, extension);
     if (!size.isValid() && !whole) {
         readWhole();
-        size = headerSize(bytes, extension);
+        size = PictureHeaderSize(bytes, extension);
     }
     if (size.isValid() && !size.isEmpty()) {
         CheckDecodedSize(size, path);

@@ -21,7 +21,7 @@ bool contentFailure(const Failure& failure)
 } // namespace
 
 QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache, int side,
-                     std::optional<PendingThumbnail>* later)
+                     std::optional<PendingThumbnail>* later, DecodeBudget* budget)
 {
     if (cache) {
         const QImage cached = cache->find(source);
@@ -34,7 +34,7 @@ QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache,
     try {
         const QByteArray bytes = ReadPictureFile(source.path);
         picture = DecodeThumbnailPicture(bytes, GetExtension(GetFileName(source.path)),
-                                         cache ? LargeThumbnailSide : side, source.path);
+                                         cache ? LargeThumbnailSide : side, source.path, budget);
     } catch (const Failure& failure) {
         if (cache && contentFailure(failure))
             cache->recordFailure(source);
