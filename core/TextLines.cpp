@@ -2,9 +2,8 @@
 
 #include "core/Failure.h"
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -20,14 +19,22 @@ Failure tooLarge(const QString& path, qint64 maxBytes)
         QStringLiteral("ファイルが大きすぎます (%1 MB を超えています)。\n%2").arg(maxBytes >> 20).arg(path));
 }
 
-void openForReading(QFile& file, const QString& path)
+// Opens the file or throws a Failure that says why not.
+void openForReading(const platform::RegularFile& file, const QString& path)
 {
-    if (QFileInfo(path).isDir())
+    switch (file.refusal()) {
+    case platform::RegularFile::Refusal::None: return;
+    case platform::RegularFile::Refusal::Failed:
+        throw Failure::fromErrno(file.error(), path, FileAccess::Read);
+    case platform::RegularFile::Refusal::Folder:
         throw Failure(ErrorCode::PathFileAccess,
                       QStringLiteral("%1\n%2").arg(QStringLiteral("ファイルではなくフォルダーです。"), path));
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure::fromFile(file, path, FileAccess::Read);
+    case platform::RegularFile::Refusal::Special:
+        throw Failure(
+            ErrorCode::PathFileAccess,
+            QStringLiteral("%1\n%2").arg(
+                QStringLiteral("通常のファイルではありません (パイプ、ソケット、デバイスなど)。"), path));
+    }
 }
 
 } // namespace
@@ -78,12 +85,13 @@ QByteArray EncodeLines(const QStringList& lines)
 
 QByteArray ReadFileStart(const QString& path, qint64 count)
 {
-    QFile file(path);
+    platform::RegularFile file(path);
     openForReading(file, path);
-    errno = 0;
-    QByteArray bytes = file.read(count);
-    if (file.error() != QFileDevice::NoError)
-        throw Failure::fromFile(file, path, FileAccess::Read);
+    QByteArray bytes(qsizetype(std::max<qint64>(0, count)), Qt::Uninitialized);
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    if (got < 0)
+        throw Failure::fromErrno(file.error(), path, FileAccess::Read);
+    bytes.resize(qsizetype(got));
     return bytes;
 }
 
@@ -96,13 +104,13 @@ QByteArray ReadWholeFile(const QString& path, qint64 maxBytes)
 
 void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes)
 {
-    QFile file(path);
+    platform::RegularFile file(path);
     openForReading(file, path);
     if (file.size() > maxBytes)
         throw tooLarge(path, maxBytes);
-    // Read at the file's size first, then on in growing steps up to the bound: a pipe, a special
-    // file or one that grew tells no true size, and asking Qt for the whole bound at once sets that
-    // much memory aside for every file, however small.
+    // Read at the file's size first, then on in growing steps up to the bound: a file that grew, or
+    // one of the system's that tells no true size (/proc), is read to its end, and asking for the
+    // whole bound at once would set that much memory aside for every file, however small.
     // Emptied, not cleared: a buffer the caller keeps from file to file keeps its memory.
     into.resize(0);
     qint64 step = std::min<qint64>(std::max<qint64>(4096, file.size() + 1), maxBytes + 1);
@@ -110,10 +118,9 @@ void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes)
         const qsizetype at = into.size();
         const qint64 wanted = qMin(step, maxBytes + 1 - at);
         into.resize(at + qsizetype(wanted));
-        errno = 0;
         const qint64 got = file.read(into.data() + at, wanted);
         if (got < 0)
-            throw Failure::fromFile(file, path, FileAccess::Read);
+            throw Failure::fromErrno(file.error(), path, FileAccess::Read);
         into.resize(at + qsizetype(got));
         if (got == 0)
             break;

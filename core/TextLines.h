@@ -17,7 +17,8 @@ QString DecodeText(const QByteArray& bytes);
 QStringList SplitLines(const QString& text);
 QByteArray EncodeLines(const QStringList& lines);
 
-// Throws a Failure naming the cause (missing, unreadable, a folder, too large).
+// Throws a Failure naming the cause (missing, unreadable, a folder, too large). Only regular files
+// and links to them are read; a FIFO, socket or device is refused at once, never waited on.
 QStringList ReadLinesFile(const QString& path, qint64 maxBytes = MaxTextFileBytes);
 QByteArray ReadWholeFile(const QString& path, qint64 maxBytes = MaxTextFileBytes);
 // The same into a buffer the caller keeps, whose memory is used again when large enough.

@@ -1,6 +1,7 @@
 #include "platform/Autostart.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -112,11 +113,13 @@ QByteArray AutostartEntryText(const QString& command)
 
 bool AutostartEnabled(const QString& entryPath)
 {
-    QFile file(entryPath);
-    if (!file.open(QIODevice::ReadOnly))
+    // A pipe put in its place is not one (and is never waited on).
+    RegularFile file(entryPath);
+    if (!file.isOpen())
         return false;
     // An entry is a few hundred bytes; a huge file is not one of ours and is read no further.
-    const QByteArray text = file.read(64 * 1024);
+    QByteArray text(64 * 1024, Qt::Uninitialized);
+    text.resize(qsizetype(std::max<qint64>(0, file.read(text.data(), text.size()))));
     const QList<QByteArray> lines = text.split('\n');
     return std::none_of(lines.begin(), lines.end(), isSwitchedOff);
 }

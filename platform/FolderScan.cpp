@@ -25,6 +25,12 @@ bool isDots(const char* name)
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
+// The directory-entry type of what a stat call found: a folder, a regular file, or neither.
+unsigned char typeOf(mode_t mode)
+{
+    return S_ISDIR(mode) ? DT_DIR : S_ISREG(mode) ? DT_REG : DT_UNKNOWN;
+}
+
 } // namespace
 
 FolderListing ScanFolder(const QString& folder, const ScanOptions& options)
@@ -59,20 +65,23 @@ FolderListing ScanFolder(const QString& folder, const ScanOptions& options)
             // Some file systems leave the type to a stat call.
             if (fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
-            type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
+            type = S_ISLNK(info.st_mode) ? static_cast<unsigned char>(DT_LNK) : typeOf(info.st_mode);
         }
         const bool link = type == DT_LNK;
         if (link) {
             if (fstatat(fd, entry->d_name, &info, 0) != 0)
                 continue; // dangling
             haveInfo = true;
-            type = S_ISDIR(info.st_mode) ? DT_DIR : DT_REG;
+            type = typeOf(info.st_mode);
         }
         if (type == DT_DIR) {
             if (options.folders)
                 result.entries.append(FolderEntry{QFile::decodeName(entry->d_name), true, link, 0, 0});
             continue;
         }
+        // A FIFO, socket or device named like a picture is no picture, and reading one could wait for ever.
+        if (type != DT_REG)
+            continue;
         QString name = QFile::decodeName(entry->d_name);
         if (options.acceptFile && !options.acceptFile(name))
             continue;
@@ -80,8 +89,8 @@ FolderListing ScanFolder(const QString& folder, const ScanOptions& options)
         if (options.details) {
             if (!haveInfo && fstatat(fd, entry->d_name, &info, 0) != 0)
                 continue; // vanished meanwhile
-            if (S_ISDIR(info.st_mode))
-                continue; // replaced by a folder meanwhile
+            if (!S_ISREG(info.st_mode))
+                continue; // replaced meanwhile
             file.size = std::uint64_t(info.st_size);
             file.modified = info.st_mtim.tv_sec;
         }
@@ -96,8 +105,8 @@ LocalTime ToLocalTime(std::int64_t secondsSinceEpoch)
     struct tm local {};
     if (!localtime_r(&seconds, &local))
         return {};
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-            true};
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+            local.tm_min,         local.tm_sec,     true};
 }
 
 } // namespace velmora::platform

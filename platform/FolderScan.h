@@ -35,7 +35,8 @@ struct FolderListing {
 };
 
 // The entries of folder, "." and ".." left out. A link is reported as what it points to; a
-// dangling link, or a file that vanishes while it is listed, is left out.
+// dangling link, or a file that vanishes while it is listed, is left out. Files are regular files:
+// FIFOs, sockets and devices (and links to them) are left out.
 FolderListing ScanFolder(const QString& folder, const ScanOptions& options = {});
 
 struct LocalTime {

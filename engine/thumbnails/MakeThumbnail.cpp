@@ -6,8 +6,6 @@
 #include "engine/ImageDecoder.h"
 #include "engine/thumbnails/ThumbnailPicture.h"
 
-#include <QFileInfo>
-
 #include <new>
 
 namespace velmora {
@@ -23,7 +21,7 @@ bool contentFailure(const Failure& failure)
 } // namespace
 
 QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache, int side,
-                     std::optional<PendingThumbnail>* later)
+                     std::optional<PendingThumbnail>* later, DecodeBudget* budget)
 {
     if (cache) {
         const QImage cached = cache->find(source);
@@ -32,14 +30,11 @@ QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache,
         if (cache->hasFailure(source))
             return {};
     }
-    // Only plain files: reading a pipe or a device named like a picture could wait for ever.
-    if (!QFileInfo(source.path).isFile())
-        return {};
     QImage picture;
     try {
         const QByteArray bytes = ReadPictureFile(source.path);
         picture = DecodeThumbnailPicture(bytes, GetExtension(GetFileName(source.path)),
-                                         cache ? LargeThumbnailSide : side, source.path);
+                                         cache ? LargeThumbnailSide : side, source.path, budget);
     } catch (const Failure& failure) {
         if (cache && contentFailure(failure))
             cache->recordFailure(source);

@@ -1,5 +1,6 @@
 #pragma once
 // One file's thumbnail for the thumbnail window, through the shared cache when there is one.
+#include "engine/DecodeBudget.h"
 #include "engine/thumbnails/ThumbnailCache.h"
 
 #include <optional>
@@ -12,12 +13,13 @@ namespace velmora {
 // which case the failure is recorded so that it is not tried again while the file stays the same.
 // Without a cache the file is decoded at side directly. Safe on a worker thread.
 // With `later`, a new cache entry is handed back there instead of written, for the caller to write
-// when the picture is on the screen.
+// when the picture is on the screen. The decode takes its share of `budget` (see
+// DecodeThumbnailPicture).
 struct PendingThumbnail {
     ThumbnailSource source;
     QImage picture;
 };
 QImage MakeThumbnail(const ThumbnailSource& source, const ThumbnailCache* cache, int side,
-                     std::optional<PendingThumbnail>* later = nullptr);
+                     std::optional<PendingThumbnail>* later = nullptr, DecodeBudget* budget = nullptr);
 
 } // namespace velmora

@@ -3,11 +3,11 @@
 #include "engine/thumbnails/PngWriter.h"
 #include "platform/AtomicFile.h"
 #include "platform/DesktopThumbnailCache.h"
+#include "platform/RegularFile.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
 namespace velmora {
@@ -15,6 +15,7 @@ namespace {
 
 // Entries are small; anything much larger is not a thumbnail and is not decoded.
 constexpr int MaxEntrySide = 2048;
+constexpr qint64 MaxEntryBytes = qint64(MaxEntrySide) * MaxEntrySide * 4 + (1 << 20);
 
 // The tags are checked on the decoded picture: the reader's own text lookup splits keys at their
 // first ':', which every "Thumb::" key has.
@@ -37,10 +38,18 @@ bool matches(const QImage& entry, const ThumbnailSource& source)
 // The entry's picture when it is one for the file; null otherwise.
 QImage readEntry(const QString& path, const ThumbnailSource& source)
 {
-    // Most files have no entry yet: a plain look costs far less than setting up a reader.
-    if (!QFileInfo(path).isFile())
+    // Most files have no entry yet, and something other than a file where one belongs is none.
+    platform::RegularFile file(path);
+    if (!file.isOpen() || file.size() > MaxEntryBytes)
         return {};
-    QImageReader reader(path, "png");
+    QByteArray bytes(qsizetype(file.size()), Qt::Uninitialized);
+    const qint64 read = file.read(bytes.data(), bytes.size());
+    if (read <= 0)
+        return {};
+    bytes.resize(qsizetype(read));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > MaxEntrySide || size.height() > MaxEntrySide)
         return {};

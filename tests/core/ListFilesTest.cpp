@@ -1,5 +1,6 @@
 #include "core/ListFiles.h"
 #include "core/Prompt.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 #include "ui/ListControls.h"
 
@@ -42,6 +43,21 @@ TEST(ListFiles, FailuresShowOneMessageAndKeepTheEntries)
     EXPECT_EQ(prompter.count(), 2);
     for (const PromptRequest& request : prompter.requests())
         EXPECT_EQ(request.kind, PromptKind::Warning);
+}
+
+TEST(ListFiles, AListNamedByAPipeIsRefusedWithAMessage)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("x.lst"));
+    test::FifoTrap trap(path, "/pics/a.jpg\r\n");
+    ASSERT_TRUE(trap.made());
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    QStringList entries{QStringLiteral("kept")};
+    EXPECT_EQ(LoadListEntries(path, entries), 1);
+    EXPECT_EQ(entries, QStringList{QStringLiteral("kept")});
+    ASSERT_EQ(prompter.count(), 1);
+    EXPECT_TRUE(prompter.texts()[0].contains(path));
 }
 
 TEST(ListFiles, ListWrittenByFindLoadsOneEntryALineAndSavesWithCrLf)

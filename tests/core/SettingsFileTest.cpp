@@ -1,6 +1,7 @@
 #include "core/SettingsFile.h"
 #include "core/NumberText.h"
 #include "core/Prompt.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -106,6 +107,20 @@ TEST(SettingsFile, WrittenFileReadsBackTheSameRecord)
     EXPECT_TRUE(bytes.contains("\r\nCalendarShadowXDepth=-0.25\r\n"));
     EXPECT_TRUE(bytes.contains("\r\nMainTop=-120\r\n"));
     EXPECT_TRUE(bytes.contains("\r\nEffectGammaOn 2= 1\r\n"));
+}
+
+TEST(SettingsFile, APipeNamedLikeTheSettingsFileGivesOneMessageAndTheDefaults)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("Velmora.INI"));
+    velmora::test::FifoTrap trap(path, "[Velmora]\r\nChangeTimer= 5\r\n");
+    ASSERT_TRUE(trap.made());
+    Settings read = defaults();
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    ReadSettingsFile(read, path);
+    EXPECT_EQ(prompter.count(), 1);
+    EXPECT_TRUE(read == defaults());
 }
 
 struct LenientCase {

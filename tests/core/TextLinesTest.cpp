@@ -1,8 +1,14 @@
 #include "core/TextLines.h"
 #include "core/Failure.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 using namespace velmora;
 
@@ -78,5 +84,44 @@ TEST(TextLines, ReadingHoldsMemoryForTheFileNotForTheBound)
 
     // Files that report no size are read to their end, and still within the bound.
     EXPECT_TRUE(ReadWholeFile(QStringLiteral("/proc/self/status")).contains("VmRSS"));
-    EXPECT_THROW(ReadWholeFile(QStringLiteral("/dev/zero"), 100000), Failure);
+}
+
+TEST(TextLines, PipesSocketsAndDevicesAreRefusedWithoutWaiting)
+{
+    test::TempFolder folder;
+    const QString socket = folder.file(QStringLiteral("socket.lst"));
+    ASSERT_TRUE(test::MakeSocketFile(socket));
+    const QString device = folder.file(QStringLiteral("zero.lst"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), device));
+    const std::vector<std::pair<const char*, std::function<void(const QString&)>>> readers{
+        {"ReadWholeFile", [](const QString& path) { ReadWholeFile(path); }},
+        {"ReadFileStart", [](const QString& path) { ReadFileStart(path, 16); }},
+        {"ReadLinesFile", [](const QString& path) { ReadLinesFile(path); }},
+    };
+    for (const auto& [name, read] : readers) {
+        // A pipe of its own for each reader: one that opened it has had all it will give.
+        const QString fifo = folder.file(QString::fromLatin1(name) + QStringLiteral(".jpg"));
+        test::FifoTrap trap(fifo);
+        ASSERT_TRUE(trap.made());
+        for (const QString& path : {fifo, socket, device}) {
+            try {
+                read(path);
+                ADD_FAILURE() << name << " read " << path.toStdString();
+            } catch (const Failure& failure) {
+                EXPECT_EQ(failure.code(), ErrorCode::PathFileAccess) << name;
+                EXPECT_TRUE(failure.text().contains(QStringLiteral("通常のファイルではありません")))
+                    << failure.what();
+                EXPECT_TRUE(failure.text().endsWith(path)) << failure.what();
+            }
+        }
+    }
+
+    // A link to an ordinary file is read through.
+    const QString real = folder.file(QStringLiteral("real.lst"));
+    test::WriteBytes(real, "a.jpg\r\nb.jpg\r\n");
+    const QString link = folder.file(QStringLiteral("link.lst"));
+    ASSERT_TRUE(QFile::link(real, link));
+    EXPECT_EQ(ReadLinesFile(link), (QStringList{QStringLiteral("a.jpg"), QStringLiteral("b.jpg")}));
+    EXPECT_EQ(ReadFileStart(link, 5), QByteArray("a.jpg"));
+    EXPECT_EQ(ReadFileStart(link, 100), QByteArray("a.jpg\r\nb.jpg\r\n"));
 }

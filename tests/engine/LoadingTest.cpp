@@ -1,6 +1,7 @@
 #include "core/FileKinds.h"
 #include "core/Prompt.h"
 #include "engine/WallpaperLoading.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
@@ -126,6 +127,22 @@ TEST_F(LoadWallpaperImageTest, IgnoreGoesOnWithThePictureHeld)
     EXPECT_EQ(prompter.count(), 1);
     EXPECT_EQ(state.LoadedImageWidth, 120);
     EXPECT_EQ(state.leadWallPaper.preview().geometry, PlacePreview(120, 80, state.previewArea));
+}
+
+TEST_F(LoadWallpaperImageTest, AListEntryThatIsAPipeIsRefusedWithTheUsualPrompt)
+{
+    const QString pipe = folder.file("trap.jpg");
+    // Whoever opened it would get a good picture.
+    test::FifoTrap trap(pipe, test::EncodeWithMagick(PhotoLikeImage(40, 30, 1), "PNG"));
+    ASSERT_TRUE(trap.made());
+    ScriptedPrompter prompter{Answer::Ignore};
+    PrompterScope scope(prompter);
+    LoadWallpaperImage(state, pipe);
+    ASSERT_EQ(prompter.count(), 1);
+    EXPECT_EQ(prompter.requests()[0].kind, PromptKind::AbortRetryIgnore);
+    EXPECT_TRUE(prompter.requests()[0].text.contains(QStringLiteral("通常のファイルではありません")));
+    EXPECT_TRUE(prompter.requests()[0].text.contains(pipe));
+    EXPECT_EQ(state.LoadedImageWidth, 0);
 }
 
 TEST(EnsureTrueColour, ConvertsInMemoryKeepingThePicture)

@@ -275,6 +275,14 @@ TEST_F(ThumbnailCacheTest, FilesThatAreNotPlainFilesAreNotRead)
     // Reading it would wait for a writer for ever.
     EXPECT_TRUE(MakeThumbnail(MakeThumbnailSource(pipe, 1, 0), &cache, 150).isNull());
     EXPECT_FALSE(cache.hasFailure(MakeThumbnailSource(pipe, 1, 0)));
+
+    // Nor is a pipe where a picture's cache entry belongs.
+    const ThumbnailSource source =
+        sourceOf(picture(QStringLiteral("a.jpg"), FlatImage(300, 200, FlatColour)));
+    ASSERT_TRUE(QDir().mkpath(cacheHome.path() + QStringLiteral("thumbnails/large")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cache.entryPath(source)).constData(), 0600), 0);
+    EXPECT_TRUE(cache.find(source).isNull());
+    EXPECT_FALSE(MakeThumbnail(source, &cache, 150).isNull());
 }
 
 TEST_F(ThumbnailCacheTest, TheCacheKnowsItsOwnFiles)

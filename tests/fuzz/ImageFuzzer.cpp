@@ -1,10 +1,12 @@
 // The image front door: signature sniffing, the size checks on headers, and every decoder that takes
 // bytes (libjpeg-turbo, Qt's readers, GraphicsMagick with the coder the name forces), with the
-// program's own bounds.
+// program's own bounds; then the same bytes as the thumbnails decode them (reduced PNG reads, the
+// memory budget's header sizes).
 #include "tests/fuzz/FuzzTarget.h"
 
 #include "core/Failure.h"
 #include "engine/ImageDecoder.h"
+#include "engine/thumbnails/ThumbnailPicture.h"
 #include "tests/fuzz/ImageSelector.h"
 
 #include <QFile>
@@ -64,6 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Refused with a message that names the file.
         if (!failure.text().contains(path))
             fuzz::Broken("a decoding failure that does not name the file");
+    }
+    const int side = request.fitWithin.isValid() ? request.fitWithin.width() : 256;
+    try {
+        const QImage thumbnail =
+            DecodeThumbnailPicture(fuzz::Bytes(data + 1, size - 1), request.extension, side, path);
+        if (thumbnail.isNull() || thumbnail.width() > side || thumbnail.height() > side)
+            fuzz::Broken("a thumbnail that is empty or larger than its box");
+    } catch (const Failure& failure) {
+        if (!failure.text().contains(path))
+            fuzz::Broken("a thumbnail failure that does not name the file");
     }
     if (QFile::exists(g_ghostscriptMark))
         fuzz::Broken("a picture started Ghostscript");

@@ -3,6 +3,7 @@
 
 #include "core/FileKinds.h"
 #include "mainwindow/folder/FileViewText.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -90,6 +91,16 @@ TEST_F(FileNameScanTest, LinksToFilesCountAndLinksToFoldersDoNot)
     ASSERT_TRUE(QFile::link(folder.file("dir"), folder.file("dirlink.jpg")));
     ASSERT_TRUE(QFile::link(folder.file("gone.jpg"), folder.file("dangling.jpg")));
     EXPECT_EQ(SortedNames(ScanImageFiles(folder.path())), (QStringList{"link.jpg", "real.jpg"}));
+}
+
+TEST_F(FileNameScanTest, PipesAndSocketsNamedLikePicturesAreNotListed)
+{
+    test::WriteBytes(folder.file("real.jpg"), "x");
+    test::FifoTrap trap(folder.file("trap.jpg"));
+    ASSERT_TRUE(trap.made());
+    ASSERT_TRUE(test::MakeSocketFile(folder.file("socket.png")));
+    ASSERT_TRUE(QFile::link(folder.file("trap.jpg"), folder.file("link.jpg")));
+    EXPECT_EQ(SortedNames(ScanImageFiles(folder.path())), QStringList{"real.jpg"});
 }
 
 TEST_F(FileNameScanTest, ItemsComeInNameOrderLetterCaseIgnoredFirst)

@@ -1,4 +1,5 @@
 #include "platform/Autostart.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -101,6 +102,12 @@ TEST(Autostart, AnEntrySwitchedOffByTheDesktopCountsAsOff)
     }
     test::WriteBytes(entry, "[Desktop Entry]\nExec=velmora -ng\nHidden=false\n");
     EXPECT_TRUE(platform::AutostartEnabled(entry));
+
+    // A pipe in the entry's place is no entry; the window asking about it must not wait on it.
+    const QString pipe = config.file(QStringLiteral("pipe.desktop"));
+    test::FifoTrap trap(pipe, "[Desktop Entry]\nExec=velmora -ng\n");
+    ASSERT_TRUE(trap.made());
+    EXPECT_FALSE(platform::AutostartEnabled(pipe));
 }
 
 TEST(Autostart, AFolderThatCannotBeMadeIsReportedWithItsReason)

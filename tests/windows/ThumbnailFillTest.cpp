@@ -1,6 +1,9 @@
 #include "core/FileKinds.h"
+#include "engine/DecodeBudget.h"
 #include "windows/thumbnails/InOrderRelease.h"
 #include "windows/thumbnails/ThumbnailFill.h"
+#include "tests/support/ClaimingPng.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
@@ -48,6 +51,9 @@ TEST(ThumbnailFill, ListsImageFilesInNameOrder)
     for (const char* name : {"b.png", "A.jpg", "a.jpg", "c.GIF", "d.psp", "e.djvu", "f.txt", "Z.bmp", "10.jpg", "2.jpg"})
         WriteBytes(folder.file(QString::fromLatin1(name)), "x");
     QDir(folder.path()).mkdir(QStringLiteral("sub.jpg"));
+    FifoTrap trap(folder.file(QStringLiteral("pipe.jpg")));
+    ASSERT_TRUE(trap.made());
+    ASSERT_TRUE(MakeSocketFile(folder.file(QStringLiteral("socket.png"))));
     EXPECT_EQ(ThumbnailFileNames(folder.path()),
               (QStringList{"10.jpg", "2.jpg", "A.jpg", "a.jpg", "b.png", "c.GIF", "Z.bmp"}));
     EXPECT_TRUE(ThumbnailFileNames(folder.file(QStringLiteral("missing/"))).isEmpty());
@@ -180,4 +186,25 @@ TEST(ThumbnailFill, TheFirstScreenfulsCacheEntriesAreWrittenOnceItIsHandedOnOrTh
         });
     EXPECT_LT(delivered, 6);
     EXPECT_GE(large.entryList(QDir::Files).size(), delivered);
+}
+
+TEST(ThumbnailFill, PicturesHugeOnceDecodedAreNeverDecodedTwoAtATime)
+{
+    BuildFileKindTable();
+    TempFolder folder;
+    // Small files, 48 MB each once decoded: interlaced ones are decoded whole.
+    const QByteArray png = ClaimingPng({4000, 3000, 2, true});
+    for (int i = 0; i < 4; ++i)
+        WriteBytes(folder.file(QStringLiteral("big%1.png").arg(i)), png);
+    DecodeBudget budget(64 << 20);
+    ThumbnailFillRequest request;
+    request.folder = folder.path();
+    request.budget = &budget;
+    QList<ThumbnailItem> delivered;
+    FillThumbnails(request, [] { return false; }, [&](QList<ThumbnailItem> items) { delivered.append(items); });
+    ASSERT_EQ(delivered.size(), 4);
+    for (const ThumbnailItem& item : delivered)
+        EXPECT_EQ(item.picture.width(), 150);
+    EXPECT_EQ(budget.peakShares(), 1);
+    EXPECT_EQ(budget.peakBytes(), qint64(4000) * 3000 * 4);
 }

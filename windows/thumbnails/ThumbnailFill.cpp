@@ -97,7 +97,7 @@ private:
         const ThumbnailSource source = MakeThumbnailSource(request.folder + file.name, file.modified, file.size);
         const ThumbnailCache* usable = m_cache && !m_cache->holds(source.path) ? m_cache.get() : nullptr;
         QImage picture = request.make ? request.make(source, usable, request.side)
-                                      : MakeThumbnail(source, usable, request.side, entry);
+                                      : MakeThumbnail(source, usable, request.side, entry, request.budget);
         if (picture.isNull())
             return std::nullopt;
         return ThumbnailItem{file.name, std::move(picture)};

@@ -1,7 +1,9 @@
 #pragma once
 // The work behind one fill of the thumbnail window, free of widgets: list the folder's pictures in
 // name order and make their thumbnails on every thread of the program's pool, handing them to the
-// window in that order as they become ready.
+// window in that order as they become ready. The decodes share one memory budget, so a folder of
+// pictures that are huge once decoded is not decoded on every thread at once.
+#include "engine/DecodeBudget.h"
 #include "engine/thumbnails/ThumbnailCache.h"
 
 #include <QImage>
@@ -24,6 +26,8 @@ struct ThumbnailFillRequest {
     // The window's first screenful: their cache entries are written once they are all handed on,
     // so that the first pictures come as soon as they are decoded.
     int firstScreen = 0;
+    // The memory the decodes share (ThumbnailDecodeBudget when null; tests hand in their own).
+    DecodeBudget* budget = nullptr;
 };
 
 struct ThumbnailItem {
