@@ -3,6 +3,7 @@
 #include "core/Failure.h"
 #include "core/FileKinds.h"
 #include "engine/ImageDecoder.h"
+#include "engine/MagickDecoder.h"
 #include "engine/TiffHandlerGuard.h"
 #include "tests/support/DesktopTestSupport.h"
 #include "tests/support/TestImages.h"
@@ -207,6 +208,9 @@ TEST_F(NamedFormatTest, EachQtFormatLoadsUnderItsOwnName)
 TEST_F(NamedFormatTest, AGraphicsMagickDecodeThatCannotReachLibtiffWaitsForNoTiffRead)
 {
     const QString pcx = write(QStringLiteral("photo.pcx"), test::EncodeWithMagick(photo, "PCX"));
+    // Loading GraphicsMagick and listing its coders, once in a run, waits for TIFF reads; this
+    // thread would wait for itself below.
+    ASSERT_FALSE(MagickFormatFor(QStringLiteral("PCX")).isEmpty());
     // As while Qt reads a TIFF on another thread.
     const TiffHandlerGuard tiffRead(TiffHandlerGuard::User::QtTiffReader);
     EXPECT_EQ(DecodeImage(pcx).size(), photo.size());
