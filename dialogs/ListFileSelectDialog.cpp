@@ -37,6 +37,12 @@ ListFileSelectDialog::ListFileSelectDialog(const QString& programFolder, QWidget
     resize(320, 320);
 
     connect(m_filter, &QLineEdit::textChanged, this, &ListFileSelectDialog::setPattern);
+    // The name follows the current item, whether a click or the arrow keys moved it; a refilled
+    // list (no current item) keeps the last chosen name, as a click's choice is kept.
+    connect(m_files, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* current) {
+        if (current)
+            m_selected = current->text();
+    });
     connect(m_files, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { m_selected = item->text(); });
     connect(m_files, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {

@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -334,4 +335,28 @@ TEST(ListFileSelectDialog, FilterClickAndCancel)
     Q_EMIT dialog.File1()->itemDoubleClicked(dialog.File1()->item(0));
     EXPECT_EQ(dialog.SelFileName(), QStringLiteral("a.lst"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(ListFileSelectDialog, TheListChosenWithTheKeyboardIsTheOneOkAdds)
+{
+    TempFolder program;
+    for (const char* name : {"a.lst", "b.lst", "c.lst"})
+        WriteBytes(program.file(QString::fromUtf8(name)), "");
+    ListFileSelectDialog dialog(program.path());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QListWidget* files = dialog.File1();
+    files->setFocus();
+    files->setCurrentRow(0);
+    QTest::keyClick(files, Qt::Key_Down);
+    QTest::keyClick(files, Qt::Key_Down);
+    ASSERT_EQ(files->currentItem()->text(), QStringLiteral("c.lst"));
+    EXPECT_EQ(dialog.SelFileName(), QStringLiteral("c.lst"));
+
+    // Enter in the list is the dialog's OK, with the name the selection stands on.
+    QTest::keyClick(files, Qt::Key_Up);
+    QTest::keyClick(files, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.SelFileName(), QStringLiteral("b.lst"));
 }
