@@ -56,7 +56,7 @@ FolderListing ScanFolder(const QString& folder, const ScanOptions& options)
             result.error = errno; // 0 at the end of the listing
             break;
         }
-        if (isDots(entry->d_name))
+        if (isDots(entry->d_name) || (options.skipHidden && entry->d_name[0] == '.'))
             continue;
         unsigned char type = entry->d_type;
         struct stat info {};

@@ -11,10 +11,10 @@ namespace velmora::platform {
 
 struct FolderEntry {
     QString name;
-    bool folder = false;        // a sub-folder, or a link to one (see link)
-    bool link = false;          // the name is a symbolic link
-    std::uint64_t size = 0;     // files, with ScanOptions::details
-    std::int64_t modified = 0;  // files, with details: last write, seconds since the epoch
+    bool folder = false;       // a sub-folder, or a link to one (see link)
+    bool link = false;         // the name is a symbolic link
+    std::uint64_t size = 0;    // files, with ScanOptions::details
+    std::int64_t modified = 0; // files, with details: last write, seconds since the epoch
 };
 
 struct ScanOptions {
@@ -22,6 +22,8 @@ struct ScanOptions {
     bool folders = false;
     // Look up each kept file's size and time (one stat call a file).
     bool details = false;
+    // Leave out names that start with a dot (hidden files and folders), as a file manager does.
+    bool skipHidden = false;
     // Which files to keep, by name, before any per-file system call; all when empty.
     std::function<bool(const QString& name)> acceptFile;
     // Asked now and then during a long listing; true ends the listing early (see stopped).

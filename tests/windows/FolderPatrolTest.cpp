@@ -113,3 +113,12 @@ TEST(FolderPatrol, AStopEndsBeforeTheNextFolder)
     EXPECT_EQ(FolderPatrol(callbacks).Run({root.path() + "one", root.path() + "two"}), PatrolEnd::Stopped);
     EXPECT_EQ(run.entries, QStringList{root.path() + "one/1.jpg"});
 }
+
+TEST(FolderPatrol, HiddenFilesAreNotTakenFromAChosenFolderEvenAHiddenOne)
+{
+    TempFolder root;
+    MakeTree(root.path(), {".chosen/a.jpg", ".chosen/.b.jpg", ".chosen/.sub/c.jpg"});
+    Patrolled run;
+    EXPECT_EQ(FolderPatrol(run.callbacks()).Run({root.path() + ".chosen"}), PatrolEnd::Complete);
+    EXPECT_EQ(run.entries, QStringList{root.path() + ".chosen/a.jpg"});
+}

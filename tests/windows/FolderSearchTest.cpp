@@ -228,3 +228,14 @@ TEST(SearchBatcher, HandsOnFindsInBatchesAndEverythingAtTheEnd)
     byTime.addFinds({"/2"});
     EXPECT_EQ(timed.size(), 2);
 }
+
+TEST(FolderSearch, HiddenFilesAndFoldersArePassedOverButAHiddenStartIsWalked)
+{
+    TempFolder root;
+    MakeTree(root.path(),
+             {".home/visible.jpg", ".home/.hidden.jpg", ".home/.cache/thumbnails/large/t.png",
+              ".home/.local/share/Trash/files/gone.jpg", ".home/pics/a.png", ".home/pics/.thumbs/a.png"});
+    Walk walk;
+    EXPECT_EQ(FolderSearch(walk.callbacks()).SearchFolder(root.path() + ".home"), SearchEnd::Complete);
+    EXPECT_EQ(walk.finds, Under(root.path(), {".home/pics/a.png", ".home/visible.jpg"}));
+}

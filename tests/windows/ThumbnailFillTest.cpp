@@ -1,11 +1,11 @@
+#include "windows/thumbnails/ThumbnailFill.h"
 #include "core/FileKinds.h"
 #include "engine/DecodeBudget.h"
-#include "windows/thumbnails/InOrderRelease.h"
-#include "windows/thumbnails/ThumbnailFill.h"
 #include "tests/support/ClaimingPng.h"
 #include "tests/support/SpecialFiles.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
+#include "windows/thumbnails/InOrderRelease.h"
 
 #include <QDir>
 #include <QThread>
@@ -44,11 +44,12 @@ TEST(InOrderRelease, HandsOnRunsInTheirOrderAndSkipsTheEmpty)
     EXPECT_TRUE(release.complete());
 }
 
-TEST(ThumbnailFill, ListsImageFilesInNameOrder)
+TEST(ThumbnailFill, ListsVisibleImageFilesInNameOrder)
 {
     BuildFileKindTable();
     TempFolder folder;
-    for (const char* name : {"b.png", "A.jpg", "a.jpg", "c.GIF", "d.psp", "e.djvu", "f.txt", "Z.bmp", "10.jpg", "2.jpg"})
+    for (const char* name : {"b.png", "A.jpg", "a.jpg", "c.GIF", "d.psp", "e.djvu", "f.txt", "Z.bmp",
+                             "10.jpg", "2.jpg", ".hidden.jpg"})
         WriteBytes(folder.file(QString::fromLatin1(name)), "x");
     QDir(folder.path()).mkdir(QStringLiteral("sub.jpg"));
     FifoTrap trap(folder.file(QStringLiteral("pipe.jpg")));
@@ -84,10 +85,12 @@ TEST(ThumbnailFill, DeliversShowablePicturesInOrderWhateverOrderTheyFinishIn)
     };
     QList<ThumbnailItem> delivered;
     int calls = 0;
-    const int count = FillThumbnails(request, [] { return false; }, [&](QList<ThumbnailItem> items) {
-        ++calls;
-        delivered.append(items);
-    });
+    const int count = FillThumbnails(
+        request, [] { return false; },
+        [&](QList<ThumbnailItem> items) {
+            ++calls;
+            delivered.append(items);
+        });
     EXPECT_EQ(count, expected.size());
     EXPECT_EQ(captions(delivered), expected);
     for (const ThumbnailItem& item : delivered)
@@ -111,8 +114,9 @@ TEST(ThumbnailFill, StopsTakingFilesWhenCancelled)
         return FlatImage(2, 2, 0xff000000);
     };
     int delivered = 0;
-    FillThumbnails(request, [&] { return canceled.load(); },
-                   [&](QList<ThumbnailItem> items) { delivered += int(items.size()); });
+    FillThumbnails(
+        request, [&] { return canceled.load(); },
+        [&](QList<ThumbnailItem> items) { delivered += int(items.size()); });
     EXPECT_LT(made.load(), 10);
     EXPECT_LE(delivered, 5);
 }
@@ -131,7 +135,8 @@ TEST(ThumbnailFill, RealPicturesFillTheCacheButPicturesInsideItAreNotThumbnailed
     request.cacheRoot = root;
     request.creator = QStringLiteral("velmora-test");
     QList<ThumbnailItem> delivered;
-    FillThumbnails(request, [] { return false; }, [&](QList<ThumbnailItem> items) { delivered.append(items); });
+    FillThumbnails(
+        request, [] { return false; }, [&](QList<ThumbnailItem> items) { delivered.append(items); });
     EXPECT_EQ(captions(delivered), (QStringList{"a.png", "b.jpg"}));
     ASSERT_EQ(delivered.size(), 2);
     EXPECT_EQ(delivered[0].picture.size(), QSize(150, 100));
@@ -143,7 +148,8 @@ TEST(ThumbnailFill, RealPicturesFillTheCacheButPicturesInsideItAreNotThumbnailed
     // Browsing the cache itself shows its pictures but adds nothing to it.
     request.folder = large.path() + u'/';
     delivered.clear();
-    FillThumbnails(request, [] { return false; }, [&](QList<ThumbnailItem> items) { delivered.append(items); });
+    FillThumbnails(
+        request, [] { return false; }, [&](QList<ThumbnailItem> items) { delivered.append(items); });
     EXPECT_EQ(delivered.size(), 2);
     EXPECT_EQ(large.entryList(QDir::Files).size(), 2);
 }
@@ -201,7 +207,8 @@ TEST(ThumbnailFill, PicturesHugeOnceDecodedAreNeverDecodedTwoAtATime)
     request.folder = folder.path();
     request.budget = &budget;
     QList<ThumbnailItem> delivered;
-    FillThumbnails(request, [] { return false; }, [&](QList<ThumbnailItem> items) { delivered.append(items); });
+    FillThumbnails(
+        request, [] { return false; }, [&](QList<ThumbnailItem> items) { delivered.append(items); });
     ASSERT_EQ(delivered.size(), 4);
     for (const ThumbnailItem& item : delivered)
         EXPECT_EQ(item.picture.width(), 150);

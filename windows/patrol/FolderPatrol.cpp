@@ -30,6 +30,7 @@ FolderPatrol::FolderPatrol(PatrolCallbacks callbacks, int capacity, FolderLister
     , m_capacity(capacity)
     , m_lister(std::move(lister))
 {
+    m_options.skipHidden = true;
     m_options.acceptFile = [](const QString& name) { return MatchesImageFilePattern(name); };
     m_options.stopRequested = [this] { return stopRequested(); };
 }

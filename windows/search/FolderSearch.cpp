@@ -14,6 +14,9 @@ FolderSearch::FolderSearch(SearchCallbacks callbacks, int capacity, FolderLister
     , m_lister(std::move(lister))
 {
     m_options.folders = true;
+    // A search from the home folder would otherwise collect the thumbnail cache and the trash.
+    // The start itself is walked even when hidden: the user chose it.
+    m_options.skipHidden = true;
     m_options.acceptFile = [](const QString& name) { return MatchesImageFilePattern(name); };
     m_options.stopRequested = [this] { return stopRequested(); };
 }

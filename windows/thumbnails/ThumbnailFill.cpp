@@ -33,6 +33,7 @@ QList<FillFile> listFiles(const QString& folder)
 {
     platform::ScanOptions options;
     options.details = true;
+    options.skipHidden = true;
     options.acceptFile = [](const QString& name) {
         const std::int16_t kind = FileKind(name);
         return kind == Kind::Image || kind == Kind::Gif;
@@ -94,7 +95,8 @@ private:
     std::optional<ThumbnailItem> make(const FillFile& file, const ThumbnailFillRequest& request,
                                       std::optional<PendingThumbnail>* entry) const
     {
-        const ThumbnailSource source = MakeThumbnailSource(request.folder + file.name, file.modified, file.size);
+        const ThumbnailSource source =
+            MakeThumbnailSource(request.folder + file.name, file.modified, file.size);
         const ThumbnailCache* usable = m_cache && !m_cache->holds(source.path) ? m_cache.get() : nullptr;
         QImage picture = request.make ? request.make(source, usable, request.side)
                                       : MakeThumbnail(source, usable, request.side, entry, request.budget);
