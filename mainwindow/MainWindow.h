@@ -95,8 +95,9 @@ public:
 
     WallpaperChanger& changer() { return *m_changer; }
     WallpaperService& wallpaper() { return *m_wallpaper; }
-    // Before load(): this run makes one change and ends ("-s"). Its window is never shown, so it
-    // puts no icon in the tray for that moment and keeps no preview copies.
+    // Before load(): this run makes one change and ends ("-s"). Its window is shown (unless "-ng")
+    // only until that change ends, so it puts no icon in the tray for that moment and keeps no
+    // preview copies.
     void setSingleChange();
     ListPage& listPage() { return *m_listPage; }
     FolderPage& folderPage() { return *m_folderPage; }
