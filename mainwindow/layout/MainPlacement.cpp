@@ -3,6 +3,7 @@
 #include "core/Settings.h"
 #include "mainwindow/layout/LayoutRules.h"
 #include "mainwindow/layout/MainLayout.h"
+#include "ui/FramePlacement.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -23,8 +24,11 @@ MainPlacement::MainPlacement(QWidget& window, Settings& settings, MainLayout& la
 
 void MainPlacement::iniDataRead()
 {
-    m_window.setGeometry(PixelsFromTwips(m_settings.MainLeft), PixelsFromTwips(m_settings.MainTop),
-                         PixelsFromTwips(m_settings.MainWidth), PixelsFromTwips(m_settings.MainHeight));
+    // Placed by its client area still: the window settles its size after it is shown, which would
+    // undo a frame placement. A place no screen shows any more is brought back all the same.
+    const QRect stored(PixelsFromTwips(m_settings.MainLeft), PixelsFromTwips(m_settings.MainTop),
+                       PixelsFromTwips(m_settings.MainWidth), PixelsFromTwips(m_settings.MainHeight));
+    m_window.setGeometry(FrameOnScreens(stored, AvailableScreenAreas()));
     m_layout.restore(m_settings.SplitterMain, m_settings.SizeBarLeft);
 }
 
