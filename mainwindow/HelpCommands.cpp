@@ -4,6 +4,9 @@
 #include "core/Prompt.h"
 #include "core/ShellRoutines.h"
 #include "core/Steps.h"
+#include "dialogs/AboutDialog.h"
+#include "mainwindow/CommandRouter.h"
+#include "mainwindow/MainWindow.h"
 #include "platform/Documents.h"
 
 #include <QFileInfo>
@@ -67,8 +70,9 @@ void HelpCommands::mnuHelpHomepage() const
 
 void HelpCommands::mnuHelpDonation() const
 {
-    ShowNotice(QStringLiteral("本ソフトはフリーウェアですのでご自由にお使いいただけます。\n"
-                              "開発にご支援いただける場合には次に表示されるリンクからオンラインショッピング等をお願いします。"));
+    ShowNotice(QStringLiteral(
+        "本ソフトはフリーウェアですのでご自由にお使いいただけます。\n"
+        "開発にご支援いただける場合には次に表示されるリンクからオンラインショッピング等をお願いします。"));
     const QString page = FindDocumentationPage();
     if (page.isEmpty()) {
         ShowWarning(MissingDocumentText());
@@ -77,6 +81,17 @@ void HelpCommands::mnuHelpDonation() const
     QUrl section = QUrl::fromLocalFile(page);
     section.setFragment(QString::fromUtf16(platform::SupportSectionAnchor));
     open(section.toString(QUrl::FullyEncoded));
+}
+
+void HelpCommands::wire(CommandRouter& commands, MainWindow& window) const
+{
+    commands.handle(MainCommand::HelpDoc, [this] { mnuHelpDoc(); });
+    commands.handle(MainCommand::HelpHomepage, [this] { mnuHelpHomepage(); });
+    commands.handle(MainCommand::HelpDonation, [this] { mnuHelpDonation(); });
+    commands.handle(MainCommand::HelpAbout, [&window] {
+        AboutDialog about(&window);
+        window.execModal(about);
+    });
 }
 
 } // namespace velmora

@@ -1,8 +1,15 @@
 #pragma once
 // frmMain: wires its parts together and holds the operations other modules call by name. The
 // parts do the work: the pages, the preview, the toolbar, the tray icon, the menus, the layout
-// rules, the help commands, the wallpaper changer, the list editing and the installer.
+// rules and the window's place, the wallpaper changer, the list editing and the installer. Each
+// menu's commands have their own part: FileCommands, ViewCommands, ToolCommands, HelpCommands and
+// TrayCommands.
+#include "mainwindow/FileCommands.h"
+#include "mainwindow/ToolCommands.h"
+#include "mainwindow/TrayCommands.h"
+#include "mainwindow/ViewCommands.h"
 #include "mainwindow/change/WallpaperChanger.h"
+#include "mainwindow/layout/MainPlacement.h"
 #include "mainwindow/lists/ListEditing.h"
 #include "platform/wallpaper/WallpaperBackend.h"
 
@@ -27,6 +34,7 @@ class ListPage;
 class MainLayout;
 class MapWatch;
 class MainMenus;
+class MainStatus;
 class MainToolbar;
 class MainTray;
 class OptionWindow;
@@ -48,13 +56,13 @@ public:
     // even when an earlier one failed.
     void load();
 
-    void iniDataRead();
-    void iniDataWrite();
+    void iniDataRead() { m_placement->iniDataRead(); }
+    void iniDataWrite() { m_placement->iniDataWrite(); }
     void lstFileRead();
     void FileNameLoad();
     void ApplyStartupState();
     // Applies ListViewMode (refitting the columns) and TBDispMode to the controls.
-    void Form_Paint();
+    void Form_Paint() { m_viewCommands->Form_Paint(); }
     void AutoChange();
     // True while a change is under way in the background.
     bool changing() const;
@@ -62,41 +70,46 @@ public:
     bool working() const;
     void RestoreSelection();
     // The options command: the dialog, modally; when it closes the window follows what it changed.
-    void mnuOption_Click();
+    void mnuOption_Click() { m_toolCommands->mnuOption_Click(); }
     // The one exit routine; the program ends when exitRoutineDone is emitted.
     void mnuFileExit_Click();
+    // True once the exit routine has run.
+    bool exited() const { return m_exited; }
     // The folder patrol and the sub-folder search, shown modally.
-    void cmdAutoPilot_Click();
-    void cmdSearch_Click();
+    void cmdAutoPilot_Click() { m_toolCommands->cmdAutoPilot_Click(); }
+    void cmdSearch_Click() { m_toolCommands->cmdSearch_Click(); }
 
     // Back from the notification area: the normal state, shown, the focus in ActiveDialog.
-    void RestoreFromTray();
+    void RestoreFromTray() { m_trayCommands->RestoreFromTray(); }
     // Hides the window; the notification-area icon is the way back. Should the notification area go
     // away meanwhile, the window comes back minimised.
-    void HideToTray();
-    void mnuViewToolbar_Click();
-    void mnuHelpAbout_Click();
+    void HideToTray() { m_trayCommands->HideToTray(); }
+    void mnuViewToolbar_Click() { m_viewCommands->mnuViewToolbar_Click(); }
     // While the automatic change runs, the About box and the effect editor are out of reach.
     void EnableOff();
     void EnableOn();
     bool effectEditEnabled() const { return m_effectEditEnabled; }
     // After the options window closes: the timer follows TimerOnMode, EnableOff or EnableOn, and
     // the window repaints (re-applying the view settings).
-    void OptionsClosed();
+    void OptionsClosed() { m_toolCommands->OptionsClosed(); }
     // The window that gets the focus when the program comes back from the notification area: this
     // one, or the modal box shown over it.
     QWidget* ActiveDialog() const;
+    // Runs a modal box with ActiveDialog pointing at it; runModal: a box that runs itself modally.
+    void execModal(QDialog& dialog);
+    void runModal(QWidget& box, const std::function<void()>& run);
 
     // Whether a notification area is there to hide in; the tray's own answer unless replaced.
     void setTrayCheck(std::function<bool()> check) { m_trayAvailable = std::move(check); }
     bool trayAvailable() const { return m_trayAvailable(); }
     // mnuThumbnail and "btnThumbnail": opens the thumbnail window (or brings it up) and rebuilds it.
-    void mnuThumbnail_Click();
+    void mnuThumbnail_Click() { m_viewCommands->mnuThumbnail_Click(); }
 
     WallpaperChanger& changer() { return *m_changer; }
     WallpaperService& wallpaper() { return *m_wallpaper; }
-    // Before load(): this run makes one change and ends ("-s"). Its window is never shown, so it
-    // puts no icon in the tray for that moment and keeps no preview copies.
+    // Before load(): this run makes one change and ends ("-s"). Its window is shown (unless "-ng")
+    // only until that change ends, so it puts no icon in the tray for that moment and keeps no
+    // preview copies.
     void setSingleChange();
     ListPage& listPage() { return *m_listPage; }
     FolderPage& folderPage() { return *m_folderPage; }
@@ -110,7 +123,8 @@ public:
     QTimer& Timer1() { return m_timer; }
     OptionWindow& options() { return *m_options; }
     // Null until the thumbnail window is first opened.
-    ThumbnailWindow* thumbnailWindow() const { return m_thumbnails; }
+    ThumbnailWindow* thumbnailWindow() const { return m_viewCommands->thumbnailWindow(); }
+    const QString& programFolder() const { return m_programFolder; }
 
 Q_SIGNALS:
     void exitRoutineDone();
@@ -125,17 +139,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildStatus();
-    // Shows the text in the status bar, or hides the bar when it is empty.
-    void showStatus(const QString& text);
-    void keepBadSettingsFile(const QString& path);
     void connectParts();
     void wireCommands();
-    void mnuFileAdd_Click();
-    void applyToolbarState();
-    void fitFirstStart();
-    // Runs a modal box with ActiveDialog pointing at it.
-    void execModal(QDialog& dialog);
 
     SettingsStore& m_store;
     Settings& m_settings;
@@ -158,20 +163,19 @@ private:
     std::unique_ptr<WallpaperChanger> m_changer;
     std::unique_ptr<ListEditing> m_editing;
     std::unique_ptr<CurrentListEntries> m_currentList;
-    ThumbnailWindow* m_thumbnails = nullptr;
+    std::unique_ptr<MainPlacement> m_placement;
+    std::unique_ptr<FileCommands> m_fileCommands;
+    std::unique_ptr<ViewCommands> m_viewCommands;
+    std::unique_ptr<ToolCommands> m_toolCommands;
+    std::unique_ptr<TrayCommands> m_trayCommands;
+    std::unique_ptr<MainStatus> m_status;
     QTimer m_timer;
-    // While the window is hidden: a tray that goes away takes the only way back with it.
-    QTimer m_trayWatch;
     // A window manager starting with the session may leave the first map unanswered.
     MapWatch* m_mapWatch = nullptr;
     QPointer<QWidget> m_activeDialog;
     std::function<bool()> m_trayAvailable;
     bool m_effectEditEnabled = true;
-    bool m_viewSyncQueued = false;
     bool m_exited = false;
-    // The settings file read only in part: what the status bar says of it, and whether it must stay.
-    QString m_settingsNotice;
-    bool m_keepSettingsFile = false;
 };
 
 } // namespace velmora

@@ -168,7 +168,9 @@ int RunVelmora(int argc, char* argv[])
         QObject::connect(&window->wallpaper(), &WallpaperService::idle, window.get(),
                          [&window] { window->mnuFileExit_Click(); });
     }
-    // A one-shot run never shows its window: no accessibility bridge (see RunSingleChange).
+    // A one-shot run waits in a loop of its own even when it shows its window (the folder mode goes
+    // through the window): the window is there only until the change ends, and the application's
+    // loop would first connect the accessibility bridge (see RunSingleChange).
     QEventLoop oneShotLoop;
     const int result = commandLine.oneShot ? oneShotLoop.exec() : QApplication::exec();
     // Work still running (a desktop tool slow to answer) ends before the application it reports to.

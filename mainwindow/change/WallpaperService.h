@@ -51,8 +51,9 @@ public:
     // Where a collage takes its pieces from: the file view or the list as they are when the change
     // starts (read on the window thread).
     void setCollageSource(std::function<CollageSource()> source) { m_collageSource = std::move(source); }
-    // A run that makes one change and ends (its window never shown) keeps no preview copies, and
-    // reads a picture the composition would reduce first straight at the reduced size.
+    // A run that makes one change and ends (its window, if any, gone with that change) keeps no
+    // preview copies, and reads a picture the composition would reduce first straight at the
+    // reduced size.
     void setSingleChange(bool single) { m_singleChange = single; }
 
 Q_SIGNALS:

@@ -211,6 +211,53 @@ bool ProgramRun::closeWithWindowManager(const QString& window) const
     return tool(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), window}).has_value();
 }
 
+namespace {
+
+// "_NET_FRAME_EXTENTS(CARDINAL) = 1, 1, 21, 1": left, right, top, bottom; empty when unset.
+QList<int> FrameExtents(const QString& xprop)
+{
+    QList<int> extents;
+    for (const QString& part : xprop.section(u'=', 1).split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        extents << part.trimmed().toInt(&ok);
+        if (!ok)
+            return {};
+    }
+    return extents.size() == 4 ? extents : QList<int>{};
+}
+
+// "  Absolute upper-left X:  21" of xwininfo.
+int AbsoluteCorner(const QString& xwininfo, const QString& axis)
+{
+    const QString label = QStringLiteral("Absolute upper-left %1:").arg(axis);
+    for (const QString& line : xwininfo.split(u'\n'))
+        if (line.trimmed().startsWith(label))
+            return line.section(u':', 1).trimmed().toInt();
+    return 0;
+}
+
+} // namespace
+
+std::optional<QPoint> ProgramRun::frameCorner(const QString& window) const
+{
+    const QList<int> extents = FrameExtents(
+        tool(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS")})
+            .value_or(QString()));
+    const std::optional<QString> info = tool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+    if (extents.isEmpty() || !info)
+        return std::nullopt;
+    return QPoint(AbsoluteCorner(*info, QStringLiteral("X")) - extents[0],
+                  AbsoluteCorner(*info, QStringLiteral("Y")) - extents[2]);
+}
+
+int ProgramRun::frameTop(const QString& window) const
+{
+    const QList<int> extents = FrameExtents(
+        tool(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS")})
+            .value_or(QString()));
+    return extents.isEmpty() ? 0 : extents[2];
+}
+
 QString ProgramRun::visibleWindows() const
 {
     QString text;

@@ -4,6 +4,7 @@
 #include "tests/support/DesktopTestSupport.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QProcess>
 
 #include <optional>
@@ -59,6 +60,11 @@ public:
     std::optional<QString> waitForOtherWindow(const QString& mainWindow, int timeoutMs = 10000) const;
     // Asks the window manager to close the window, as its close button does; false when wmctrl failed.
     bool closeWithWindowManager(const QString& window) const;
+    // Where the window manager put a window's frame (title bar included): the client's corner less
+    // the frame's extents; nothing while the window has no frame yet.
+    std::optional<QPoint> frameCorner(const QString& window) const;
+    // How far the frame reaches above the client area (the title bar); 0 without a frame.
+    int frameTop(const QString& window) const;
     // Visible windows, for failure messages: their ids and names.
     QString visibleWindows() const;
     // xdotool on the run's display: its output, or nothing when it failed or took over 20 s.

@@ -192,11 +192,14 @@ TEST(ThumbnailWindow, GeometryComesFromTheSettingsAndGoesBackUnlessMinimised)
     rig.window.Form_Load();
     rig.window.show();
     EXPECT_TRUE(rig.window.optClickMode(1)->isChecked());
-    EXPECT_EQ(rig.window.geometry(), QRect(100, 80, 640, 480));
+    // Left and Top are the frame's corner (offscreen windows have a frame too), the size the client's.
+    EXPECT_EQ(rig.window.pos(), QPoint(100, 80));
+    EXPECT_EQ(rig.window.size(), QSize(640, 480));
     const int top = int(std::lround(600 / twips));
     EXPECT_EQ(rig.window.LEADImgList1()->geometry(), QRect(0, top, 640, 480 - top));
 
-    rig.window.setGeometry(130, 90, 500, 400);
+    rig.window.move(130, 90);
+    rig.window.resize(500, 400);
     rig.window.close();
     EXPECT_EQ(rig.settings.ThumbLeft, Long(std::lround(130 * twips)));
     EXPECT_EQ(rig.settings.ThumbTop, Long(std::lround(90 * twips)));
@@ -205,7 +208,8 @@ TEST(ThumbnailWindow, GeometryComesFromTheSettingsAndGoesBackUnlessMinimised)
 
     rig.window.Form_Load();
     rig.window.show();
-    EXPECT_EQ(rig.window.geometry(), QRect(130, 90, 500, 400)) << "the stored geometry comes back";
+    EXPECT_EQ(QRect(rig.window.pos(), rig.window.size()), QRect(130, 90, 500, 400))
+        << "the stored place comes back";
     rig.window.setWindowState(Qt::WindowMinimized);
     rig.window.close();
     EXPECT_EQ(rig.settings.ThumbWidth, Long(std::lround(500 * twips))) << "minimised: nothing is stored";

@@ -4,6 +4,7 @@
 #include "engine/thumbnails/ThumbnailCache.h"
 #include "platform/DesktopThumbnailCache.h"
 #include "platform/Screen.h"
+#include "ui/FramePlacement.h"
 #include "windows/thumbnails/ThumbnailGridModel.h"
 #include "windows/thumbnails/ThumbnailGridView.h"
 
@@ -56,7 +57,8 @@ ThumbnailWindow::ThumbnailWindow(Settings& settings, ThumbnailHost host, QWidget
     for (int index = 0; index < 2; ++index) {
         auto* option = new QRadioButton(QString::fromUtf8(captions[index]), m_frame1);
         option->setObjectName(QStringLiteral("optClickMode%1").arg(index));
-        connect(option, &QRadioButton::clicked, this, [this, index] { m_settings.ThumbClickMode = Integer(index); });
+        connect(option, &QRadioButton::clicked, this,
+                [this, index] { m_settings.ThumbClickMode = Integer(index); });
         options->addWidget(option);
         m_optClickMode[std::size_t(index)] = option;
     }
@@ -65,7 +67,8 @@ ThumbnailWindow::ThumbnailWindow(Settings& settings, ThumbnailHost host, QWidget
     connect(m_cmdReset, &QPushButton::clicked, this, &ThumbnailWindow::ThumbReset);
     m_grid->setObjectName(QStringLiteral("LEADImgList1"));
     m_grid->setModel(m_model);
-    connect(m_grid, &QListView::clicked, this, [this](const QModelIndex& index) { LEADImgList1_Click(index.row()); });
+    connect(m_grid, &QListView::clicked, this,
+            [this](const QModelIndex& index) { LEADImgList1_Click(index.row()); });
     connect(&m_fill, &JobBase::finished, this, &ThumbnailWindow::fillEnded);
     m_flush.setSingleShot(true);
     m_flush.setInterval(FlushMs);
@@ -77,8 +80,8 @@ ThumbnailWindow::~ThumbnailWindow() = default;
 
 void ThumbnailWindow::Form_Load()
 {
-    setGeometry(toPixels(m_settings.ThumbLeft), toPixels(m_settings.ThumbTop), toPixels(m_settings.ThumbWidth),
-                toPixels(m_settings.ThumbHeight));
+    PlaceWindowFrame(*this, QRect(toPixels(m_settings.ThumbLeft), toPixels(m_settings.ThumbTop),
+                                  toPixels(m_settings.ThumbWidth), toPixels(m_settings.ThumbHeight)));
     if (parentWidget())
         setWindowIcon(parentWidget()->windowIcon());
     const int mode = m_settings.ThumbClickMode == 1 ? 1 : 0;
@@ -189,11 +192,12 @@ void ThumbnailWindow::closeEvent(QCloseEvent* event)
     m_fill.cancel();
     unsetCursor();
     if (!isMinimized()) {
-        const QRect frame = geometry();
-        m_settings.ThumbTop = toTwips(frame.top());
-        m_settings.ThumbLeft = toTwips(frame.left());
-        m_settings.ThumbWidth = toTwips(frame.width());
-        m_settings.ThumbHeight = toTwips(frame.height());
+        // The frame's corner, the client area's size, as the load applies them.
+        const QPoint corner = pos();
+        m_settings.ThumbTop = toTwips(corner.y());
+        m_settings.ThumbLeft = toTwips(corner.x());
+        m_settings.ThumbWidth = toTwips(width());
+        m_settings.ThumbHeight = toTwips(height());
     }
     event->accept();
 }

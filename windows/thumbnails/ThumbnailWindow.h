@@ -27,8 +27,9 @@ public:
     ThumbnailWindow(Settings& settings, ThumbnailHost host, QWidget* parent = nullptr);
     ~ThumbnailWindow() override;
 
-    // The window's load: geometry from ThumbTop, ThumbLeft, ThumbWidth, ThumbHeight and the click
-    // mode from ThumbClickMode. Called before each showing of the closed window.
+    // The window's load: the frame's corner from ThumbLeft and ThumbTop (brought onto a screen when
+    // no screen would show its title bar), the client area's size from ThumbWidth and ThumbHeight,
+    // and the click mode from ThumbClickMode. Called before each showing of the closed window.
     void Form_Load();
     // Rebuilds the grid from the main window's current folder. A fill still running is cancelled
     // and its pictures are dropped.

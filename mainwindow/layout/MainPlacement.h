@@ -1,0 +1,30 @@
+#pragma once
+// The main window's place in the settings (MainLeft, MainTop, MainWidth, MainHeight) with the two
+// bars' places; and, at a first start, a size fitted to what the window shows.
+class QTreeView;
+class QWidget;
+
+namespace velmora {
+
+class MainLayout;
+struct Settings;
+
+class MainPlacement {
+public:
+    MainPlacement(QWidget& window, Settings& settings, MainLayout& layout);
+
+    void iniDataRead();
+    // Left alone while the window is minimised: its place then is not the one to come back to.
+    void iniDataWrite();
+    // Without stored settings: the client area wide enough for the tree, every column of the file
+    // view (details: its detail columns) and a preview at least as wide, as far as the screen's free
+    // area allows, and centred in that area.
+    void fitFirstStart(const QTreeView& details, int barWidth);
+
+private:
+    QWidget& m_window;
+    Settings& m_settings;
+    MainLayout& m_layout;
+};
+
+} // namespace velmora
