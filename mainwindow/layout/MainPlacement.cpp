@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTreeView>
@@ -24,23 +25,33 @@ MainPlacement::MainPlacement(QWidget& window, Settings& settings, MainLayout& la
 
 void MainPlacement::iniDataRead()
 {
-    // Placed by its client area still: the window settles its size after it is shown, which would
-    // undo a frame placement. A place no screen shows any more is brought back all the same.
+    // MainLeft and MainTop are the frame's corner, title bar included; the size is the client
+    // area's (the frame's own size is not known before the window manager has framed it).
     const QRect stored(PixelsFromTwips(m_settings.MainLeft), PixelsFromTwips(m_settings.MainTop),
                        PixelsFromTwips(m_settings.MainWidth), PixelsFromTwips(m_settings.MainHeight));
-    m_window.setGeometry(FrameOnScreens(stored, AvailableScreenAreas()));
+    placeFrame(FrameOnScreens(stored, AvailableScreenAreas()));
     m_layout.restore(m_settings.SplitterMain, m_settings.SizeBarLeft);
+}
+
+void MainPlacement::placeFrame(const QRect& frame)
+{
+    // A size below what the content needs would be corrected after the show, and that correction
+    // would place the client area, not the frame, at the corner: correct it now.
+    if (QLayout* layout = m_window.layout())
+        layout->activate();
+    m_window.resize(frame.size().expandedTo(m_window.minimumSizeHint()).expandedTo(m_window.minimumSize()));
+    m_window.move(frame.topLeft());
 }
 
 void MainPlacement::iniDataWrite()
 {
     if (m_window.isMinimized())
         return;
-    const QRect frame = m_window.geometry();
-    m_settings.MainTop = TwipsFromPixels(frame.top());
-    m_settings.MainLeft = TwipsFromPixels(frame.left());
-    m_settings.MainWidth = TwipsFromPixels(frame.width());
-    m_settings.MainHeight = TwipsFromPixels(frame.height());
+    const QPoint corner = m_window.pos();
+    m_settings.MainTop = TwipsFromPixels(corner.y());
+    m_settings.MainLeft = TwipsFromPixels(corner.x());
+    m_settings.MainWidth = TwipsFromPixels(m_window.width());
+    m_settings.MainHeight = TwipsFromPixels(m_window.height());
     m_settings.SplitterMain = m_layout.SplitterMain();
     m_settings.SizeBarLeft = m_layout.SizeBarLeft();
 }
@@ -75,7 +86,7 @@ void MainPlacement::fitFirstStart(const QTreeView& details, int barWidth)
                          available.top() + std::max(0, (available.height() - size.height) / 2));
     m_settings.MainLeft = TwipsFromPixels(centred.x());
     m_settings.MainTop = TwipsFromPixels(centred.y());
-    m_window.setGeometry(QRect(centred, QSize(size.width, size.height)));
+    placeFrame(QRect(centred, QSize(size.width, size.height)));
     m_layout.restore(m_settings.SplitterMain, m_settings.SizeBarLeft);
 }
 

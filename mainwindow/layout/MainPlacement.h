@@ -22,6 +22,9 @@ public:
     void fitFirstStart(const QTreeView& details, int barWidth);
 
 private:
+    // Moves the frame (title bar included) to the corner and gives the client area the size.
+    void placeFrame(const QRect& frame);
+
     QWidget& m_window;
     Settings& m_settings;
     MainLayout& m_layout;

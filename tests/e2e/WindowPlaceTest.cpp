@@ -1,5 +1,5 @@
-// The stored ThumbLeft and ThumbTop are the thumbnail window's frame's corner, title bar included:
-// applied so under a window manager that draws frames (openbox), and stored back so.
+// A stored window place (ThumbLeft/ThumbTop, MainLeft/MainTop) is the frame's corner, title bar
+// included: applied so under a window manager that draws frames (openbox), and stored back so.
 #include "tests/e2e/ProgramRun.h"
 #include "tests/e2e/X11Desktop.h"
 
@@ -42,4 +42,30 @@ TEST(EndToEnd, TheThumbnailWindowIsPlacedAndStoredByItsFrame)
     EXPECT_EQ(velmora.stop(), 0);
     EXPECT_EQ(velmora.setting(QStringLiteral("ThumbLeft")), Twips(200));
     EXPECT_EQ(velmora.setting(QStringLiteral("ThumbTop")), Twips(100));
+}
+
+TEST(EndToEnd, TheMainWindowIsPlacedAndStoredByItsFrame)
+{
+    // A stored size the content does not fit in is corrected before the show: corrected after it,
+    // the window would be placed by its client area again.
+    for (const char* size :
+         {"MainWidth= 10500\r\nMainHeight= 7500\r\n", "MainWidth= 1500\r\nMainHeight= 1500\r\n"}) {
+        SCOPED_TRACE(size);
+        ProgramRun velmora;
+        velmora.writeSettings(QByteArray("MainLeft= 1500\r\nMainTop= 0\r\n") + size);
+        ASSERT_TRUE(velmora.startWindowManager()) << "openbox did not answer within 20 s";
+        velmora.start({});
+        const std::optional<QString> main = velmora.waitForMainWindow();
+        ASSERT_TRUE(main) << "no main window; visible windows: " << velmora.visibleWindows().toStdString();
+        ASSERT_TRUE(PollUntil([&] { return velmora.frameTop(*main) > 0; })) << "openbox drew no title bar";
+        // MainTop 0: the title bar at the screen's top edge, not above it.
+        std::optional<QPoint> corner;
+        EXPECT_TRUE(PollUntil([&] { return (corner = velmora.frameCorner(*main)) == QPoint(100, 0); }))
+            << "the main window's frame is at " << corner.value_or(QPoint()).x() << ", "
+            << corner.value_or(QPoint()).y();
+
+        EXPECT_EQ(velmora.stop(), 0);
+        EXPECT_EQ(velmora.setting(QStringLiteral("MainLeft")), Twips(100));
+        EXPECT_EQ(velmora.setting(QStringLiteral("MainTop")), Twips(0));
+    }
 }
