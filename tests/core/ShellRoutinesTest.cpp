@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,10 @@ TEST(ShellDelete, ConfirmsThenMovesToTheTrash)
     test::TempFolder home;
     // The trash of a test run lives in its own temporary data folder.
     qputenv("XDG_DATA_HOME", home.file(QStringLiteral("data")).toUtf8());
+    // Where the file's mount has no trash of its own, Qt may put one beside the working folder.
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(home.path());
+    const auto back = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
     test::TempFolder folder;
     const QString file = folder.file(QStringLiteral("doomed.lst"));
     test::WriteBytes(file, "x");
