@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,14 @@ using namespace velmora;
 TEST(ShellDelete, ConfirmsThenMovesToTheTrash)
 {
     test::TempFolder home;
-    // The trash of a test run lives in its own temporary data folder.
-    qputenv("XDG_DATA_HOME", home.file(QStringLiteral("data")).toUtf8());
-    // Where the file's mount has no trash of its own, Qt may put one beside the working folder.
+    // The trash of a test run lives in its own home, whose data folder does not exist yet.
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    const auto homeBack = qScopeGuard([&] { qputenv("HOME", realHome); });
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    ASSERT_TRUE(data.startsWith(home.path()));
+    ASSERT_FALSE(QFileInfo::exists(data));
+    // A trash that went wrong would show beside the working folder.
     const QString workingFolder = QDir::currentPath();
     QDir::setCurrent(home.path());
     const auto back = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
@@ -33,6 +39,9 @@ TEST(ShellDelete, ConfirmsThenMovesToTheTrash)
 
     EXPECT_EQ(ShellDelete(file, true), 0);
     EXPECT_FALSE(QFileInfo::exists(file));
+    // The data folder did not exist: the trash is made there, not beside the working folder.
+    EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/Trash/files/doomed.lst")));
+    EXPECT_FALSE(QFileInfo::exists(home.file(QStringLiteral("files"))));
     EXPECT_EQ(prompter.count(), 2);
     EXPECT_EQ(prompter.requests()[1].kind, PromptKind::YesNo);
 }
