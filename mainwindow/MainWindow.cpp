@@ -202,6 +202,7 @@ void MainWindow::load()
             m_placement->fitFirstStart(*m_folderPage->lvwFileName()->detailsView(),
                                        m_mainSplitter->handleWidth());
     });
+    steps([&] { m_placement->settle(); });
     steps([&] {
         if (m_settings.MinBoot)
             setWindowState(windowState() | Qt::WindowMinimized);

@@ -33,8 +33,15 @@ void MainPlacement::iniDataRead()
     m_layout.restore(m_settings.SplitterMain, m_settings.SizeBarLeft);
 }
 
+void MainPlacement::settle()
+{
+    if (!m_frame.isNull())
+        placeFrame(m_frame);
+}
+
 void MainPlacement::placeFrame(const QRect& frame)
 {
+    m_frame = frame;
     // A size below what the content needs would be corrected after the show, and that correction
     // would place the client area, not the frame, at the corner: correct it now.
     if (QLayout* layout = m_window.layout())

@@ -1,6 +1,8 @@
 #pragma once
 // The main window's place in the settings (MainLeft, MainTop, MainWidth, MainHeight) with the two
 // bars' places; and, at a first start, a size fitted to what the window shows.
+#include <QRect>
+
 class QTreeView;
 class QWidget;
 
@@ -21,6 +23,10 @@ public:
     // area allows, and centred in that area.
     void fitFirstStart(const QTreeView& details, int barWidth);
 
+    // Places the frame again once the content is final: a size the content no longer fits in
+    // would be corrected at the show, and that correction places the client area at the corner.
+    void settle();
+
 private:
     // Moves the frame (title bar included) to the corner and gives the client area the size.
     void placeFrame(const QRect& frame);
@@ -28,6 +34,7 @@ private:
     QWidget& m_window;
     Settings& m_settings;
     MainLayout& m_layout;
+    QRect m_frame; // where the frame was last placed, with the client area's size
 };
 
 } // namespace velmora

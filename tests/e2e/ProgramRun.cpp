@@ -3,6 +3,7 @@
 #include "tests/e2e/WindowManagerProbe.h"
 #include "tests/e2e/X11Desktop.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 
@@ -49,7 +50,8 @@ QProcessEnvironment ProgramRun::environment() const
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
     // No session bus: the run reaches none of the real desktop's services, and Qt's tray icon
     // takes the X11 notification area rather than a StatusNotifierItem host.
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + m_home.file(QStringLiteral("no-bus")));
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+               QStringLiteral("unix:path=") + m_home.file(QStringLiteral("no-bus")));
     // A sanitizer build would report the caches Qt keeps for the life of the process as leaks.
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     return env;
@@ -103,7 +105,9 @@ int ProgramRun::stop()
 
 int ProgramRun::wait(int timeoutMs)
 {
-    if (!m_process.waitForFinished(timeoutMs))
+    if (m_process.error() == QProcess::FailedToStart)
+        return -1;
+    if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(timeoutMs))
         return -1;
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
@@ -169,8 +173,8 @@ void ProgramRun::startForgetfulWindowManager()
     // It selects the root's redirection before anything else; a window that comes first would be
     // mapped by the server itself.
     PollUntil([this] {
-        const std::optional<QString> text = tool(QStringLiteral("xwininfo"), {QStringLiteral("-root"),
-                                                                              QStringLiteral("-all")});
+        const std::optional<QString> text =
+            tool(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-all")});
         return text && text->contains(QStringLiteral("SubstructureRedirect"));
     });
 }
@@ -180,8 +184,9 @@ std::optional<QString> ProgramRun::waitForMainWindow(int timeoutMs) const
     std::optional<QString> found;
     PollUntil(
         [&] {
-            const std::optional<QString> shown = xdotool(
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Velmora$")});
+            const std::optional<QString> shown =
+                xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                         QStringLiteral("^Velmora$")});
             if (shown && !shown->isEmpty())
                 found = shown->section(u'\n', 0, 0);
             return found.has_value();
@@ -195,8 +200,9 @@ std::optional<QString> ProgramRun::waitForOtherWindow(const QString& mainWindow,
     std::optional<QString> found;
     PollUntil(
         [&] {
-            const std::optional<QString> shown = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                          QStringLiteral("--classname"), QStringLiteral("velmora")});
+            const std::optional<QString> shown =
+                xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                         QStringLiteral("--classname"), QStringLiteral("velmora")});
             for (const QString& window : shown.value_or(QString()).split(u'\n', Qt::SkipEmptyParts))
                 if (window != mainWindow)
                     found = window;
@@ -206,9 +212,21 @@ std::optional<QString> ProgramRun::waitForOtherWindow(const QString& mainWindow,
     return found;
 }
 
-bool ProgramRun::closeWithWindowManager(const QString& window) const
+bool ProgramRun::closeWithWindowManager(const QString& window)
 {
-    return tool(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), window}).has_value();
+    // openbox passes over a close for a window it has not taken yet (its map still being answered):
+    // the request goes once the window has WM_STATE, and again until the program has ended.
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        const std::optional<QString> state =
+            tool(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("WM_STATE")});
+        const bool taken = state && state->contains(QLatin1String("window state"));
+        if (taken)
+            tool(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), window});
+        if (waitForEnd(taken ? 3000 : 100))
+            return true;
+    }
+    return false;
 }
 
 namespace {
@@ -261,10 +279,11 @@ int ProgramRun::frameTop(const QString& window) const
 QString ProgramRun::visibleWindows() const
 {
     QString text;
-    const std::optional<QString> shown =
-        xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral(".")});
+    const std::optional<QString> shown = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                  QStringLiteral("--name"), QStringLiteral(".")});
     for (const QString& window : shown.value_or(QString()).split(u'\n', Qt::SkipEmptyParts))
-        text += window + QStringLiteral(" \"") + xdotool({QStringLiteral("getwindowname"), window}).value_or(QString()) +
+        text += window + QStringLiteral(" \"") +
+                xdotool({QStringLiteral("getwindowname"), window}).value_or(QString()) +
                 QStringLiteral("\"; ");
     return text.isEmpty() ? QStringLiteral("none") : text;
 }

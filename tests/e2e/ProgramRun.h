@@ -58,8 +58,9 @@ public:
     // A visible window of the program other than the main window (a menu or a dialog), or nothing
     // after timeoutMs.
     std::optional<QString> waitForOtherWindow(const QString& mainWindow, int timeoutMs = 10000) const;
-    // Asks the window manager to close the window, as its close button does; false when wmctrl failed.
-    bool closeWithWindowManager(const QString& window) const;
+    // Asks the window manager to close the window, as its close button does, until the program has
+    // ended; false when it still runs after 20 s.
+    bool closeWithWindowManager(const QString& window);
     // Where the window manager put a window's frame (title bar included): the client's corner less
     // the frame's extents; nothing while the window has no frame yet.
     std::optional<QPoint> frameCorner(const QString& window) const;
