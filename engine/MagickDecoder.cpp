@@ -21,13 +21,17 @@ namespace {
 
 // Extensions of the kind table that Qt cannot read, with the GraphicsMagick coder for each.
 // Formats that need an interpreter (PostScript for EPS) are left out on purpose: hostile input.
+// HEIC, HEIF and AVIF go through libheif, JXL through libjxl; WebP goes to Qt first, which also
+// takes the first frame of an animated file.
 const QHash<QString, QString>& coderTable()
 {
     static const QHash<QString, QString> table = {
-        {"RLE", "RLE"}, {"PCX", "PCX"},  {"DCX", "DCX"}, {"WMF", "WMF"}, {"MAC", "MAC"},  {"WPG", "WPG"},
-        {"RAS", "SUN"}, {"PCT", "PICT"}, {"PCD", "PCD"}, {"FAX", "FAX"}, {"CAL", "CALS"}, {"CUT", "CUT"},
-        {"SCT", "SCT"}, {"SGI", "SGI"},  {"XWD", "XWD"}, {"PSD", "PSD"}, {"TGA", "TGA"},  {"IFF", "IFF"},
-        {"FPX", "FPX"}, {"MSP", "MSP"},  {"FLC", "FLC"},
+        {"RLE", "RLE"},   {"PCX", "PCX"},   {"DCX", "DCX"},   {"WMF", "WMF"},   {"MAC", "MAC"},
+        {"WPG", "WPG"},   {"RAS", "SUN"},   {"PCT", "PICT"},  {"PCD", "PCD"},   {"FAX", "FAX"},
+        {"CAL", "CALS"},  {"CUT", "CUT"},   {"SCT", "SCT"},   {"SGI", "SGI"},   {"XWD", "XWD"},
+        {"PSD", "PSD"},   {"TGA", "TGA"},   {"IFF", "IFF"},   {"FPX", "FPX"},   {"MSP", "MSP"},
+        {"FLC", "FLC"},   {"HEIC", "HEIC"}, {"HEIF", "HEIF"}, {"AVIF", "AVIF"}, {"JXL", "JXL"},
+        {"WEBP", "WEBP"},
     };
     return table;
 }

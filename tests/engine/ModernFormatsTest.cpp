@@ -1,0 +1,180 @@
+#include "core/Failure.h"
+#include "core/FileKinds.h"
+#include "core/ImageFilePattern.h"
+#include "engine/ImageDecoder.h"
+#include "tests/support/TestSupport.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::TempFolder;
+
+const QRgb Red = qRgb(220, 30, 30);
+const QRgb Blue = qRgb(30, 30, 220);
+
+// Red on the left half, blue on the right; with `transparentTop`, the top quarter is clear.
+QImage halves(QImage::Format format, bool transparentTop = false)
+{
+    QImage image(64, 48, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb colour = x < image.width() / 2 ? Red : Blue;
+            image.setPixel(x, y,
+                           transparentTop && y < 12 ? qRgba(qRed(colour), qGreen(colour), qBlue(colour), 0)
+                                                    : colour);
+        }
+    return image.convertToFormat(format);
+}
+
+void expectNear(QRgb got, QRgb expected, const char* where)
+{
+    EXPECT_NEAR(qRed(got), qRed(expected), 30) << where;
+    EXPECT_NEAR(qGreen(got), qGreen(expected), 30) << where;
+    EXPECT_NEAR(qBlue(got), qBlue(expected), 30) << where;
+}
+
+class ModernFormatsTest : public ::testing::Test {
+protected:
+    void SetUp() override { BuildFileKindTable(); }
+
+    // The picture written as PNG and turned into `name` by Debian's encoder `tool`; empty (with the
+    // test skipped by the caller) when the encoder is not installed.
+    QString encode(const QImage& image, const QString& name, const QString& tool, QStringList arguments)
+    {
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            return {};
+        const QString png = folder.file(name + QStringLiteral(".png"));
+        EXPECT_TRUE(image.save(png, "PNG"));
+        const QString output = folder.file(name);
+        arguments.replaceInStrings(QStringLiteral("IN"), png);
+        arguments.replaceInStrings(QStringLiteral("OUT"), output);
+        QProcess process;
+        process.start(tool, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000)) << tool.toStdString();
+        EXPECT_EQ(process.exitCode(), 0)
+            << tool.toStdString() << process.readAllStandardError().toStdString();
+        return output;
+    }
+
+    struct Encoder {
+        const char* name;
+        const char* tool;
+        QStringList arguments;
+    };
+    const std::vector<Encoder> encoders = {
+        {"photo.webp", "cwebp", {"-quiet", "-q", "95", "IN", "-o", "OUT"}},
+        {"photo.heic", "heif-enc", {"-q", "95", "IN", "-o", "OUT"}},
+        {"photo.HEIF", "heif-enc", {"-q", "95", "IN", "-o", "OUT"}},
+        {"photo.avif", "avifenc", {"-s", "8", "IN", "OUT"}},
+        {"photo.jxl", "cjxl", {"--quiet", "IN", "OUT"}},
+    };
+
+    TempFolder folder;
+};
+
+TEST_F(ModernFormatsTest, EachFormatLoadsWithItsColoursWhereTheyBelong)
+{
+    for (const Encoder& encoder : encoders) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encode(halves(QImage::Format_RGB32), QString::fromLatin1(encoder.name),
+                                    encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        QImage image;
+        ASSERT_NO_THROW(image = DecodeImage(path));
+        ASSERT_EQ(image.size(), QSize(64, 48));
+        expectNear(image.pixel(12, 24), Red, "left");
+        expectNear(image.pixel(52, 24), Blue, "right");
+        EXPECT_EQ(DecodeImage(path, QSize(32, 32)).size(), QSize(32, 24));
+    }
+}
+
+TEST_F(ModernFormatsTest, TenBitPicturesComeDownToTheSameEightBitColours)
+{
+    const QImage deep = halves(QImage::Format_RGBA64);
+    const std::vector<Encoder> deepEncoders = {
+        {"deep.heic", "heif-enc", {"-q", "95", "-b", "10", "IN", "-o", "OUT"}},
+        {"deep.avif", "avifenc", {"-s", "8", "-d", "10", "IN", "OUT"}},
+    };
+    for (const Encoder& encoder : deepEncoders) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encode(deep, QString::fromLatin1(encoder.name), encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        const QImage image = DecodeImage(path);
+        expectNear(image.pixel(12, 24), Red, "left");
+        expectNear(image.pixel(52, 24), Blue, "right");
+    }
+}
+
+TEST_F(ModernFormatsTest, TransparencyIsKeptForTheCompositionAsWithPng)
+{
+    const std::vector<Encoder> alphaEncoders = {
+        {"clear.webp", "cwebp", {"-quiet", "-lossless", "IN", "-o", "OUT"}},
+        {"clear.avif", "avifenc", {"-s", "8", "IN", "OUT"}},
+        {"clear.heic", "heif-enc", {"-q", "95", "IN", "-o", "OUT"}},
+        {"clear.jxl", "cjxl", {"--quiet", "IN", "OUT"}},
+    };
+    for (const Encoder& encoder : alphaEncoders) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encode(halves(QImage::Format_ARGB32, true), QString::fromLatin1(encoder.name),
+                                    encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        const QImage image = DecodeImage(path).convertToFormat(QImage::Format_ARGB32);
+        EXPECT_LT(qAlpha(image.pixel(12, 4)), 16);
+        EXPECT_GT(qAlpha(image.pixel(12, 30)), 240);
+        expectNear(image.pixel(52, 30), Blue, "opaque");
+    }
+}
+
+TEST_F(ModernFormatsTest, TruncatedOrEmptyFilesAreReportedNotLoaded)
+{
+    for (const Encoder& encoder : encoders) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encode(halves(QImage::Format_RGB32), QString::fromLatin1(encoder.name),
+                                    encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        const QByteArray whole = test::ReadBytes(path);
+        for (const qsizetype kept : {whole.size() / 2, qsizetype(40), qsizetype(12)}) {
+            const QString cut =
+                folder.file(QStringLiteral("cut-%1-").arg(kept) + QString::fromLatin1(encoder.name));
+            test::WriteBytes(cut, whole.left(kept));
+            EXPECT_THROW(DecodeImage(cut), Failure) << kept;
+        }
+    }
+}
+
+TEST_F(ModernFormatsTest, ContentOfAnotherModernFormatIsRefusedUnderTheWrongName)
+{
+    const QString avif = encode(halves(QImage::Format_RGB32), QStringLiteral("real.avif"),
+                                QStringLiteral("avifenc"), {"-s", "8", "IN", "OUT"});
+    if (avif.isEmpty())
+        GTEST_SKIP() << "avifenc is not installed";
+    const QString misnamed = folder.file(QStringLiteral("misnamed.jxl"));
+    test::WriteBytes(misnamed, test::ReadBytes(avif));
+    EXPECT_THROW(DecodeImage(misnamed), Failure);
+}
+
+TEST(ModernFormatNames, AreOfferedToTheDecodersAndMatchedAsPictures)
+{
+    BuildFileKindTable();
+    const QStringList qt = QtReadableExtensions();
+    const QStringList magick = MagickReadableExtensions();
+    EXPECT_TRUE(qt.contains(QStringLiteral("WEBP")));
+    for (const char* extension : {"HEIC", "HEIF", "AVIF", "JXL"}) {
+        EXPECT_TRUE(magick.contains(QString::fromLatin1(extension))) << extension;
+        const QString name = QStringLiteral("IMG_0001.") + QString::fromLatin1(extension).toLower();
+        EXPECT_EQ(FileKind(name), Kind::Image) << extension;
+        EXPECT_TRUE(MatchesImageFilePattern(name)) << extension;
+    }
+}
+
+} // namespace
+} // namespace velmora
