@@ -151,6 +151,38 @@ TEST_F(ModernFormatsTest, TruncatedOrEmptyFilesAreReportedNotLoaded)
     }
 }
 
+TEST_F(ModernFormatsTest, APictureWiderThanTheSideCapIsRefusedOneAtTheCapLoads)
+{
+    const std::vector<Encoder> wideEncoders = {
+        {"wide.jxl", "cjxl", {"--quiet", "IN", "OUT"}},
+        {"wide.avif", "avifenc", {"-s", "10", "IN", "OUT"}},
+    };
+    for (const Encoder& encoder : wideEncoders) {
+        SCOPED_TRACE(encoder.name);
+        for (const int width : {MaxDecodedSide, MaxDecodedSide + 8}) {
+            QImage image(width, 2, QImage::Format_RGB32);
+            image.fill(Blue);
+            const QString name = QStringLiteral("%1-").arg(width) + QString::fromLatin1(encoder.name);
+            const QString path = encode(image, name, encoder.tool, encoder.arguments);
+            if (path.isEmpty())
+                GTEST_SKIP() << encoder.tool << " is not installed";
+            if (width == MaxDecodedSide) {
+                EXPECT_EQ(DecodeImage(path).size(), image.size());
+                continue;
+            }
+            try {
+                DecodeImage(path);
+                ADD_FAILURE() << "loaded";
+            } catch (const Failure& failure) {
+                // GraphicsMagick's own side limit may answer first, from the header as well.
+                EXPECT_TRUE(failure.code() == ErrorCode::OutOfMemory ||
+                            failure.code() == ErrorCode::InvalidPicture);
+                EXPECT_TRUE(failure.text().contains(path));
+            }
+        }
+    }
+}
+
 TEST_F(ModernFormatsTest, ContentOfAnotherModernFormatIsRefusedUnderTheWrongName)
 {
     const QString avif = encode(halves(QImage::Format_RGB32), QStringLiteral("real.avif"),
