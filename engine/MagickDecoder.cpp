@@ -1,6 +1,7 @@
 #include "engine/MagickDecoder.h"
 
 #include "engine/DecodeFailure.h"
+#include "engine/ExifOrientation.h"
 #include "engine/ImageDecoder.h"
 #include "engine/MagickPolicy.h"
 #include "engine/TiffHandlerGuard.h"
@@ -235,6 +236,10 @@ QImage DecodeWithMagick(const QByteArray& bytes, const QString& format, const QS
                              &exception) != MagickPass)
             throw CorruptImage(path, reason(exception));
     }
+    // GraphicsMagick asks libjxl for the stored pixels and hands the orientation on; libheif turns
+    // HEIF pictures itself by their container, so an Exif orientation there would turn them twice.
+    if (coder == "JXL")
+        return Upright(result, static_cast<int>(image->orientation));
     return result;
 }
 

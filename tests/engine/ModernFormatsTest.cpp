@@ -2,8 +2,10 @@
 #include "core/FileKinds.h"
 #include "core/ImageFilePattern.h"
 #include "engine/ImageDecoder.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
+#include <QBuffer>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -44,14 +46,25 @@ protected:
 
     // The picture written as PNG and turned into `name` by Debian's encoder `tool`; empty (with the
     // test skipped by the caller) when the encoder is not installed.
-    QString encode(const QImage& image, const QString& name, const QString& tool, QStringList arguments)
+    QString encode(const QImage& image, const QString& name, const QString& tool,
+                   const QStringList& arguments)
+    {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(image.save(&buffer, "PNG"));
+        return encodeFile(png, QStringLiteral(".png"), name, tool, arguments);
+    }
+
+    QString encodeFile(const QByteArray& input, const QString& suffix, const QString& name,
+                       const QString& tool, QStringList arguments)
     {
         if (QStandardPaths::findExecutable(tool).isEmpty())
             return {};
-        const QString png = folder.file(name + QStringLiteral(".png"));
-        EXPECT_TRUE(image.save(png, "PNG"));
+        const QString source = folder.file(name + suffix);
+        test::WriteBytes(source, input);
         const QString output = folder.file(name);
-        arguments.replaceInStrings(QStringLiteral("IN"), png);
+        arguments.replaceInStrings(QStringLiteral("IN"), source);
         arguments.replaceInStrings(QStringLiteral("OUT"), output);
         QProcess process;
         process.start(tool, arguments);
@@ -130,6 +143,44 @@ TEST_F(ModernFormatsTest, TransparencyIsKeptForTheCompositionAsWithPng)
         EXPECT_LT(qAlpha(image.pixel(12, 4)), 16);
         EXPECT_GT(qAlpha(image.pixel(12, 30)), 240);
         expectNear(image.pixel(52, 30), Blue, "opaque");
+    }
+}
+
+// A 64 x 32 JPEG, red in its top-left corner, stored sideways: Exif orientation 6 turns it a quarter
+// clockwise, so that the red corner shows at the top right of a 32 x 64 picture.
+QByteArray sidewaysJpeg()
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    image.fill(Blue);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            image.setPixel(x, y, Red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 100);
+    const QByteArray body = QByteArrayLiteral("Exif\0\0") + test::ExifTiffBlock("II", 6);
+    const int length = int(body.size()) + 2;
+    const QByteArray app1 = QByteArray("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) + body;
+    return jpeg.left(2) + app1 + jpeg.mid(2);
+}
+
+TEST_F(ModernFormatsTest, SidewaysPhotosComeOutUpright)
+{
+    const std::vector<Encoder> sideways = {
+        {"turned.avif", "avifenc", {"-s", "8", "IN", "OUT"}},
+        {"turned.jxl", "cjxl", {"--quiet", "IN", "OUT"}},
+    };
+    for (const Encoder& encoder : sideways) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encodeFile(sidewaysJpeg(), QStringLiteral(".jpg"),
+                                        QString::fromLatin1(encoder.name), encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        const QImage image = DecodeImage(path);
+        ASSERT_EQ(image.size(), QSize(32, 64));
+        expectNear(image.pixel(24, 8), Red, "top right");
+        expectNear(image.pixel(8, 8), Blue, "top left");
     }
 }
 
