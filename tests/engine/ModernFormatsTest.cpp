@@ -146,6 +146,26 @@ TEST_F(ModernFormatsTest, TransparencyIsKeptForTheCompositionAsWithPng)
     }
 }
 
+TEST_F(ModernFormatsTest, AnAnimatedWebPShowsItsFirstFrame)
+{
+    QImage second(64, 48, QImage::Format_RGB32);
+    second.fill(qRgb(30, 200, 30));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(second.save(&buffer, "PNG"));
+    const QString secondPath = folder.file(QStringLiteral("second.png"));
+    test::WriteBytes(secondPath, png);
+    const QString path = encode(halves(QImage::Format_RGB32), QStringLiteral("moving.webp"),
+                                QStringLiteral("img2webp"), {"-lossless", "IN", secondPath, "-o", "OUT"});
+    if (path.isEmpty())
+        GTEST_SKIP() << "img2webp is not installed";
+    const QImage image = DecodeImage(path);
+    ASSERT_EQ(image.size(), QSize(64, 48));
+    expectNear(image.pixel(12, 24), Red, "left");
+    expectNear(image.pixel(52, 24), Blue, "right");
+}
+
 // A 64 x 32 JPEG, red in its top-left corner, stored sideways: Exif orientation 6 turns it a quarter
 // clockwise, so that the red corner shows at the top right of a 32 x 64 picture.
 QByteArray sidewaysJpeg()
