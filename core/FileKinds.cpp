@@ -37,15 +37,18 @@ const std::initializer_list<Group> kTableRows = {
     {Kind::Image,
      {u"AFP", u"CUT", u"FLC", u"IFF", u"PBM", u"PTOCA", u"SCT", u"SGI", u"CLP", u"EMF", u"WBMP", u"XWD",
       u"XPM", u"ITG", u"SMP", u"XBM"}},
+    // Formats of today's cameras, phones and web pages.
+    {Kind::Image, {u"WEBP", u"HEIC", u"HEIF", u"AVIF", u"JXL"}},
 };
 
 // The fixed classification, tested group by group in this order.
 const std::initializer_list<Group> kFixedGroups = {
-    {Kind::Image, {u"WMF", u"BMP",  u"RLE", u"JPG", u"JPE",  u"JPEG", u"TIF", u"TIFF", u"MPT",   u"TGA",
-                   u"PNG", u"PSD",  u"PCX", u"DCX", u"EPS",  u"MAC",  u"IMG", u"MSP",  u"WPG",   u"RAS",
-                   u"PCT", u"PCD",  u"FPX", u"CMP", u"ICA",  u"FXS",  u"FAX", u"CAL",  u"AFP",   u"CIN",
-                   u"WMZ", u"DJVU", u"CUT", u"FLC", u"IFF",  u"JBG",  u"PSP", u"PBM",  u"PTOCA", u"SCT",
-                   u"SGI", u"SFF",  u"CLP", u"EMF", u"WBMP", u"XWD",  u"XPM", u"ITG",  u"SMP",   u"XBM"}},
+    {Kind::Image,
+     {u"WMF",  u"BMP", u"RLE", u"JPG", u"JPE", u"JPEG",  u"TIF",  u"TIFF", u"MPT",  u"TGA",  u"PNG",
+      u"PSD",  u"PCX", u"DCX", u"EPS", u"MAC", u"IMG",   u"MSP",  u"WPG",  u"RAS",  u"PCT",  u"PCD",
+      u"FPX",  u"CMP", u"ICA", u"FXS", u"FAX", u"CAL",   u"AFP",  u"CIN",  u"WMZ",  u"DJVU", u"CUT",
+      u"FLC",  u"IFF", u"JBG", u"PSP", u"PBM", u"PTOCA", u"SCT",  u"SGI",  u"SFF",  u"CLP",  u"EMF",
+      u"WBMP", u"XWD", u"XPM", u"ITG", u"SMP", u"XBM",   u"WEBP", u"HEIC", u"HEIF", u"AVIF", u"JXL"}},
     {Kind::Icon, {u"ICO"}},
     {Kind::RichText, {u"RTF"}},
     {Kind::PlainText, {u"INI", u"TXT", u"BAT", u"LOG"}},

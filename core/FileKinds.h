@@ -29,7 +29,7 @@ struct FileKindRow {
 };
 
 // The process-wide extension table that FileKind consults: room for 151 rows, of which
-// BuildFileKindTable fills rows 0 to 73.
+// BuildFileKindTable fills rows 0 to 78.
 struct FileKindTableData {
     static constexpr int Capacity = 151;
     std::array<FileKindRow, Capacity> rows;

@@ -43,7 +43,7 @@ QList<QByteArray> namedQtFormats(const QString& extension)
         {QStringLiteral("TIF"), {"tiff"}},  {QStringLiteral("TIFF"), {"tiff"}},
         {QStringLiteral("TGA"), {"tga"}},   {QStringLiteral("PBM"), {"pbm", "pgm", "ppm"}},
         {QStringLiteral("WBMP"), {"wbmp"}}, {QStringLiteral("XPM"), {"xpm"}},
-        {QStringLiteral("XBM"), {"xbm"}},
+        {QStringLiteral("XBM"), {"xbm"}},   {QStringLiteral("WEBP"), {"webp"}},
     };
     return named.value(extension);
 }

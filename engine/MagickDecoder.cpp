@@ -1,6 +1,7 @@
 #include "engine/MagickDecoder.h"
 
 #include "engine/DecodeFailure.h"
+#include "engine/ExifOrientation.h"
 #include "engine/ImageDecoder.h"
 #include "engine/MagickPolicy.h"
 #include "engine/TiffHandlerGuard.h"
@@ -21,13 +22,17 @@ namespace {
 
 // Extensions of the kind table that Qt cannot read, with the GraphicsMagick coder for each.
 // Formats that need an interpreter (PostScript for EPS) are left out on purpose: hostile input.
+// HEIC, HEIF and AVIF go through libheif, JXL through libjxl; WebP goes to Qt first, which also
+// takes the first frame of an animated file.
 const QHash<QString, QString>& coderTable()
 {
     static const QHash<QString, QString> table = {
-        {"RLE", "RLE"}, {"PCX", "PCX"},  {"DCX", "DCX"}, {"WMF", "WMF"}, {"MAC", "MAC"},  {"WPG", "WPG"},
-        {"RAS", "SUN"}, {"PCT", "PICT"}, {"PCD", "PCD"}, {"FAX", "FAX"}, {"CAL", "CALS"}, {"CUT", "CUT"},
-        {"SCT", "SCT"}, {"SGI", "SGI"},  {"XWD", "XWD"}, {"PSD", "PSD"}, {"TGA", "TGA"},  {"IFF", "IFF"},
-        {"FPX", "FPX"}, {"MSP", "MSP"},  {"FLC", "FLC"},
+        {"RLE", "RLE"},   {"PCX", "PCX"},   {"DCX", "DCX"},   {"WMF", "WMF"},   {"MAC", "MAC"},
+        {"WPG", "WPG"},   {"RAS", "SUN"},   {"PCT", "PICT"},  {"PCD", "PCD"},   {"FAX", "FAX"},
+        {"CAL", "CALS"},  {"CUT", "CUT"},   {"SCT", "SCT"},   {"SGI", "SGI"},   {"XWD", "XWD"},
+        {"PSD", "PSD"},   {"TGA", "TGA"},   {"IFF", "IFF"},   {"FPX", "FPX"},   {"MSP", "MSP"},
+        {"FLC", "FLC"},   {"HEIC", "HEIC"}, {"HEIF", "HEIF"}, {"AVIF", "AVIF"}, {"JXL", "JXL"},
+        {"WEBP", "WEBP"},
     };
     return table;
 }
@@ -231,6 +236,10 @@ QImage DecodeWithMagick(const QByteArray& bytes, const QString& format, const QS
                              &exception) != MagickPass)
             throw CorruptImage(path, reason(exception));
     }
+    // GraphicsMagick asks libjxl for the stored pixels and hands the orientation on; libheif turns
+    // HEIF pictures itself by their container, so an Exif orientation there would turn them twice.
+    if (coder == "JXL")
+        return Upright(result, static_cast<int>(image->orientation));
     return result;
 }
 

@@ -5,10 +5,10 @@
 
 using namespace velmora;
 
-TEST(FileKinds, TableHoldsRowsZeroToSeventyThree)
+TEST(FileKinds, TableHoldsRowsZeroToSeventyEight)
 {
     BuildFileKindTable();
-    EXPECT_EQ(FileKindTable.lastIndex, 73);
+    EXPECT_EQ(FileKindTable.lastIndex, 78);
     EXPECT_EQ(FileKindTableData::Capacity, 151);
     EXPECT_EQ(FileKindTable.rows[0].extension, QStringLiteral("BMP"));
     EXPECT_EQ(FileKindTable.rows[26].extension, QStringLiteral("CAL"));
@@ -17,15 +17,18 @@ TEST(FileKinds, TableHoldsRowsZeroToSeventyThree)
     EXPECT_EQ(FileKindTable.rows[57].extension, QStringLiteral("WMV"));
     EXPECT_EQ(FileKindTable.rows[73].extension, QStringLiteral("XBM"));
     EXPECT_EQ(FileKindTable.rows[73].code, Kind::Image);
+    EXPECT_EQ(FileKindTable.rows[74].extension, QStringLiteral("WEBP"));
+    EXPECT_EQ(FileKindTable.rows[78].extension, QStringLiteral("JXL"));
 }
 
 TEST(FileKinds, CodesByExtension)
 {
     BuildFileKindTable();
     const std::pair<const char*, int> cases[] = {
-        {"a.jpg", 0},  {"a.JPEG", 0}, {"a.ico", 1},  {"a.rtf", 2},          {"a.log", 3}, {"a.rmi", 4},
-        {"a.aiff", 5}, {"a.qt", 6},   {"a.gif", 7},  {"a.htm", 8},          {"a.cur", 9}, {"a.ani", 10},
-        {"a.tga", 0},  {"noext", 99}, {"a.xyz", 99}, {"/dir.jpg/file", 99},
+        {"a.jpg", 0},  {"a.JPEG", 0}, {"a.ico", 1},          {"a.rtf", 2},  {"a.log", 3},  {"a.rmi", 4},
+        {"a.aiff", 5}, {"a.qt", 6},   {"a.gif", 7},          {"a.htm", 8},  {"a.cur", 9},  {"a.ani", 10},
+        {"a.tga", 0},  {"a.webp", 0}, {"a.HEIC", 0},         {"a.heif", 0}, {"a.Avif", 0}, {"a.jxl", 0},
+        {"noext", 99}, {"a.xyz", 99}, {"/dir.jpg/file", 99},
     };
     for (const auto& [path, code] : cases) {
         EXPECT_EQ(FileKind(QString::fromUtf8(path)), code) << path;

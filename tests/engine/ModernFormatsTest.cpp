@@ -1,0 +1,283 @@
+#include "core/Failure.h"
+#include "core/FileKinds.h"
+#include "core/ImageFilePattern.h"
+#include "engine/ImageDecoder.h"
+#include "tests/support/TestImages.h"
+#include "tests/support/TestSupport.h"
+
+#include <QBuffer>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using test::TempFolder;
+
+const QRgb Red = qRgb(220, 30, 30);
+const QRgb Blue = qRgb(30, 30, 220);
+
+// Red on the left half, blue on the right; with `transparentTop`, the top quarter is clear.
+QImage halves(QImage::Format format, bool transparentTop = false)
+{
+    QImage image(64, 48, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb colour = x < image.width() / 2 ? Red : Blue;
+            image.setPixel(x, y,
+                           transparentTop && y < 12 ? qRgba(qRed(colour), qGreen(colour), qBlue(colour), 0)
+                                                    : colour);
+        }
+    return image.convertToFormat(format);
+}
+
+void expectNear(QRgb got, QRgb expected, const char* where)
+{
+    EXPECT_NEAR(qRed(got), qRed(expected), 30) << where;
+    EXPECT_NEAR(qGreen(got), qGreen(expected), 30) << where;
+    EXPECT_NEAR(qBlue(got), qBlue(expected), 30) << where;
+}
+
+class ModernFormatsTest : public ::testing::Test {
+protected:
+    void SetUp() override { BuildFileKindTable(); }
+
+    // The picture written as PNG and turned into `name` by Debian's encoder `tool`; empty (with the
+    // test skipped by the caller) when the encoder is not installed.
+    QString encode(const QImage& image, const QString& name, const QString& tool,
+                   const QStringList& arguments)
+    {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(image.save(&buffer, "PNG"));
+        return encodeFile(png, QStringLiteral(".png"), name, tool, arguments);
+    }
+
+    QString encodeFile(const QByteArray& input, const QString& suffix, const QString& name,
+                       const QString& tool, QStringList arguments)
+    {
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            return {};
+        const QString source = folder.file(name + suffix);
+        test::WriteBytes(source, input);
+        const QString output = folder.file(name);
+        arguments.replaceInStrings(QStringLiteral("IN"), source);
+        arguments.replaceInStrings(QStringLiteral("OUT"), output);
+        QProcess process;
+        process.start(tool, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000)) << tool.toStdString();
+        EXPECT_EQ(process.exitCode(), 0)
+            << tool.toStdString() << process.readAllStandardError().toStdString();
+        return output;
+    }
+
+    struct Encoder {
+        const char* name;
+        const char* tool;
+        QStringList arguments;
+    };
+    const std::vector<Encoder> encoders = {
+        {"photo.webp", "cwebp", {"-quiet", "-q", "95", "IN", "-o", "OUT"}},
+        {"photo.heic", "heif-enc", {"-q", "95", "IN", "-o", "OUT"}},
+        {"photo.HEIF", "heif-enc", {"-q", "95", "IN", "-o", "OUT"}},
+        {"photo.avif", "avifenc", {"-s", "8", "IN", "OUT"}},
+        {"photo.jxl", "cjxl", {"--quiet", "IN", "OUT"}},
+    };
+
+    TempFolder folder;
+};
+
+TEST_F(ModernFormatsTest, EachFormatLoadsWithItsColoursWhereTheyBelong)
+{
+    for (const Encoder& encoder : encoders) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encode(halves(QImage::Format_RGB32), QString::fromLatin1(encoder.name),
+                                    encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        QImage image;
+        ASSERT_NO_THROW(image = DecodeImage(path));
+        ASSERT_EQ(image.size(), QSize(64, 48));
+        expectNear(image.pixel(12, 24), Red, "left");
+        expectNear(image.pixel(52, 24), Blue, "right");
+        EXPECT_EQ(DecodeImage(path, QSize(32, 32)).size(), QSize(32, 24));
+    }
+}
+
+TEST_F(ModernFormatsTest, TenBitPicturesComeDownToTheSameEightBitColours)
+{
+    const QImage deep = halves(QImage::Format_RGBA64);
+    const std::vector<Encoder> deepEncoders = {
+        {"deep.heic", "heif-enc", {"-q", "95", "-b", "10", "IN", "-o", "OUT"}},
+        {"deep.avif", "avifenc", {"-s", "8", "-d", "10", "IN", "OUT"}},
+    };
+    for (const Encoder& encoder : deepEncoders) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encode(deep, QString::fromLatin1(encoder.name), encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        const QImage image = DecodeImage(path);
+        expectNear(image.pixel(12, 24), Red, "left");
+        expectNear(image.pixel(52, 24), Blue, "right");
+    }
+}
+
+TEST_F(ModernFormatsTest, TransparencyIsKeptForTheCompositionAsWithPng)
+{
+    const std::vector<Encoder> alphaEncoders = {
+        {"clear.webp", "cwebp", {"-quiet", "-lossless", "IN", "-o", "OUT"}},
+        {"clear.avif", "avifenc", {"-s", "8", "IN", "OUT"}},
+        {"clear.heic", "heif-enc", {"-q", "95", "IN", "-o", "OUT"}},
+        {"clear.jxl", "cjxl", {"--quiet", "IN", "OUT"}},
+    };
+    for (const Encoder& encoder : alphaEncoders) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encode(halves(QImage::Format_ARGB32, true), QString::fromLatin1(encoder.name),
+                                    encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        const QImage image = DecodeImage(path).convertToFormat(QImage::Format_ARGB32);
+        EXPECT_LT(qAlpha(image.pixel(12, 4)), 16);
+        EXPECT_GT(qAlpha(image.pixel(12, 30)), 240);
+        expectNear(image.pixel(52, 30), Blue, "opaque");
+    }
+}
+
+TEST_F(ModernFormatsTest, AnAnimatedWebPShowsItsFirstFrame)
+{
+    QImage second(64, 48, QImage::Format_RGB32);
+    second.fill(qRgb(30, 200, 30));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(second.save(&buffer, "PNG"));
+    const QString secondPath = folder.file(QStringLiteral("second.png"));
+    test::WriteBytes(secondPath, png);
+    const QString path = encode(halves(QImage::Format_RGB32), QStringLiteral("moving.webp"),
+                                QStringLiteral("img2webp"), {"-lossless", "IN", secondPath, "-o", "OUT"});
+    if (path.isEmpty())
+        GTEST_SKIP() << "img2webp is not installed";
+    const QImage image = DecodeImage(path);
+    ASSERT_EQ(image.size(), QSize(64, 48));
+    expectNear(image.pixel(12, 24), Red, "left");
+    expectNear(image.pixel(52, 24), Blue, "right");
+}
+
+// A 64 x 32 JPEG, red in its top-left corner, stored sideways: Exif orientation 6 turns it a quarter
+// clockwise, so that the red corner shows at the top right of a 32 x 64 picture.
+QByteArray sidewaysJpeg()
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    image.fill(Blue);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            image.setPixel(x, y, Red);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 100);
+    const QByteArray body = QByteArrayLiteral("Exif\0\0") + test::ExifTiffBlock("II", 6);
+    const int length = int(body.size()) + 2;
+    const QByteArray app1 = QByteArray("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) + body;
+    return jpeg.left(2) + app1 + jpeg.mid(2);
+}
+
+TEST_F(ModernFormatsTest, SidewaysPhotosComeOutUpright)
+{
+    const std::vector<Encoder> sideways = {
+        {"turned.avif", "avifenc", {"-s", "8", "IN", "OUT"}},
+        {"turned.jxl", "cjxl", {"--quiet", "IN", "OUT"}},
+    };
+    for (const Encoder& encoder : sideways) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encodeFile(sidewaysJpeg(), QStringLiteral(".jpg"),
+                                        QString::fromLatin1(encoder.name), encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        const QImage image = DecodeImage(path);
+        ASSERT_EQ(image.size(), QSize(32, 64));
+        expectNear(image.pixel(24, 8), Red, "top right");
+        expectNear(image.pixel(8, 8), Blue, "top left");
+    }
+}
+
+TEST_F(ModernFormatsTest, TruncatedOrEmptyFilesAreReportedNotLoaded)
+{
+    for (const Encoder& encoder : encoders) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encode(halves(QImage::Format_RGB32), QString::fromLatin1(encoder.name),
+                                    encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        const QByteArray whole = test::ReadBytes(path);
+        for (const qsizetype kept : {whole.size() / 2, qsizetype(40), qsizetype(12)}) {
+            const QString cut =
+                folder.file(QStringLiteral("cut-%1-").arg(kept) + QString::fromLatin1(encoder.name));
+            test::WriteBytes(cut, whole.left(kept));
+            EXPECT_THROW(DecodeImage(cut), Failure) << kept;
+        }
+    }
+}
+
+TEST_F(ModernFormatsTest, APictureWiderThanTheSideCapIsRefusedOneAtTheCapLoads)
+{
+    const std::vector<Encoder> wideEncoders = {
+        {"wide.jxl", "cjxl", {"--quiet", "IN", "OUT"}},
+        {"wide.avif", "avifenc", {"-s", "10", "IN", "OUT"}},
+    };
+    for (const Encoder& encoder : wideEncoders) {
+        SCOPED_TRACE(encoder.name);
+        for (const int width : {MaxDecodedSide, MaxDecodedSide + 8}) {
+            QImage image(width, 2, QImage::Format_RGB32);
+            image.fill(Blue);
+            const QString name = QStringLiteral("%1-").arg(width) + QString::fromLatin1(encoder.name);
+            const QString path = encode(image, name, encoder.tool, encoder.arguments);
+            if (path.isEmpty())
+                GTEST_SKIP() << encoder.tool << " is not installed";
+            if (width == MaxDecodedSide) {
+                EXPECT_EQ(DecodeImage(path).size(), image.size());
+                continue;
+            }
+            try {
+                DecodeImage(path);
+                ADD_FAILURE() << "loaded";
+            } catch (const Failure& failure) {
+                // GraphicsMagick's own side limit may answer first, from the header as well.
+                EXPECT_TRUE(failure.code() == ErrorCode::OutOfMemory ||
+                            failure.code() == ErrorCode::InvalidPicture);
+                EXPECT_TRUE(failure.text().contains(path));
+            }
+        }
+    }
+}
+
+TEST_F(ModernFormatsTest, ContentOfAnotherModernFormatIsRefusedUnderTheWrongName)
+{
+    const QString avif = encode(halves(QImage::Format_RGB32), QStringLiteral("real.avif"),
+                                QStringLiteral("avifenc"), {"-s", "8", "IN", "OUT"});
+    if (avif.isEmpty())
+        GTEST_SKIP() << "avifenc is not installed";
+    const QString misnamed = folder.file(QStringLiteral("misnamed.jxl"));
+    test::WriteBytes(misnamed, test::ReadBytes(avif));
+    EXPECT_THROW(DecodeImage(misnamed), Failure);
+}
+
+TEST(ModernFormatNames, AreOfferedToTheDecodersAndMatchedAsPictures)
+{
+    BuildFileKindTable();
+    const QStringList qt = QtReadableExtensions();
+    const QStringList magick = MagickReadableExtensions();
+    EXPECT_TRUE(qt.contains(QStringLiteral("WEBP")));
+    for (const char* extension : {"HEIC", "HEIF", "AVIF", "JXL"}) {
+        EXPECT_TRUE(magick.contains(QString::fromLatin1(extension))) << extension;
+        const QString name = QStringLiteral("IMG_0001.") + QString::fromLatin1(extension).toLower();
+        EXPECT_EQ(FileKind(name), Kind::Image) << extension;
+        EXPECT_TRUE(MatchesImageFilePattern(name)) << extension;
+    }
+}
+
+} // namespace
+} // namespace velmora
