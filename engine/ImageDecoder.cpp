@@ -3,6 +3,7 @@
 #include "core/FileKinds.h"
 #include "core/PathRoutines.h"
 #include "core/TextLines.h"
+#include "engine/AvifDecoder.h"
 #include "engine/DecodeFailure.h"
 #include "engine/ExifOrientation.h"
 #include "engine/JpegDecoder.h"
@@ -96,6 +97,15 @@ QImage decodeWithQt(QImageReader& reader, const QString& path)
     return image;
 }
 
+// The formats without a Qt reader: AVIF through libavif where it is installed, the rest (and AVIF
+// without libavif) through GraphicsMagick's coder.
+QImage decodeWithLibrary(const QByteArray& bytes, const QString& coder, const QString& path)
+{
+    if (coder == QLatin1String("AVIF") && AvifLibraryLoaded())
+        return DecodeAvif(bytes, path);
+    return DecodeWithMagick(bytes, coder, path);
+}
+
 } // namespace
 
 QSize FittedSize(QSize picture, QSize fitWithin)
@@ -140,14 +150,14 @@ QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize 
             if (coder.isEmpty() || failure.code() != ErrorCode::InvalidPicture)
                 throw;
             try {
-                return fitted(DecodeWithMagick(bytes, coder, path), fitWithin);
+                return fitted(decodeWithLibrary(bytes, coder, path), fitWithin);
             } catch (const Failure&) {
                 throw failure;
             }
         }
     }
     if (!coder.isEmpty())
-        return fitted(DecodeWithMagick(bytes, coder, path), fitWithin);
+        return fitted(decodeWithLibrary(bytes, coder, path), fitWithin);
     throw UnknownImageFormat(path);
 }
 

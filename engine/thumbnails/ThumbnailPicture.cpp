@@ -3,6 +3,7 @@
 #include "engine/ClipResampler.h"
 #include "engine/DecodeFailure.h"
 #include "engine/ExifOrientation.h"
+#include "engine/HeifThumbnail.h"
 #include "engine/ImageDecoder.h"
 #include "engine/JpegDecoder.h"
 
@@ -150,6 +151,26 @@ QImage DecodeThumbnailPicture(const QByteArray& bytes, const QString& extension,
         // The reduced picture, and the rows being read and summed.
         share = memory.take(pixelBytes(target) + qint64(stored->width()) * 16);
         return FitThumbnail(readPngReduced(bytes, *stored, target, path), side);
+    }
+    // Phones store a small picture beside a HEIF or AVIF photograph for this very use.
+    if (const QString kind = extension.toUpper();
+        kind == QLatin1String("HEIC") || kind == QLatin1String("HEIF") || kind == QLatin1String("AVIF")) {
+        if (const std::optional<HeifContainer> container = HeifContainer::Open(bytes)) {
+            CheckDecodedSize(container->size(), path);
+            const QSize wanted = thumbnailSize(container->size(), side);
+            if (const std::optional<QSize> carried = container->thumbnailCovering(wanted)) {
+                share = memory.take(pixelBytes(*carried));
+                try {
+                    if (const QImage small = container->decodeThumbnail(wanted, path); !small.isNull())
+                        return FitThumbnail(small, side);
+                } catch (const Failure&) {
+                    // A broken small picture; the photograph itself may still be whole.
+                }
+                share = DecodeBudget::Share();
+            }
+            share = memory.take(pixelBytes(container->size()));
+            return FitThumbnail(DecodeImageData(bytes, extension, QSize(side, side), path), side);
+        }
     }
     // The other decoders read the whole picture; Qt's and GraphicsMagick's readers offer no cheaper
     // reduced read for these formats. A size the header does not tell costs the largest allowed.

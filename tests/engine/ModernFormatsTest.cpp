@@ -1,13 +1,17 @@
 #include "core/Failure.h"
 #include "core/FileKinds.h"
 #include "core/ImageFilePattern.h"
+#include "engine/DecodeBudget.h"
 #include "engine/ImageDecoder.h"
+#include "engine/thumbnails/ThumbnailPicture.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -263,6 +267,113 @@ TEST_F(ModernFormatsTest, ContentOfAnotherModernFormatIsRefusedUnderTheWrongName
     const QString misnamed = folder.file(QStringLiteral("misnamed.jxl"));
     test::WriteBytes(misnamed, test::ReadBytes(avif));
     EXPECT_THROW(DecodeImage(misnamed), Failure);
+}
+
+// A 64 x 32 picture, red in its top-left corner, blue elsewhere.
+QImage cornered()
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    image.fill(Blue);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            image.setPixel(x, y, Red);
+    return image;
+}
+
+TEST_F(ModernFormatsTest, AnAvifIsTurnedAndMirroredAsItsContainerSays)
+{
+    struct Case {
+        const char* name;
+        QStringList options;
+        QSize size;
+        QPoint red; // where the red corner shows
+    };
+    const std::vector<Case> cases = {
+        {"quarter.avif", {"--irot", "1"}, {32, 64}, {8, 56}}, // a quarter anticlockwise
+        {"half.avif", {"--irot", "2"}, {64, 32}, {56, 24}},
+        {"leftright.avif", {"--imir", "1"}, {64, 32}, {56, 8}},
+        {"topbottom.avif", {"--imir", "0"}, {64, 32}, {8, 24}},
+    };
+    for (const Case& turn : cases) {
+        SCOPED_TRACE(turn.name);
+        const QString path = encode(cornered(), QString::fromLatin1(turn.name), QStringLiteral("avifenc"),
+                                    QStringList{"-s", "8"} + turn.options + QStringList{"IN", "OUT"});
+        if (path.isEmpty())
+            GTEST_SKIP() << "avifenc is not installed";
+        const QImage image = DecodeImage(path);
+        ASSERT_EQ(image.size(), turn.size);
+        expectNear(image.pixel(turn.red), Red, "red corner");
+        expectNear(image.pixel(turn.size.width() - 1 - turn.red.x(), turn.size.height() - 1 - turn.red.y()),
+                   Blue, "opposite corner");
+    }
+}
+
+TEST_F(ModernFormatsTest, AHeaderClaimingAHundredThousandPixelsASideIsRefusedBeforeDecoding)
+{
+    const std::vector<Encoder> claimed = {
+        {"claim.heic", "heif-enc", {"-q", "50", "IN", "-o", "OUT"}},
+        {"claim.avif", "avifenc", {"-s", "10", "IN", "OUT"}},
+    };
+    for (const Encoder& encoder : claimed) {
+        SCOPED_TRACE(encoder.name);
+        const QString path = encode(halves(QImage::Format_RGB32), QString::fromLatin1(encoder.name),
+                                    encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        // The container's spatial extent property: version and flags, then width and height.
+        QByteArray bytes = test::ReadBytes(path);
+        const qsizetype ispe = bytes.indexOf("ispe");
+        ASSERT_GT(ispe, 0);
+        qToBigEndian<quint32>(100000, bytes.data() + ispe + 8);
+        qToBigEndian<quint32>(100000, bytes.data() + ispe + 12);
+        test::WriteBytes(path, bytes);
+        // Allocating the claim (40 GB) would fail differently, and under the address sanitizer loudly.
+        for (const bool thumbnail : {false, true}) {
+            SCOPED_TRACE(thumbnail ? "thumbnail" : "picture");
+            DecodeBudget budget(64 << 20);
+            try {
+                if (thumbnail)
+                    DecodeThumbnailPicture(bytes, QFileInfo(path).suffix(), 150, path, &budget);
+                else
+                    DecodeImage(path);
+                ADD_FAILURE() << "loaded";
+            } catch (const Failure& failure) {
+                EXPECT_TRUE(failure.text().contains(path));
+            }
+        }
+    }
+}
+
+TEST_F(ModernFormatsTest, AThumbnailUsesTheSmallPictureAHeifOrAvifCarriesWhenItIsLargeEnough)
+{
+    const QImage photo = halves(QImage::Format_RGB32).scaled(1600, 1200);
+    struct Case {
+        const char* name;
+        QStringList options;
+        qint64 mostBytes; // what the decode may take
+    };
+    const std::vector<Case> cases = {
+        {"carried.heic", {"-t", "320"}, 320 * 240 * 4},
+        {"carried.avif", {"-A", "-t", "320"}, 320 * 240 * 4},
+        {"tooSmall.heic", {"-t", "100"}, 1600 * 1200 * 4},
+        {"none.heic", {}, 1600 * 1200 * 4},
+    };
+    for (const Case& file : cases) {
+        SCOPED_TRACE(file.name);
+        const QString path = encode(photo, QString::fromLatin1(file.name), QStringLiteral("heif-enc"),
+                                    QStringList{"-q", "80"} + file.options + QStringList{"IN", "-o", "OUT"});
+        if (path.isEmpty())
+            GTEST_SKIP() << "heif-enc is not installed";
+        DecodeBudget budget(64 << 20);
+        const QImage thumbnail =
+            DecodeThumbnailPicture(test::ReadBytes(path), QFileInfo(path).suffix(), 150, path, &budget);
+        // 112.5 rows, rounded either way by the way it was made.
+        ASSERT_EQ(thumbnail.width(), 150);
+        ASSERT_NEAR(thumbnail.height(), 112.5, 0.5);
+        expectNear(thumbnail.pixel(20, 56), Red, "left");
+        expectNear(thumbnail.pixel(130, 56), Blue, "right");
+        EXPECT_EQ(budget.peakBytes(), file.mostBytes);
+    }
 }
 
 TEST(ModernFormatNames, AreOfferedToTheDecodersAndMatchedAsPictures)
