@@ -132,7 +132,8 @@ std::optional<QSize> AvifHeaderSize(const QByteArray& bytes, const QString& path
     try {
         const Decoder decoder = parsed(bytes, path);
         const QSize size = visibleRect(*decoder->image).size();
-        const bool quarter = (decoder->image->transformFlags & AVIF_TRANSFORM_IROT) && decoder->image->irot.angle % 2;
+        const bool quarter =
+            (decoder->image->transformFlags & AVIF_TRANSFORM_IROT) && decoder->image->irot.angle % 2;
         return quarter ? size.transposed() : size;
     } catch (const Failure& failure) {
         if (failure.code() == ErrorCode::InvalidPicture)

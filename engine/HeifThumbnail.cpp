@@ -100,21 +100,34 @@ HeifContainer::HeifContainer(HeifContainer&&) noexcept = default;
 HeifContainer& HeifContainer::operator=(HeifContainer&&) noexcept = default;
 HeifContainer::~HeifContainer() = default;
 
-std::optional<HeifContainer> HeifContainer::Open(const QByteArray& bytes)
+bool HeifContainer::LibraryLoaded()
+{
+    return Heif().loaded;
+}
+
+std::optional<HeifContainer> HeifContainer::Open(const QByteArray& bytes, QString* error)
 {
     const HeifLibrary& heif = Heif();
-    if (!heif.loaded)
+    const auto fail = [&](const char* why) -> std::optional<HeifContainer> {
+        if (error)
+            *error = QString::fromUtf8(why ? why : "libheif");
         return std::nullopt;
+    };
+    if (!heif.loaded)
+        return fail("libheif");
     auto parsed = std::make_unique<Parsed>();
     parsed->context.reset(heif.contextAlloc());
     if (!parsed->context)
-        return std::nullopt;
+        return fail("libheif");
     heif.sizeLimit(parsed->context.get(), MaxDecodedSide);
-    if (heif.read(parsed->context.get(), bytes.constData(), size_t(bytes.size()), nullptr).code != heif_error_Ok)
-        return std::nullopt;
+    if (const heif_error read =
+            heif.read(parsed->context.get(), bytes.constData(), size_t(bytes.size()), nullptr);
+        read.code != heif_error_Ok)
+        return fail(read.message);
     heif_image_handle* primary = nullptr;
-    if (heif.primary(parsed->context.get(), &primary).code != heif_error_Ok || !primary)
-        return std::nullopt;
+    if (const heif_error found = heif.primary(parsed->context.get(), &primary);
+        found.code != heif_error_Ok || !primary)
+        return fail(found.message);
     parsed->primary.reset(primary);
     parsed->thumbnails.resize(8);
     const int count = heif.thumbnailIds(primary, parsed->thumbnails.data(), int(parsed->thumbnails.size()));
@@ -158,20 +171,20 @@ std::optional<QSize> HeifContainer::thumbnailCovering(QSize atLeast) const
     return handleSize(handle.get());
 }
 
-QImage HeifContainer::decodeThumbnail(QSize atLeast, const QString& path) const
+namespace {
+
+// The picture of a handle, turned, cropped and mirrored by libheif as its container says.
+QImage decodeHandle(const heif_image_handle* handle, const QString& path)
 {
     const HeifLibrary& heif = Heif();
-    const Handle handle = coveringHandle(m_parsed->primary.get(), m_parsed->thumbnails, atLeast);
-    if (!handle)
-        return {};
-    CheckDecodedSize(handleSize(handle.get()), path);
-    const bool transparent = heif.hasAlpha(handle.get()) != 0;
+    CheckDecodedSize(handleSize(handle), path);
+    const bool transparent = heif.hasAlpha(handle) != 0;
     std::unique_ptr<heif_decoding_options, OptionsDeleter> options(heif.optionsAlloc());
     if (options && options->version >= 2)
         options->convert_hdr_to_8bit = 1;
     heif_image* decoded = nullptr;
     const heif_error error =
-        heif.decode(handle.get(), &decoded, heif_colorspace_RGB,
+        heif.decode(handle, &decoded, heif_colorspace_RGB,
                     transparent ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get());
     const std::unique_ptr<heif_image, ImageDeleter> image(decoded);
     if (error.code != heif_error_Ok || !image)
@@ -182,10 +195,28 @@ QImage HeifContainer::decodeThumbnail(QSize atLeast, const QString& path) const
     const int height = heif.imageHeight(image.get(), heif_channel_interleaved);
     if (!pixels || width <= 0 || height <= 0)
         throw CorruptImage(path, QStringLiteral("libheif"));
+    CheckDecodedSize(QSize(width, height), path);
     const QImage view(pixels, width, height, stride,
                       transparent ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     // A copy: the pixels belong to libheif's picture, released on return.
-    return view.convertToFormat(transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage picture = view.convertToFormat(transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (picture.isNull())
+        throw Failure(ErrorCode::OutOfMemory,
+                      Failure::standardText(ErrorCode::OutOfMemory) + QStringLiteral("\n") + path);
+    return picture;
+}
+
+} // namespace
+
+QImage HeifContainer::decodeThumbnail(QSize atLeast, const QString& path) const
+{
+    const Handle handle = coveringHandle(m_parsed->primary.get(), m_parsed->thumbnails, atLeast);
+    return handle ? decodeHandle(handle.get(), path) : QImage();
+}
+
+QImage HeifContainer::decodePrimary(const QString& path) const
+{
+    return decodeHandle(m_parsed->primary.get(), path);
 }
 
 } // namespace velmora

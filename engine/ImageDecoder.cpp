@@ -6,8 +6,10 @@
 #include "engine/AvifDecoder.h"
 #include "engine/DecodeFailure.h"
 #include "engine/ExifOrientation.h"
+#include "engine/HeifThumbnail.h"
 #include "engine/JpegDecoder.h"
 #include "engine/JpegReader.h"
+#include "engine/JxlDecoder.h"
 #include "engine/MagickDecoder.h"
 #include "engine/TiffHandlerGuard.h"
 
@@ -97,12 +99,22 @@ QImage decodeWithQt(QImageReader& reader, const QString& path)
     return image;
 }
 
-// The formats without a Qt reader: AVIF through libavif where it is installed, the rest (and AVIF
-// without libavif) through GraphicsMagick's coder.
+// The formats without a Qt reader: AVIF, HEIF and JPEG XL through their own libraries where they are
+// installed (faster than GraphicsMagick's way to the same decoders), the rest through GraphicsMagick.
 QImage decodeWithLibrary(const QByteArray& bytes, const QString& coder, const QString& path)
 {
     if (coder == QLatin1String("AVIF") && AvifLibraryLoaded())
         return DecodeAvif(bytes, path);
+    if (coder == QLatin1String("JXL") && JxlLibraryLoaded())
+        return DecodeJxl(bytes, path);
+    if ((coder == QLatin1String("HEIC") || coder == QLatin1String("HEIF")) &&
+        HeifContainer::LibraryLoaded()) {
+        QString error;
+        const std::optional<HeifContainer> container = HeifContainer::Open(bytes, &error);
+        if (!container)
+            throw CorruptImage(path, error);
+        return container->decodePrimary(path);
+    }
     return DecodeWithMagick(bytes, coder, path);
 }
 
@@ -173,6 +185,20 @@ QSize QtHeaderSize(const QByteArray& bytes, const QString& extension)
     if (TiffHandlerGuard::IsTiffFormat(reader->format()))
         tiffHandlers.emplace(TiffHandlerGuard::User::QtTiffReader);
     return reader->size();
+}
+
+QSize PictureHeaderSize(const QByteArray& bytes, const QString& extension)
+{
+    const QString kind = extension.toUpper();
+    if (kind == QLatin1String("AVIF") && AvifLibraryLoaded())
+        return AvifHeaderSize(bytes, {}).value_or(QSize());
+    if (kind == QLatin1String("HEIC") || kind == QLatin1String("HEIF")) {
+        const std::optional<HeifContainer> container = HeifContainer::Open(bytes);
+        return container ? container->size() : QSize();
+    }
+    if (kind == QLatin1String("JXL"))
+        return JxlHeaderSize(bytes).value_or(QSize());
+    return QtHeaderSize(bytes, extension);
 }
 
 QByteArray ReadPictureFile(const QString& path)

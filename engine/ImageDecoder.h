@@ -46,6 +46,10 @@ QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize 
 // bytes under this name; invalid when there is none or it tells no size. No pixel is decoded.
 QSize QtHeaderSize(const QByteArray& bytes, const QString& extension);
 
+// The same for every format whose header tells the size: Qt's, and AVIF, HEIF and JPEG XL through
+// their own libraries. Throws the "too large" Failure where a library refuses the claim itself.
+QSize PictureHeaderSize(const QByteArray& bytes, const QString& extension);
+
 // Upper-case extensions of the image kinds that load, by the decoder that reads them.
 QStringList QtReadableExtensions();
 QStringList MagickReadableExtensions();

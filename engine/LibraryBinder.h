@@ -18,8 +18,7 @@ public:
     }
 
     // Points function at the library's symbol; a missing one makes the binding incomplete.
-    template <typename Function>
-    void bind(Function& function, const char* name)
+    template <typename Function> void bind(Function& function, const char* name)
     {
         function = m_complete ? reinterpret_cast<std::remove_reference_t<Function>>(m_library.resolve(name))
                               : nullptr;

@@ -53,10 +53,10 @@ std::shared_ptr<const CollagePicture> CollagePicture::Read(const QString& path)
         picture->m_streamed = picture->m_orientation == 1 && reader->colours() != JpegReader::Colours::Cmyk;
         return picture;
     }
-    QSize size = bytes.isEmpty() ? QSize() : QtHeaderSize(bytes, extension);
+    QSize size = bytes.isEmpty() ? QSize() : PictureHeaderSize(bytes, extension);
     if (!size.isValid() && !whole) {
         readWhole();
-        size = QtHeaderSize(bytes, extension);
+        size = PictureHeaderSize(bytes, extension);
     }
     if (size.isValid() && !size.isEmpty()) {
         CheckDecodedSize(size, path);

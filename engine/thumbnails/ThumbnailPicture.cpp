@@ -115,8 +115,9 @@ DecodeBudget& ThumbnailDecodeBudget()
 QImage FitThumbnail(const QImage& picture, int side)
 {
     const QSize size = thumbnailSize(picture.size(), side);
-    QImage fitted =
-        size == picture.size() ? picture : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage fitted = size == picture.size()
+                        ? picture
+                        : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage::Format format =
         fitted.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
     return fitted.format() == format ? fitted : fitted.convertToFormat(format);
@@ -174,7 +175,7 @@ QImage DecodeThumbnailPicture(const QByteArray& bytes, const QString& extension,
     }
     // The other decoders read the whole picture; Qt's and GraphicsMagick's readers offer no cheaper
     // reduced read for these formats. A size the header does not tell costs the largest allowed.
-    const QSize header = QtHeaderSize(bytes, extension);
+    const QSize header = PictureHeaderSize(bytes, extension);
     if (header.isValid())
         CheckDecodedSize(header, path);
     share = memory.take(header.isValid() ? pixelBytes(header) : MaxDecodedPixels * 4);

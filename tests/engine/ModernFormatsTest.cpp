@@ -308,6 +308,33 @@ TEST_F(ModernFormatsTest, AnAvifIsTurnedAndMirroredAsItsContainerSays)
     }
 }
 
+TEST_F(ModernFormatsTest, HeadersTellTheSizeAsShownSoThatNoPictureIsDecodedJustToMeasureIt)
+{
+    std::vector<Encoder> all = encoders;
+    all.push_back({"turned.avif", "avifenc", {"-s", "8", "--irot", "1", "IN", "OUT"}});
+    all.push_back({"turned.jxl", "cjxl", {"--quiet", "IN", "OUT"}});
+    for (const Encoder& encoder : all) {
+        SCOPED_TRACE(encoder.name);
+        const bool turned = QByteArray(encoder.name).startsWith("turned");
+        const QString path =
+            turned && QByteArray(encoder.name).endsWith("jxl")
+                ? encodeFile(sidewaysJpeg(), QStringLiteral(".jpg"), QString::fromLatin1(encoder.name),
+                             encoder.tool, encoder.arguments)
+                : encode(halves(QImage::Format_RGB32), QString::fromLatin1(encoder.name), encoder.tool,
+                         encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        const QByteArray bytes = test::ReadBytes(path);
+        const QSize header = PictureHeaderSize(bytes, QFileInfo(path).suffix());
+        EXPECT_EQ(header, DecodeImage(path).size());
+        const QSize shown = !turned                                    ? QSize(64, 48)
+                            : QByteArray(encoder.name).endsWith("jxl") ? QSize(32, 64)
+                                                                       : QSize(48, 64);
+        EXPECT_EQ(header, shown) << "as shown";
+        EXPECT_FALSE(PictureHeaderSize(bytes.left(2), QFileInfo(path).suffix()).isValid());
+    }
+}
+
 TEST_F(ModernFormatsTest, AHeaderClaimingAHundredThousandPixelsASideIsRefusedBeforeDecoding)
 {
     const std::vector<Encoder> claimed = {
