@@ -13,7 +13,11 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QtEndian>
 
 #include <cstdio>
 #include <cstring>
@@ -170,6 +174,75 @@ void picture(const QString& name, const char* extension, const QByteArray& bytes
     seed("image", name, char(fuzz::ImageSelectorFor(extension, box)) + bytes);
 }
 
+// The picture turned into another format by one of Debian's encoders (IN and OUT in its arguments
+// stand for the files); empty when the encoder is not installed.
+QByteArray encodeWithTool(const QImage& image, const char* tool, QStringList arguments, const char* suffix)
+{
+    if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+        return {};
+    QTemporaryDir folder;
+    const QString in = folder.filePath(QStringLiteral("in.png"));
+    const QString out = folder.filePath(QStringLiteral("out.") + QLatin1String(suffix));
+    if (!image.save(in, "PNG"))
+        return {};
+    arguments.replaceInStrings(QStringLiteral("IN"), in);
+    arguments.replaceInStrings(QStringLiteral("OUT"), out);
+    QProcess process;
+    process.start(QString::fromLatin1(tool), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    QFile file(out);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The bytes with the HEIF container's first spatial extent claiming width x height.
+QByteArray claimingExtent(QByteArray heif, quint32 width, quint32 height)
+{
+    const qsizetype ispe = heif.indexOf("ispe");
+    if (ispe < 0 || ispe + 16 > heif.size())
+        return {};
+    qToBigEndian(width, heif.data() + ispe + 8);
+    qToBigEndian(height, heif.data() + ispe + 12);
+    return heif;
+}
+
+void newerFormatSeeds(const QImage& image)
+{
+    QImage clear = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < clear.height() / 4; ++y)
+        for (int x = 0; x < clear.width(); ++x)
+            clear.setPixel(x, y, qRgba(200, 40, 40, 0));
+    const QByteArray webp = encodeWithQt(image, "WEBP");
+    picture("photo.webp", "WEBP", webp);
+    picture("truncated.webp", "WEBP", webp.left(webp.size() / 2));
+    picture("alpha.webp", "WEBP", encodeWithQt(clear, "WEBP"), 2);
+    const QByteArray heic = encodeWithTool(image, "heif-enc", {"-q", "50", "IN", "-o", "OUT"}, "heic");
+    picture("photo.heic", "HEIC", heic);
+    picture("truncated.heic", "HEIC", heic.left(heic.size() / 2));
+    picture("claims-100000.heic", "HEIC", claimingExtent(heic, 100000, 100000), 2);
+    picture("thumbnail.heic", "HEIC",
+            encodeWithTool(photo(96, 64), "heif-enc", {"-q", "30", "-t", "40", "IN", "-o", "OUT"}, "heic"),
+            2);
+    picture("alpha.heif", "HEIF", encodeWithTool(clear, "heif-enc", {"-q", "50", "IN", "-o", "OUT"}, "heif"));
+    const QByteArray avif = encodeWithTool(image, "avifenc", {"-s", "10", "IN", "OUT"}, "avif");
+    picture("photo.avif", "AVIF", avif);
+    picture("photo-screen-box.avif", "AVIF", avif, 1);
+    picture("truncated.avif", "AVIF", avif.left(avif.size() / 2));
+    picture("claims-100000.avif", "AVIF", claimingExtent(avif, 100000, 100000));
+    picture("turned.avif", "AVIF",
+            encodeWithTool(image, "avifenc", {"-s", "10", "--irot", "1", "--imir", "1", "IN", "OUT"}, "avif"),
+            2);
+    picture("deep-alpha.avif", "AVIF",
+            encodeWithTool(clear.convertToFormat(QImage::Format_RGBA64), "avifenc",
+                           {"-s", "10", "-d", "10", "IN", "OUT"}, "avif"));
+    const QByteArray jxl = encodeWithTool(image, "cjxl", {"--quiet", "-e", "3", "IN", "OUT"}, "jxl");
+    picture("photo.jxl", "JXL", jxl);
+    picture("truncated.jxl", "JXL", jxl.left(jxl.size() / 2));
+    picture("alpha.jxl", "JXL", encodeWithTool(clear, "cjxl", {"--quiet", "IN", "OUT"}, "jxl"), 2);
+    picture("avif-named.jxl", "JXL", avif);
+    picture("heic-named.avif", "AVIF", heic);
+}
+
 void imageSeeds()
 {
     const QImage image = photo(24, 16);
@@ -192,6 +265,7 @@ void imageSeeds()
     picture("photo.xbm", "XBM", encodeWithQt(image, "XBM"));
     picture("photo.wbmp", "WBMP", encodeWithQt(image, "WBMP"));
     picture("photo-webp", "", encodeWithQt(image, "WEBP"));
+    newerFormatSeeds(image);
     const std::pair<const char*, const char*> magick[] = {
         {"GIF", "GIF"}, {"TGA", "TGA"}, {"PCX", "PCX"},  {"DCX", "DCX"}, {"RAS", "SUN"},
         {"SGI", "SGI"}, {"XWD", "XWD"}, {"PCT", "PICT"}, {"FAX", "FAX"}, {"CAL", "CALS"},
