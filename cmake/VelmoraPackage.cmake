@@ -30,10 +30,11 @@ set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianLdconfigTrigger.cma
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME velmora)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION x11)
-# Qt loads its platform and image plug-ins at run time, and the program GraphicsMagick, libheif, libavif
-# and libjxl, so no library dependency names them; the interface is Japanese and needs a font that has it.
+# Qt loads its platform and image plug-ins at run time, and the program GraphicsMagick and the
+# libraries of the newer picture formats, so no library dependency names them; the interface is
+# Japanese and needs a font that has it.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS
-  "libbranchwise1 (= ${PROJECT_VERSION}), qt6-qpa-plugins, qt6-image-formats-plugins, libgraphicsmagick-q16-3, libheif1, libavif15, libjxl0.7, fonts-noto-cjk")
+  "libbranchwise1 (= ${PROJECT_VERSION}), qt6-qpa-plugins, qt6-image-formats-plugins, libgraphicsmagick-q16-3, libheif1, libavif15, libjxl0.7, libwebp7, fonts-noto-cjk")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_COMPONENT_PROGRAM_DESCRIPTION
 "desktop wallpaper changer from picture lists or a folder

@@ -6,6 +6,7 @@
 #include "engine/HeifThumbnail.h"
 #include "engine/ImageDecoder.h"
 #include "engine/JpegDecoder.h"
+#include "engine/WebpReduced.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -171,6 +172,17 @@ QImage DecodeThumbnailPicture(const QByteArray& bytes, const QString& extension,
             }
             share = memory.take(pixelBytes(container->size()));
             return FitThumbnail(DecodeImageData(bytes, extension, QSize(side, side), path), side);
+        }
+    }
+    if (extension.compare(QLatin1String("WEBP"), Qt::CaseInsensitive) == 0) {
+        const QSize stored = QtHeaderSize(bytes, extension);
+        if (stored.isValid()) {
+            CheckDecodedSize(stored, path);
+            const QSize target = thumbnailSize(stored, side);
+            share = memory.take(pixelBytes(target));
+            if (const QImage reduced = DecodeWebpReduced(bytes, target, path); !reduced.isNull())
+                return FitThumbnail(reduced, side);
+            share = DecodeBudget::Share();
         }
     }
     // The other decoders read the whole picture; Qt's and GraphicsMagick's readers offer no cheaper

@@ -403,6 +403,34 @@ TEST_F(ModernFormatsTest, AThumbnailUsesTheSmallPictureAHeifOrAvifCarriesWhenItI
     }
 }
 
+TEST_F(ModernFormatsTest, AWebPThumbnailIsDecodedStraightToItsSize)
+{
+    const QImage photo = halves(QImage::Format_ARGB32, true).scaled(1600, 1200);
+    const std::vector<Encoder> webps = {
+        {"opaque.webp", "cwebp", {"-quiet", "-q", "90", "-noalpha", "IN", "-o", "OUT"}},
+        {"clear.webp", "cwebp", {"-quiet", "-q", "90", "IN", "-o", "OUT"}},
+    };
+    for (const Encoder& encoder : webps) {
+        SCOPED_TRACE(encoder.name);
+        const QString path =
+            encode(photo, QString::fromLatin1(encoder.name), encoder.tool, encoder.arguments);
+        if (path.isEmpty())
+            GTEST_SKIP() << encoder.tool << " is not installed";
+        DecodeBudget budget(64 << 20);
+        const QImage thumbnail =
+            DecodeThumbnailPicture(test::ReadBytes(path), QStringLiteral("webp"), 150, path, &budget);
+        ASSERT_EQ(thumbnail.size(), QSize(150, 113));
+        EXPECT_EQ(budget.peakBytes(), 150 * 113 * 4) << "never the whole picture";
+        const QImage argb = thumbnail.convertToFormat(QImage::Format_ARGB32);
+        expectNear(argb.pixel(20, 80), Red, "left");
+        expectNear(argb.pixel(130, 80), Blue, "right");
+        if (QByteArray(encoder.name) == "clear.webp")
+            EXPECT_LT(qAlpha(argb.pixel(20, 5)), 16);
+        else
+            EXPECT_EQ(qAlpha(argb.pixel(20, 5)), 255);
+    }
+}
+
 TEST(ModernFormatNames, AreOfferedToTheDecodersAndMatchedAsPictures)
 {
     BuildFileKindTable();
