@@ -170,15 +170,22 @@ TEST_F(ModernFormatsTest, AnAnimatedWebPShowsItsFirstFrame)
     expectNear(image.pixel(52, 24), Blue, "right");
 }
 
-// A 64 x 32 JPEG, red in its top-left corner, stored sideways: Exif orientation 6 turns it a quarter
-// clockwise, so that the red corner shows at the top right of a 32 x 64 picture.
-QByteArray sidewaysJpeg()
+// A 64 x 32 picture, red in its top-left corner, blue elsewhere.
+QImage cornered()
 {
     QImage image(64, 32, QImage::Format_RGB32);
     image.fill(Blue);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             image.setPixel(x, y, Red);
+    return image;
+}
+
+// A 64 x 32 JPEG, red in its top-left corner, stored sideways: Exif orientation 6 turns it a quarter
+// clockwise, so that the red corner shows at the top right of a 32 x 64 picture.
+QByteArray sidewaysJpeg()
+{
+    const QImage image = cornered();
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
@@ -269,16 +276,6 @@ TEST_F(ModernFormatsTest, ContentOfAnotherModernFormatIsRefusedUnderTheWrongName
     EXPECT_THROW(DecodeImage(misnamed), Failure);
 }
 
-// A 64 x 32 picture, red in its top-left corner, blue elsewhere.
-QImage cornered()
-{
-    QImage image(64, 32, QImage::Format_RGB32);
-    image.fill(Blue);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            image.setPixel(x, y, Red);
-    return image;
-}
 
 TEST_F(ModernFormatsTest, AnAvifIsTurnedAndMirroredAsItsContainerSays)
 {
