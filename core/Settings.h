@@ -78,6 +78,11 @@ struct Settings {
     Long CalendarOffsetHeight = 500;
     Integer CalendarOffsetMode = 1;
 
+    // Chosen by the user beyond what the original program offered; 0 keeps its behaviour.
+    Integer ChangeSchedule = 0; // 1: the timer follows the clock and survives restarts and sleep
+    QString NextChangeAt;       // ISO 8601 local time with its offset; empty before the first
+    Integer RandomMode = 0;     // 1: shuffled rounds instead of a fresh draw at every change
+
     bool operator==(const Settings&) const = default;
 };
 

@@ -1,5 +1,7 @@
 #include "core/SettingsFile.h"
 
+#include "core/AddedSettings.h"
+
 #include "core/Failure.h"
 #include "core/NumberText.h"
 #include "core/PathRoutines.h"
@@ -188,6 +190,7 @@ void ReadSettingsText(Settings& settings, const QString& text)
             if (line.startsWith(key.text))
                 assign(settings, key.field, QStringView(line).sliced(key.text.size()));
         }
+        ReadAddedSetting(settings, line);
     }
 }
 
@@ -209,6 +212,7 @@ QByteArray SettingsFileBytes(const Settings& settings)
     QStringList lines{QStringLiteral("[Velmora]")};
     for (const Key& key : keys())
         lines << key.text + valueText(settings, key.field);
+    AppendAddedSettings(settings, lines);
     return EncodeLines(lines);
 }
 

@@ -118,6 +118,8 @@ OptionValues OptionDialog::values() const
     v.offsetXText = f.txtOffsetX->text();
     v.offsetYText = f.txtOffsetY->text();
     v.offsetMode = f.cboOffsetMode->currentIndex();
+    v.changeSchedule = f.chkChangeSchedule->isChecked();
+    v.shuffledRounds = f.chkRandomMode->isChecked();
     return v;
 }
 
@@ -147,6 +149,8 @@ void OptionDialog::showValues(const OptionValues& v)
     f.txtOffsetX->setText(v.offsetXText);
     f.txtOffsetY->setText(v.offsetYText);
     f.cboOffsetMode->setCurrentIndex(v.offsetMode);
+    f.chkChangeSchedule->setChecked(v.changeSchedule);
+    f.chkRandomMode->setChecked(v.shuffledRounds);
 }
 
 void OptionDialog::selectTileMode(const QString& tileWallpaper)

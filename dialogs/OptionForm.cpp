@@ -139,9 +139,14 @@ QGroupBox* timerFrame(Builder& b, OptionForm& f)
     f.txtTimer = b.add(new UpDownField(1, 32767), "txtTimer", "自動切替インターバルタイム設定");
     f.txtTimer->setMinimumWidth(f.txtTimer->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 24);
     caption->setBuddy(f.txtTimer);
-    auto* layout = row({f.chkTimer});
-    layout->addWidget(caption);
-    layout->addWidget(f.txtTimer);
+    auto* timerRow = row({f.chkTimer});
+    timerRow->addWidget(caption);
+    timerRow->addWidget(f.txtTimer);
+    f.chkChangeSchedule = b.check("chkChangeSchedule", "切替時刻を記憶する（再起動・スリープ後も間隔を保つ）",
+                                  "次の切替時刻を保存し、再起動やスリープの後もその時刻に切り替える");
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(timerRow);
+    layout->addWidget(f.chkChangeSchedule);
     frame->setLayout(layout);
     return frame;
 }
@@ -150,9 +155,16 @@ QGroupBox* changeModeFrame(Builder& b, OptionForm& f)
 {
     QGroupBox* frame = b.frame("Frame1", "切替モード");
     f.optChangeMode = b.group();
-    frame->setLayout(row(
-        {b.option(f.optChangeMode, 0, "optChangeMode0", "ランダム切替", "自動切替時にランダムに切り替える"),
-         b.option(f.optChangeMode, 1, "optChangeMode1", "順次切替", "自動切替時に順番に切り替える")}));
+    QRadioButton* random =
+        b.option(f.optChangeMode, 0, "optChangeMode0", "ランダム切替", "自動切替時にランダムに切り替える");
+    QRadioButton* inOrder =
+        b.option(f.optChangeMode, 1, "optChangeMode1", "順次切替", "自動切替時に順番に切り替える");
+    f.chkRandomMode = b.check("chkRandomMode", "全画像を一巡するまで重複しない",
+                              "ランダム切替時に、すべての画像を一度ずつ表示してから次の一巡に移る");
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(row({random, inOrder}));
+    layout->addWidget(f.chkRandomMode);
+    frame->setLayout(layout);
     return frame;
 }
 

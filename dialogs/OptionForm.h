@@ -46,6 +46,9 @@ struct OptionForm {
     QComboBox* cboOffsetMode = nullptr;
     QLineEdit* txtOffsetX = nullptr;
     QLineEdit* txtOffsetY = nullptr;
+    // Beyond the original dialog: ChangeSchedule and RandomMode.
+    QCheckBox* chkChangeSchedule = nullptr;
+    QCheckBox* chkRandomMode = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
 

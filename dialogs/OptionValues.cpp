@@ -85,6 +85,8 @@ OptionValues LoadOptionValues(const Settings& settings, const QString& tileWallp
     values.offsetXText = NumberField(settings.CalendarOffsetWidth);
     values.offsetYText = NumberField(settings.CalendarOffsetHeight);
     values.offsetMode = ChoiceOf(settings.CalendarOffsetMode, 4);
+    values.changeSchedule = settings.ChangeSchedule == 1;
+    values.shuffledRounds = settings.RandomMode == 1;
     return values;
 }
 
@@ -114,6 +116,11 @@ void StoreOptionValues(const OptionValues& values, Settings& settings, QString& 
     storeText(values.offsetXText, settings.CalendarOffsetWidth, ToLong);
     storeText(values.offsetYText, settings.CalendarOffsetHeight, ToLong);
     storeChoice(values.offsetMode, settings.CalendarOffsetMode);
+    // A moment left from an earlier time with the schedule on would be long past: count afresh.
+    if (values.changeSchedule && settings.ChangeSchedule != 1)
+        settings.NextChangeAt.clear();
+    settings.ChangeSchedule = flag(values.changeSchedule);
+    settings.RandomMode = flag(values.shuffledRounds);
 }
 
 } // namespace velmora

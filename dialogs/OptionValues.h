@@ -33,6 +33,9 @@ struct OptionValues {
     QString offsetXText; // twips
     QString offsetYText;
     int offsetMode = NoChoice; // 0 top left ... 3 bottom right
+    // Beyond the original dialog.
+    bool changeSchedule = false; // chkChangeSchedule: ChangeSchedule 1
+    bool shuffledRounds = false; // chkRandomMode: RandomMode 1
 
     bool operator==(const OptionValues&) const = default;
 };

@@ -1,11 +1,13 @@
 #include "mainwindow/MainWindow.h"
 
+#include "core/AddedSettings.h"
 #include "core/BadSettingsFile.h"
 #include "core/FileKinds.h"
 #include "core/Prompt.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsStore.h"
+#include "core/ShuffleFile.h"
 #include "core/Steps.h"
 #include "dialogs/OptionWindow.h"
 #include "engine/TextSettings.h"
@@ -30,6 +32,7 @@
 #include "mainwindow/lists/CurrentListEntries.h"
 #include "mainwindow/lists/ListPage.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SleepWatch.h"
 #include "platform/wallpaper/WallpaperBackendLoader.h"
 #include "ui/MapWatch.h"
 #include "ui/ProgramArtwork.h"
@@ -88,6 +91,12 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
     m_folderItems = std::make_unique<FileViewItems>(*m_folderPage->lvwFileName());
     m_changer =
         std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_wallpaper);
+    m_changer->setShuffleFile(m_programFolder + QString::fromUtf16(ShuffleFileName));
+    m_changer->setScheduleMoved([this] {
+        // A run that is killed keeps its rhythm too; the other settings wait for the exit as ever.
+        if (!m_status->keepSettingsFile())
+            StoreAddedSettings(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName));
+    });
     m_editing = std::make_unique<ListEditing>(m_listPage->entries(), *m_changer);
     m_currentList = std::make_unique<CurrentListEntries>(m_listPage->entries(), *m_editing);
     m_placement = std::make_unique<MainPlacement>(*this, m_settings, *m_layout);
@@ -194,6 +203,10 @@ void MainWindow::load()
     steps([&] { lstFileRead(); });
     steps([&] { BuildFileKindTable(); });
     steps([&] { ApplyStartupState(); });
+    steps([&] {
+        if (!m_singleChange)
+            watchSleep();
+    });
     steps([&] { MainLoading = false; });
     steps([&] { FileNameLoad(); });
     steps([&] { RestoreSelection(); });
@@ -229,6 +242,16 @@ void MainWindow::ApplyStartupState()
         m_timer.stop();
     m_layout->ResizeFolderPage();
     m_wallpaper->state().leadWallPaper.textSettings() = CalendarTextSettings(m_settings);
+}
+
+void MainWindow::watchSleep()
+{
+    // The clock check of every tick sees a wake too, but only once the tick's own timer runs again.
+    auto* watch = new platform::SleepWatch(this);
+    connect(watch, &platform::SleepWatch::woke, this, [this] {
+        if (m_timer.isActive())
+            m_changer->CheckSchedule();
+    });
 }
 
 void MainWindow::paintEvent(QPaintEvent* event)

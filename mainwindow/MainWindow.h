@@ -141,6 +141,8 @@ protected:
 private:
     void connectParts();
     void wireCommands();
+    // ChangeSchedule 1: a change due while the machine slept comes as it wakes.
+    void watchSleep();
 
     SettingsStore& m_store;
     Settings& m_settings;

@@ -4,6 +4,7 @@
 #include "core/ListFiles.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsStore.h"
+#include "core/ShuffleFile.h"
 #include "core/Steps.h"
 #include "core/TextLines.h"
 #include "engine/TextPainter.h"
@@ -27,6 +28,9 @@ SingleChange::SingleChange(SettingsStore& settings, QString programFolder,
     , m_changer(m_settings, m_folder, m_list, m_wallpaper)
 {
     m_list.onSelection = [this] { m_changer.ListSelectionChanged(); };
+    // A shuffled round goes one step further and a clock schedule counts from this change.
+    m_changer.setShuffleFile(m_programFolder + QString::fromUtf16(ShuffleFileName));
+    connect(&m_wallpaper, &WallpaperService::changeFinished, this, [this] { m_changer.ChangeEnded(); });
     m_wallpaper.setSingleChange(true);
     m_wallpaper.setCollageSource([this] { return m_changer.CollageSourceNow(); });
     connect(&m_wallpaper, &WallpaperService::collageFinished, this, [this] { m_changer.RestoreSelection(); });

@@ -8,16 +8,16 @@
 namespace velmora {
 
 WallpaperChanger::WallpaperChanger(Settings& settings, FolderItems& folder, EntryList& list,
-                                   WallpaperInstaller& installer, std::function<double()> random)
+                                   WallpaperInstaller& installer, std::function<double()> random,
+                                   ChangeSchedule::Clock clock)
     : m_settings(settings)
     , m_folder(folder)
     , m_list(list)
     , m_installer(installer)
-    , m_random(std::move(random))
-{
-    if (!m_random)
-        m_random = [] { return ProcessRandom().draw(); };
-}
+    , m_random(random ? std::move(random) : [] { return ProcessRandom().draw(); })
+    , m_schedule(std::move(clock))
+    , m_rounds([this] { return m_random(); })
+{}
 
 int WallpaperChanger::draw(int count)
 {
@@ -25,8 +25,30 @@ int WallpaperChanger::draw(int count)
     return std::min(count - 1, static_cast<int>(std::floor(m_random() * count)));
 }
 
+int WallpaperChanger::randomIndex(int count)
+{
+    if (m_settings.RandomMode != 1)
+        return draw(count);
+    ShuffleSource source;
+    source.count = count;
+    source.folder = m_settings.ListMode == 1;
+    if (source.folder) {
+        source.name = m_settings.CurrentDirectory;
+        source.path = [this](int index) { return m_settings.CurrentDirectory + m_folder.text(index + 1); };
+    } else {
+        source.name = m_settings.ListFileName;
+        source.path = [this](int index) { return m_list.text(index); };
+    }
+    const int index = m_rounds.Next(source);
+    return index >= 0 && index < count ? index : draw(count);
+}
+
 void WallpaperChanger::Tick()
 {
+    if (m_settings.ChangeSchedule == 1) {
+        CheckSchedule();
+        return;
+    }
     ++TickCount;
     // A tick that comes while a change is still under way is counted but starts nothing: the
     // running change resets the count when it ends, so the next change comes a full interval after.
@@ -36,9 +58,20 @@ void WallpaperChanger::Tick()
     TickCount = 0;
 }
 
+void WallpaperChanger::CheckSchedule()
+{
+    if (m_settings.ChangeSchedule != 1 || m_changing || m_installer.busy() || !m_schedule.Due(m_settings))
+        return;
+    AutoChange(ChangeOrigin::Timer);
+    // Moved at once too, so that a source with nothing to show is not tried again every second.
+    m_schedule.ChangeMade(m_settings);
+}
+
 void WallpaperChanger::ChangeEnded()
 {
     TickCount = 0;
+    if (m_settings.ChangeSchedule == 1)
+        m_schedule.ChangeMade(m_settings);
 }
 
 void WallpaperChanger::AutoChange(ChangeOrigin origin)
@@ -63,7 +96,7 @@ void WallpaperChanger::AutoChange(ChangeOrigin origin)
             if (next > count)
                 next = 1;
         } else {
-            next = draw(count) + 1;
+            next = randomIndex(count) + 1;
         }
         m_folder.select(next);
         const QString path = m_settings.CurrentDirectory + m_folder.text(next);
@@ -81,7 +114,7 @@ void WallpaperChanger::AutoChange(ChangeOrigin origin)
         const int current = m_list.selected();
         selectForChange(current + 1 < count ? current + 1 : 0);
     } else {
-        selectForChange(draw(count));
+        selectForChange(randomIndex(count));
     }
     change(m_list.text(m_list.selected()), origin);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Chooses the next wallpaper and when: the one-second timer, clicks on the list, the file view and
 // the preview, and restoring the remembered positions at start-up.
+#include "core/ChangeSchedule.h"
 #include "core/Settings.h"
+#include "core/ShuffleRounds.h"
 #include "engine/collage/CollageSequence.h"
 #include "mainwindow/change/ChangeSources.h"
 
@@ -11,12 +13,19 @@ namespace velmora {
 
 class WallpaperChanger {
 public:
-    // random draws uniformly from [0, 1); by default from the program's one generator.
+    // random draws uniformly from [0, 1); by default from the program's one generator. clock is the
+    // wall clock of ChangeSchedule 1; by default the system's.
     WallpaperChanger(Settings& settings, FolderItems& folder, EntryList& list, WallpaperInstaller& installer,
-                     std::function<double()> random = {});
+                     std::function<double()> random = {}, ChangeSchedule::Clock clock = {});
 
     // Timer1: one call per second while TimerOnMode is 1.
     void Tick();
+    // ChangeSchedule 1: a change when the clock says one is due (each tick, and on waking from sleep).
+    void CheckSchedule();
+    // Where RandomMode 1 keeps its round; without one it lives in memory.
+    void setShuffleFile(const QString& file) { m_rounds.setFile(file); }
+    // Told whenever NextChangeAt moved, so that it can be written at once.
+    void setScheduleMoved(std::function<void()> moved) { m_schedule.moved = std::move(moved); }
     // The next picture of the current source; refused while a change is under way.
     void AutoChange(ChangeOrigin origin = ChangeOrigin::User);
     // The installer finished a change: the next timer change comes a full interval later.
@@ -46,6 +55,8 @@ public:
 
 private:
     int draw(int count);
+    // The random choice of RandomMode: a fresh draw, or the next of the shuffled round.
+    int randomIndex(int count);
     void selectForChange(int index);
     void change(const QString& path, ChangeOrigin origin);
 
@@ -54,6 +65,8 @@ private:
     EntryList& m_list;
     WallpaperInstaller& m_installer;
     std::function<double()> m_random;
+    ChangeSchedule m_schedule;
+    ShuffleRounds m_rounds;
     bool m_changing = false;
 };
 

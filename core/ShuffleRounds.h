@@ -1,0 +1,31 @@
+#pragma once
+// The random order of RandomMode 1: shuffled rounds over the current source, continued from the
+// file beside the settings and fitted to the source whenever it changed.
+#include "core/ShuffleFile.h"
+
+namespace velmora {
+
+class ShuffleRounds {
+public:
+    explicit ShuffleRounds(ShuffledRound::Draw draw);
+
+    // Where the round is kept; without a file it lives in memory only.
+    void setFile(const QString& file) { m_file = file; }
+
+    // The next entry of source (0-based), -1 when it is empty. The round's own step is O(1); seeing
+    // whether the source changed and writing the round after the step read its paths once.
+    int Next(const ShuffleSource& source);
+
+private:
+    void adopt(const ShuffleSource& source, size_t sourceDigest);
+
+    ShuffledRound::Draw m_draw;
+    QString m_file;
+    ShuffledRound m_round;
+    // What the round was made for; a different source sends it back to the file to be fitted.
+    bool m_ready = false;
+    size_t m_digest = 0;
+    bool m_warned = false;
+};
+
+} // namespace velmora
