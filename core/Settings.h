@@ -78,6 +78,10 @@ struct Settings {
     Long CalendarOffsetHeight = 500;
     Integer CalendarOffsetMode = 1;
 
+    // Beyond the original program: several monitors. 0 the same picture on each, composed for its
+    // size; 1 a picture per monitor; 2 one picture across all of them.
+    Integer MonitorMode = 0;
+
     bool operator==(const Settings&) const = default;
 };
 

@@ -118,6 +118,7 @@ OptionValues OptionDialog::values() const
     v.offsetXText = f.txtOffsetX->text();
     v.offsetYText = f.txtOffsetY->text();
     v.offsetMode = f.cboOffsetMode->currentIndex();
+    v.monitorMode = f.optMonitorMode->checkedId();
     return v;
 }
 
@@ -147,6 +148,7 @@ void OptionDialog::showValues(const OptionValues& v)
     f.txtOffsetX->setText(v.offsetXText);
     f.txtOffsetY->setText(v.offsetYText);
     f.cboOffsetMode->setCurrentIndex(v.offsetMode);
+    setChoice(*f.optMonitorMode, v.monitorMode);
 }
 
 void OptionDialog::selectTileMode(const QString& tileWallpaper)

@@ -46,6 +46,8 @@ struct OptionForm {
     QComboBox* cboOffsetMode = nullptr;
     QLineEdit* txtOffsetX = nullptr;
     QLineEdit* txtOffsetY = nullptr;
+    // Beyond the original dialog: how the wallpaper covers several monitors (MonitorMode).
+    QButtonGroup* optMonitorMode = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
 

@@ -85,6 +85,7 @@ OptionValues LoadOptionValues(const Settings& settings, const QString& tileWallp
     values.offsetXText = NumberField(settings.CalendarOffsetWidth);
     values.offsetYText = NumberField(settings.CalendarOffsetHeight);
     values.offsetMode = ChoiceOf(settings.CalendarOffsetMode, 4);
+    values.monitorMode = ChoiceOf(settings.MonitorMode, 3);
     return values;
 }
 
@@ -114,6 +115,7 @@ void StoreOptionValues(const OptionValues& values, Settings& settings, QString& 
     storeText(values.offsetXText, settings.CalendarOffsetWidth, ToLong);
     storeText(values.offsetYText, settings.CalendarOffsetHeight, ToLong);
     storeChoice(values.offsetMode, settings.CalendarOffsetMode);
+    storeChoice(values.monitorMode, settings.MonitorMode);
 }
 
 } // namespace velmora

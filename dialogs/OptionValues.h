@@ -33,6 +33,8 @@ struct OptionValues {
     QString offsetXText; // twips
     QString offsetYText;
     int offsetMode = NoChoice; // 0 top left ... 3 bottom right
+    // Beyond the original dialog.
+    int monitorMode = NoChoice; // optMonitorMode: 0 the same, 1 one each, 2 one across
 
     bool operator==(const OptionValues&) const = default;
 };
