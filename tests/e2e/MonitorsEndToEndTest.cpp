@@ -88,6 +88,25 @@ TEST(MonitorsEndToEnd, TwoMonitorsEachShowThePictureCentredOnThemselves)
         << "the bitmap holds the primary monitor's picture";
 }
 
+TEST(MonitorsEndToEnd, APicturePerMonitorTakesTheNextPicturesAndMovesOnOncePerMonitor)
+{
+    ProgramRun velmora;
+    ASSERT_TRUE(velmora.setMonitor(QStringLiteral("L"), Left, QStringLiteral("screen")));
+    ASSERT_TRUE(velmora.setMonitor(QStringLiteral("R"), Right));
+    const QImage a = Pattern(200, 150, 1), b = Pattern(120, 300, 2), c = Pattern(300, 100, 3);
+    UseList(velmora,
+            {velmora.picture(QStringLiteral("a.png"), a), velmora.picture(QStringLiteral("b.png"), b),
+             velmora.picture(QStringLiteral("c.png"), c)},
+            "MonitorMode= 1\r\n");
+    ASSERT_EQ(velmora.run({QStringLiteral("-ng"), QStringLiteral("-s")}), 0);
+    EXPECT_EQ(Mismatches(velmora.rootWindow(), ExpectedRoot({{Left, a}, {Right, b}})), 0);
+    EXPECT_EQ(velmora.setting(QStringLiteral("FileIndex2")), QStringLiteral(" 1"));
+
+    ASSERT_EQ(velmora.run({QStringLiteral("-ng"), QStringLiteral("-s")}), 0);
+    EXPECT_EQ(Mismatches(velmora.rootWindow(), ExpectedRoot({{Left, c}, {Right, a}})), 0);
+    EXPECT_EQ(velmora.setting(QStringLiteral("FileIndex2")), QStringLiteral(" 0"));
+}
+
 TEST(MonitorsEndToEnd, AcrossTwoMonitorsOnePictureSpansTheSeam)
 {
     ProgramRun velmora;
