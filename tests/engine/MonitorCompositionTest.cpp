@@ -3,6 +3,7 @@
 #include "core/Prompt.h"
 #include "engine/ApplyWallpaper.h"
 #include "engine/MonitorComposition.h"
+#include "platform/wallpaper/NullBackend.h"
 #include "tests/support/TestImages.h"
 
 #include <QFile>
@@ -257,4 +258,18 @@ TEST_F(Monitors, ADesktopThatCannotSpanGetsTheSamePictureOnEachAndANote)
     EXPECT_EQ(QImage(program.file(QStringLiteral("$$WALL$$.BMP"))).size(), QSize(700, 300))
         << "across the monitors the bitmap is the whole canvas";
     EXPECT_EQ(backend->pictures.back().monitors[1].image.size(), QSize(300, 200));
+}
+
+TEST_F(Monitors, WithoutAKnownDesktopTheBitmapHoldsWhatTheModeAsksForAndNoNote)
+{
+    TempFolder program;
+    ApplyRequest apply;
+    apply.compose = request(FlatImage(30, 20, qRgb(0, 0, 255)));
+    apply.programFolder = program.path();
+    apply.backend = std::make_shared<platform::NullBackend>();
+    apply.monitors = {monitor(QRect(0, 0, 400, 300), true), monitor(QRect(400, 0, 300, 200))};
+    apply.monitorMode = MonitorMode::Across;
+    const ApplyResult result = ApplyWallpaper(apply);
+    EXPECT_TRUE(result.monitorNote.isEmpty()) << "nothing is shown, so no mode is missed";
+    EXPECT_EQ(QImage(program.file(QStringLiteral("$$WALL$$.BMP"))).size(), QSize(700, 300));
 }
