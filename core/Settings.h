@@ -17,6 +17,10 @@ using Single = float;
 using EffectFlags = std::array<Integer, 5>;
 
 struct Settings {
+    // Beyond the original program: several monitors. 0 the same picture on each, composed for its
+    // size; 1 a picture per monitor; 2 one picture across all of them. Written after every other key.
+    Integer MonitorMode = 0;
+
     Long MainTop = 0;
     Long MainLeft = 0;
     Long MainWidth = 0;
@@ -77,10 +81,6 @@ struct Settings {
     Long CalendarOffsetWidth = 500;
     Long CalendarOffsetHeight = 500;
     Integer CalendarOffsetMode = 1;
-
-    // Beyond the original program: several monitors. 0 the same picture on each, composed for its
-    // size; 1 a picture per monitor; 2 one picture across all of them.
-    Integer MonitorMode = 0;
 
     bool operator==(const Settings&) const = default;
 };

@@ -115,10 +115,10 @@ OptionValues OptionDialog::values() const
     v.collageBairitu = f.sldCollageBairitu->value();
     v.collageBase = f.optCollageBase->checkedId();
     v.calendar = f.chkCalendar->isChecked();
+    v.monitorMode = f.optMonitorMode->checkedId();
     v.offsetXText = f.txtOffsetX->text();
     v.offsetYText = f.txtOffsetY->text();
     v.offsetMode = f.cboOffsetMode->currentIndex();
-    v.monitorMode = f.optMonitorMode->checkedId();
     return v;
 }
 
@@ -145,10 +145,10 @@ void OptionDialog::showValues(const OptionValues& v)
     showSlider(*f.sldCollageBairitu, *f.lblCollageBairitu, v.collageBairitu);
     setChoice(*f.optCollageBase, v.collageBase);
     f.chkCalendar->setChecked(v.calendar);
+    setChoice(*f.optMonitorMode, v.monitorMode);
     f.txtOffsetX->setText(v.offsetXText);
     f.txtOffsetY->setText(v.offsetYText);
     f.cboOffsetMode->setCurrentIndex(v.offsetMode);
-    setChoice(*f.optMonitorMode, v.monitorMode);
 }
 
 void OptionDialog::selectTileMode(const QString& tileWallpaper)

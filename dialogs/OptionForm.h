@@ -46,10 +46,10 @@ struct OptionForm {
     QComboBox* cboOffsetMode = nullptr;
     QLineEdit* txtOffsetX = nullptr;
     QLineEdit* txtOffsetY = nullptr;
-    // Beyond the original dialog: how the wallpaper covers several monitors (MonitorMode).
-    QButtonGroup* optMonitorMode = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
+    // Beyond the original dialog: how the wallpaper covers several monitors (MonitorMode).
+    QButtonGroup* optMonitorMode = nullptr;
 
     // What "並べて表示" switches: enabled while it is clear (cboTileLines the other way round).
     QList<QWidget*> untiledCollageControls() const;

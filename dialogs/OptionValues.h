@@ -11,6 +11,8 @@ namespace velmora {
 inline constexpr int NoChoice = -1;
 
 struct OptionValues {
+    // Beyond the original dialog.
+    int monitorMode = NoChoice; // optMonitorMode: 0 the same, 1 one each, 2 one across
     int changeMode = NoChoice; // optChangeMode: 0 random, 1 in order
     int tileMode = NoChoice;   // optTileMode: 0 centre, 1 whole screen
     bool autoTile = false;
@@ -33,8 +35,6 @@ struct OptionValues {
     QString offsetXText; // twips
     QString offsetYText;
     int offsetMode = NoChoice; // 0 top left ... 3 bottom right
-    // Beyond the original dialog.
-    int monitorMode = NoChoice; // optMonitorMode: 0 the same, 1 one each, 2 one across
 
     bool operator==(const OptionValues&) const = default;
 };
