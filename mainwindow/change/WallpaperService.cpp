@@ -41,7 +41,7 @@ std::vector<MonitorSource> ReadFollowingPictures(const QStringList& following, c
 
 platform::MonitorMode monitorMode(const Settings& settings)
 {
-    // A value the program does not know is the specified behaviour.
+    // A value the program does not know is the same picture on each monitor, the original behaviour.
     if (settings.MonitorMode == 1 || settings.MonitorMode == 2)
         return static_cast<platform::MonitorMode>(settings.MonitorMode);
     return platform::MonitorMode::Same;

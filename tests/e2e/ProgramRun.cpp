@@ -153,14 +153,15 @@ QImage ProgramRun::rootWindow() const
 bool ProgramRun::setMonitor(const QString& name, QRect geometry, const QString& output) const
 {
     // Millimetres at 96 DPI; Qt takes them for the screen's physical size only.
-    const QString spec = QStringLiteral("%1/%2x%3/%4+%5+%6")
-                             .arg(geometry.width())
-                             .arg(geometry.width() * 254 / 960)
-                             .arg(geometry.height())
-                             .arg(geometry.height() * 254 / 960)
-                             .arg(geometry.x())
-                             .arg(geometry.y());
-    return tool(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), name, spec, output}).has_value();
+    const QString geometryText = QStringLiteral("%1/%2x%3/%4+%5+%6")
+                                     .arg(geometry.width())
+                                     .arg(geometry.width() * 254 / 960)
+                                     .arg(geometry.height())
+                                     .arg(geometry.height() * 254 / 960)
+                                     .arg(geometry.x())
+                                     .arg(geometry.y());
+    return tool(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), name, geometryText, output})
+        .has_value();
 }
 
 bool ProgramRun::deleteMonitor(const QString& name) const
