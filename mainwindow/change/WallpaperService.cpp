@@ -166,6 +166,11 @@ void WallpaperService::startApply(ChangeOrigin origin)
     request.largestScreen = platform::LargestPhysicalScreenSize();
     request.monitors = platform::CurrentMonitors();
     request.monitorMode = monitorMode(request.compose.settings);
+    // Across the monitors the preview shows the primary monitor's part of the canvas.
+    std::optional<QRect> primaryPart;
+    if (request.monitors.size() > 1 && request.monitorMode == platform::MonitorMode::Across)
+        primaryPart = platform::PrimaryMonitor(request.monitors)
+                          .geometry.translated(-platform::MonitorBounds(request.monitors).topLeft());
     QStringList following = std::exchange(m_following, {});
     if (request.monitors.size() < 2 || request.monitorMode != platform::MonitorMode::Each)
         following.clear();
@@ -181,7 +186,7 @@ void WallpaperService::startApply(ChangeOrigin origin)
             screen.size = platform::MonitorBounds(request.monitors).size();
         collage = collageRequest(request.compose.settings, screen);
     }
-    m_apply.start([this, request = std::move(request), origin, collage, following,
+    m_apply.start([this, request = std::move(request), origin, collage, following, primaryPart,
                    previews = !m_singleChange](JobControl& control) mutable {
         request.compose.canceled = [&control] { return control.isCanceled(); };
         request.monitorSources = ReadFollowingPictures(following, request.compose.settings, request.monitors);
@@ -204,8 +209,13 @@ void WallpaperService::startApply(ChangeOrigin origin)
             };
         }
         change.result = velmora::ApplyWallpaper(std::move(request));
-        if (previews)
-            change.preview = PreviewPicture(change.result.composed.image);
+        if (previews) {
+            QImage& composed = change.result.composed.image;
+            // A desktop that could not span fell back to the same picture on each: no canvas.
+            if (primaryPart && change.result.monitorNote.isEmpty() && !composed.isNull())
+                composed = composed.copy(*primaryPart);
+            change.preview = PreviewPicture(composed);
+        }
         return change;
     });
     if (collage)
