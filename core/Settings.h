@@ -17,6 +17,10 @@ using Single = float;
 using EffectFlags = std::array<Integer, 5>;
 
 struct Settings {
+    // Beyond the original program: several monitors. 0 the same picture on each, composed for its
+    // size; 1 a picture per monitor; 2 one picture across all of them. Its key follows the original ones.
+    Integer MonitorMode = 0;
+
     Long MainTop = 0;
     Long MainLeft = 0;
     Long MainWidth = 0;

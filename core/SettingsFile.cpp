@@ -116,6 +116,8 @@ std::vector<Key> buildKeys()
         VELMORA_KEY(CalendarOffsetMode),
     };
     keys.insert(keys.end(), rest.begin(), rest.end());
+    // Beyond the original program's keys.
+    keys.push_back(VELMORA_KEY(MonitorMode));
     return keys;
 }
 

@@ -115,6 +115,7 @@ OptionValues OptionDialog::values() const
     v.collageBairitu = f.sldCollageBairitu->value();
     v.collageBase = f.optCollageBase->checkedId();
     v.calendar = f.chkCalendar->isChecked();
+    v.monitorMode = f.optMonitorMode->checkedId();
     v.offsetXText = f.txtOffsetX->text();
     v.offsetYText = f.txtOffsetY->text();
     v.offsetMode = f.cboOffsetMode->currentIndex();
@@ -146,6 +147,7 @@ void OptionDialog::showValues(const OptionValues& v)
     showSlider(*f.sldCollageBairitu, *f.lblCollageBairitu, v.collageBairitu);
     setChoice(*f.optCollageBase, v.collageBase);
     f.chkCalendar->setChecked(v.calendar);
+    setChoice(*f.optMonitorMode, v.monitorMode);
     f.txtOffsetX->setText(v.offsetXText);
     f.txtOffsetY->setText(v.offsetYText);
     f.cboOffsetMode->setCurrentIndex(v.offsetMode);

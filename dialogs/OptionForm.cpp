@@ -295,6 +295,21 @@ QGroupBox* calendarFrame(Builder& b, OptionForm& f)
     return frame;
 }
 
+// Beyond the original dialog.
+QGroupBox* monitorFrame(Builder& b, OptionForm& f)
+{
+    QGroupBox* frame = b.frame("FrameMonitor", "マルチモニター");
+    f.optMonitorMode = b.group();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(b.option(f.optMonitorMode, 0, "optMonitorMode0", "全モニターに同じ壁紙",
+                               "各モニターにそのサイズに合わせた同じ壁紙を表示"));
+    layout->addWidget(b.option(f.optMonitorMode, 1, "optMonitorMode1", "モニターごとに次の壁紙",
+                               "左のモニターから順に、切替順で次の画像を表示"));
+    layout->addWidget(b.option(f.optMonitorMode, 2, "optMonitorMode2", "全モニターにまたがる壁紙",
+                               "全モニターを囲む大きさで１枚の壁紙を表示"));
+    return frame;
+}
+
 } // namespace
 
 QList<QWidget*> OptionForm::untiledCollageControls() const
@@ -324,6 +339,7 @@ OptionForm BuildOptionForm(QDialog& dialog)
     QGroupBox* preview = singleBoxFrame(b, "Frame6", "プレビュー", f.chkPreviewPause);
     f.chkMinBoot = b.check("chkMinBoot", "起動時に自動的に最小化する");
     QGroupBox* startUp = singleBoxFrame(b, "Frame7", "起動関連", f.chkMinBoot);
+    QGroupBox* monitors = monitorFrame(b, f);
     f.cmdOk = b.add(new QPushButton(QStringLiteral("OK")), "cmdOk");
     f.cmdCancel = b.add(new QPushButton(QStringLiteral("Cancel")), "cmdCancel");
     f.cmdOk->setDefault(true);
@@ -331,7 +347,7 @@ OptionForm BuildOptionForm(QDialog& dialog)
 
     auto* panels = new QHBoxLayout;
     panels->addWidget(panel({timer, changeMode, placement, sizeChange, effect}));
-    panels->addWidget(panel({collage, calendar, preview, startUp}));
+    panels->addWidget(panel({collage, calendar, preview, startUp, monitors}));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(f.cmdOk);

@@ -51,6 +51,8 @@ struct OptionForm {
     QCheckBox* chkRandomMode = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancel = nullptr;
+    // Beyond the original dialog: how the wallpaper covers several monitors (MonitorMode).
+    QButtonGroup* optMonitorMode = nullptr;
 
     // What "並べて表示" switches: enabled while it is clear (cboTileLines the other way round).
     QList<QWidget*> untiledCollageControls() const;

@@ -82,6 +82,7 @@ OptionValues LoadOptionValues(const Settings& settings, const QString& tileWallp
     values.collageBairitu = clamped(settings.CollageBairitu, CollageBairituRange);
     values.collageBase = ChoiceOf(settings.CollageBaseMode, 2);
     values.calendar = settings.CalendarOnMode == 1;
+    values.monitorMode = ChoiceOf(settings.MonitorMode, 3);
     values.offsetXText = NumberField(settings.CalendarOffsetWidth);
     values.offsetYText = NumberField(settings.CalendarOffsetHeight);
     values.offsetMode = ChoiceOf(settings.CalendarOffsetMode, 4);
@@ -113,6 +114,7 @@ void StoreOptionValues(const OptionValues& values, Settings& settings, QString& 
     settings.CollageBairitu = static_cast<Integer>(values.collageBairitu);
     storeChoice(values.collageBase, settings.CollageBaseMode);
     settings.CalendarOnMode = flag(values.calendar);
+    storeChoice(values.monitorMode, settings.MonitorMode);
     storeText(values.offsetXText, settings.CalendarOffsetWidth, ToLong);
     storeText(values.offsetYText, settings.CalendarOffsetHeight, ToLong);
     storeChoice(values.offsetMode, settings.CalendarOffsetMode);

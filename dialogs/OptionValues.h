@@ -11,6 +11,9 @@ namespace velmora {
 inline constexpr int NoChoice = -1;
 
 struct OptionValues {
+    // Beyond the original dialog.
+    int monitorMode = NoChoice; // optMonitorMode: 0 the same, 1 one each, 2 one across
+
     int changeMode = NoChoice; // optChangeMode: 0 random, 1 in order
     int tileMode = NoChoice;   // optTileMode: 0 centre, 1 whole screen
     bool autoTile = false;

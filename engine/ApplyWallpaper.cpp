@@ -10,10 +10,31 @@ QString ReadTileWallpaper(platform::WallpaperBackend& backend)
     return backend.ReadTileWallpaper();
 }
 
+QString MonitorModeNote(const QString& desktop, platform::MonitorMode mode)
+{
+    const QString what = mode == platform::MonitorMode::Each ? QStringLiteral("モニターごとに別の壁紙")
+                                                             : QStringLiteral("全モニターにまたがる壁紙");
+    return QStringLiteral("%1 では%2を表示できないため、各モニターに同じ壁紙を表示します。")
+        .arg(desktop, what);
+}
+
 ApplyResult ApplyWallpaper(ApplyRequest request)
 {
     ApplyResult result;
-    result.composed = ComposeWallpaper(std::move(request.compose));
+    std::vector<platform::MonitorPicture> monitors;
+    if (request.monitors.size() > 1) {
+        platform::MonitorMode mode = request.monitorMode;
+        if (!request.backend->ShowsMonitorMode(mode)) {
+            result.monitorNote = MonitorModeNote(request.backend->name(), mode);
+            mode = platform::MonitorMode::Same;
+        }
+        MonitorComposition composition = ComposeForMonitors(std::move(request.compose), request.monitors,
+                                                            mode, std::move(request.monitorSources));
+        result.composed = std::move(composition.primary);
+        monitors = std::move(composition.monitors);
+    } else {
+        result.composed = ComposeWallpaper(std::move(request.compose));
+    }
     if (result.composed.left)
         return result;
     const QImage& wallpaper = result.composed.image;
@@ -45,7 +66,9 @@ ApplyResult ApplyWallpaper(ApplyRequest request)
     const bool placed = !failed;
     desktop([&] {
         failed = false;
-        check(request.backend->SetWallpaper({target, tile, wallpaper, request.largestScreen}));
+        platform::WallpaperPicture picture(target, tile, wallpaper, request.largestScreen);
+        picture.monitors = monitors;
+        check(request.backend->SetWallpaper(picture));
     });
     result.installed = placed && !failed && !desktop.left();
     result.notice = request.backend->TakeNotice();

@@ -29,6 +29,8 @@ MainStatus::MainStatus(QMainWindow& window, QProgressBar& progress, WallpaperSer
                                          : QStringLiteral("デスクトップの壁紙を更新できません: ") +
                                                problem.section(u'\n', 0, 0));
         });
+    QObject::connect(&wallpaper, &WallpaperService::monitorNote, &window,
+                     [this](const QString& note) { showStatus(note); });
 }
 
 void MainStatus::showStatus(const QString& text)

@@ -40,6 +40,11 @@ void OverridePrimaryScreen(std::optional<ScreenPixels> screen)
     override() = screen;
 }
 
+bool PrimaryScreenOverridden()
+{
+    return override().has_value();
+}
+
 QSize PhysicalSize(QSize logical, double devicePixelRatio)
 {
     return QSize(qRound(logical.width() * devicePixelRatio), qRound(logical.height() * devicePixelRatio));

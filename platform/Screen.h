@@ -19,6 +19,7 @@ ScreenPixels PrimaryScreenPixels();
 
 // Tests fix the screen; nullopt returns to the real one.
 void OverridePrimaryScreen(std::optional<ScreenPixels> screen);
+bool PrimaryScreenOverridden();
 
 // A screen's size in device pixels: its logical size times its device pixel ratio. A wallpaper
 // composed at the logical size of a 200 % screen would be blown up and blurred.

@@ -1,6 +1,7 @@
 #pragma once
 // What the wallpaper change needs of the main window's two sources and of the engine.
 #include <QString>
+#include <QStringList>
 
 namespace velmora {
 
@@ -47,6 +48,11 @@ public:
     virtual void ApplyWallpaper(const QString& path, ChangeOrigin origin = ChangeOrigin::User) = 0;
     // True while a change is under way.
     virtual bool busy() const = 0;
+    // How many pictures one change shows: one per monitor when each monitor shows its own.
+    virtual int PicturesPerChange() const { return 1; }
+    // The pictures of the monitors after the first, for the ApplyWallpaper that follows; the next
+    // LoadWallpaperImage forgets them.
+    virtual void SetFollowingPictures(const QStringList& paths) { (void)paths; }
 };
 
 } // namespace velmora

@@ -84,10 +84,25 @@ void WallpaperChanger::AutoChange(ChangeOrigin origin)
         ~Reset() { flag = false; }
     } reset{m_changing};
 
+    const QString path = advance();
+    if (path.isEmpty())
+        return;
+    // Monitors that each show a picture of their own take the next ones: the position moves on once
+    // per monitor.
+    QStringList following;
+    for (int monitor = 1; monitor < m_installer.PicturesPerChange(); ++monitor)
+        following << advance();
+    if (!following.isEmpty() && m_settings.ListMode != 1 && m_settings.PreviewPauseMode != 0)
+        PendingWallpaper = path;
+    change(path, following, origin);
+}
+
+QString WallpaperChanger::advance()
+{
     if (m_settings.ListMode == 1) {
         const int count = m_folder.count();
         if (count == 0)
-            return;
+            return {};
         if (m_folder.selected() == 0)
             m_folder.select(1);
         int next = 0;
@@ -99,15 +114,13 @@ void WallpaperChanger::AutoChange(ChangeOrigin origin)
             next = randomIndex(count) + 1;
         }
         m_folder.select(next);
-        const QString path = m_settings.CurrentDirectory + m_folder.text(next);
         m_settings.FileIndex1 = static_cast<Integer>(next);
-        change(path, origin);
-        return;
+        return m_settings.CurrentDirectory + m_folder.text(next);
     }
 
     const int count = m_list.count();
     if (count == 0)
-        return;
+        return {};
     if (m_list.selected() < 0)
         selectForChange(0);
     if (m_settings.ChangeMode == 1) {
@@ -116,7 +129,7 @@ void WallpaperChanger::AutoChange(ChangeOrigin origin)
     } else {
         selectForChange(randomIndex(count));
     }
-    change(m_list.text(m_list.selected()), origin);
+    return m_list.text(m_list.selected());
 }
 
 void WallpaperChanger::selectForChange(int index)
@@ -130,9 +143,11 @@ void WallpaperChanger::selectForChange(int index)
         PendingWallpaper = m_list.text(index);
 }
 
-void WallpaperChanger::change(const QString& path, ChangeOrigin origin)
+void WallpaperChanger::change(const QString& path, const QStringList& following, ChangeOrigin origin)
 {
     m_installer.LoadWallpaperImage(path);
+    if (!following.isEmpty())
+        m_installer.SetFollowingPictures(following);
     m_installer.ApplyWallpaper(path, origin);
 }
 

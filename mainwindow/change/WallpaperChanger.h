@@ -7,6 +7,8 @@
 #include "engine/collage/CollageSequence.h"
 #include "mainwindow/change/ChangeSources.h"
 
+#include <QStringList>
+
 #include <functional>
 
 namespace velmora {
@@ -58,7 +60,9 @@ private:
     // The random choice of RandomMode: a fresh draw, or the next of the shuffled round.
     int randomIndex(int count);
     void selectForChange(int index);
-    void change(const QString& path, ChangeOrigin origin);
+    // Moves the position on to the next picture of the current source; its path, empty when none.
+    QString advance();
+    void change(const QString& path, const QStringList& following, ChangeOrigin origin);
 
     Settings& m_settings;
     FolderItems& m_folder;

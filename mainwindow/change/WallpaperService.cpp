@@ -2,6 +2,7 @@
 
 #include "core/Prompt.h"
 #include "core/SettingsStore.h"
+#include "platform/Monitors.h"
 #include "platform/Screen.h"
 #include "platform/wallpaper/WallpaperBackend.h"
 
@@ -10,6 +11,43 @@
 #include <utility>
 
 namespace velmora {
+namespace {
+
+// The pictures of the monitors after the first, read on the change's job: monitor i + 1 shows
+// following[i]. One that cannot be read is asked about and, left, shows the first picture.
+std::vector<MonitorSource> ReadFollowingPictures(const QStringList& following, const Settings& settings,
+                                                 const platform::MonitorList& monitors)
+{
+    std::vector<MonitorSource> sources;
+    if (following.isEmpty())
+        return sources;
+    sources.emplace_back(); // the first monitor's is the loaded picture
+    for (qsizetype index = 0; index < following.size(); ++index) {
+        ReadOptions options;
+        options.preview = false;
+        const size_t monitor = static_cast<size_t>(index) + 1;
+        if (monitor < monitors.size()) {
+            const QSize screen = monitors[monitor].geometry.size();
+            options.reduceTo = [&settings, screen](QSize stored) {
+                return ComposeReducedSize(settings, screen, stored);
+            };
+        }
+        std::optional<LoadedPicture> loaded = ReadWallpaperImage(following[index], options);
+        sources.push_back(loaded ? MonitorSource{std::move(loaded->picture), loaded->storedSize}
+                                 : MonitorSource{});
+    }
+    return sources;
+}
+
+platform::MonitorMode monitorMode(const Settings& settings)
+{
+    // A value the program does not know is the same picture on each monitor, the original behaviour.
+    if (settings.MonitorMode == 1 || settings.MonitorMode == 2)
+        return static_cast<platform::MonitorMode>(settings.MonitorMode);
+    return platform::MonitorMode::Same;
+}
+
+} // namespace
 
 WallpaperService::WallpaperService(SettingsStore& settings, QString programFolder,
                                    std::unique_ptr<platform::WallpaperBackend> backend, QObject* parent)
@@ -37,6 +75,14 @@ bool WallpaperService::busy() const
     return m_load.isRunning() || m_apply.isRunning() || m_pendingApply;
 }
 
+int WallpaperService::PicturesPerChange() const
+{
+    if (monitorMode(m_settings.values()) != platform::MonitorMode::Each ||
+        !m_backend->ShowsMonitorMode(platform::MonitorMode::Each))
+        return 1;
+    return static_cast<int>(platform::CurrentMonitors().size());
+}
+
 void WallpaperService::ReadTileWallpaper()
 {
     m_tileRead.start([backend = m_backend](JobControl&) { return velmora::ReadTileWallpaper(*backend); });
@@ -54,11 +100,15 @@ void WallpaperService::LoadWallpaperImage(const QString& path)
     if (m_apply.isRunning())
         return;
     m_pendingApply.reset();
+    m_following.clear();
     ReadOptions options;
     if (m_singleChange) {
         options.preview = false;
         const QSize screen = platform::PrimaryScreenPixels().size;
-        options.reduceTo = [settings = m_settings.snapshot(), screen](QSize stored) {
+        const platform::MonitorList monitors = platform::CurrentMonitors();
+        options.reduceTo = [settings = m_settings.snapshot(), screen, monitors](QSize stored) {
+            if (monitors.size() > 1)
+                return MonitorsReducedSize(settings, monitors, monitorMode(settings), stored);
             return ComposeReducedSize(settings, screen, stored);
         };
     }
@@ -114,15 +164,32 @@ void WallpaperService::startApply(ChangeOrigin origin)
     request.programFolder = m_programFolder;
     request.backend = m_backend;
     request.largestScreen = platform::LargestPhysicalScreenSize();
+    request.monitors = platform::CurrentMonitors();
+    request.monitorMode = monitorMode(request.compose.settings);
+    // Across the monitors the preview shows the primary monitor's part of the canvas.
+    std::optional<QRect> primaryPart;
+    if (request.monitors.size() > 1 && request.monitorMode == platform::MonitorMode::Across)
+        primaryPart = platform::PrimaryMonitor(request.monitors)
+                          .geometry.translated(-platform::MonitorBounds(request.monitors).topLeft());
+    QStringList following = std::exchange(m_following, {});
+    if (request.monitors.size() < 2 || request.monitorMode != platform::MonitorMode::Each)
+        following.clear();
     // The timer must not pile up a box at every change; the window shows the problem instead.
     if (origin == ChangeOrigin::Timer)
         request.desktopFailures = ContinueSilently;
     std::optional<CollageRequest> collage;
-    if (request.compose.settings.CollageOnMode == 1)
-        collage = collageRequest(request.compose.settings, request.compose.screen);
-    m_apply.start([this, request = std::move(request), origin, collage,
+    if (request.compose.settings.CollageOnMode == 1) {
+        platform::ScreenPixels screen = request.compose.screen;
+        // Across several monitors the collage fills their bounding box.
+        if (request.monitors.size() > 1 && request.monitorMode == platform::MonitorMode::Across &&
+            request.backend->ShowsMonitorMode(platform::MonitorMode::Across))
+            screen.size = platform::MonitorBounds(request.monitors).size();
+        collage = collageRequest(request.compose.settings, screen);
+    }
+    m_apply.start([this, request = std::move(request), origin, collage, following, primaryPart,
                    previews = !m_singleChange](JobControl& control) mutable {
         request.compose.canceled = [&control] { return control.isCanceled(); };
+        request.monitorSources = ReadFollowingPictures(following, request.compose.settings, request.monitors);
         AppliedChange change;
         change.origin = origin;
         if (collage) {
@@ -131,7 +198,7 @@ void WallpaperService::startApply(ChangeOrigin origin)
                 control.setProgressRange(minimum, maximum);
             };
             collage->progressValue = [&control](int value) { control.setProgressValue(value); };
-            const QSize screen = request.compose.screen.size;
+            const QSize screen = collage->screen;
             // The canvas filling, in the preview; posts that arrive after the job are dropped.
             collage->showCanvas = [this, &control, screen](const QImage& reduced) {
                 control.post([this, reduced, screen] { ShowPreviewPicture(m_state, reduced, screen); });
@@ -142,15 +209,21 @@ void WallpaperService::startApply(ChangeOrigin origin)
             };
         }
         change.result = velmora::ApplyWallpaper(std::move(request));
-        if (previews)
-            change.preview = PreviewPicture(change.result.composed.image);
+        if (previews) {
+            QImage& composed = change.result.composed.image;
+            // A desktop that could not span fell back to the same picture on each: no canvas.
+            if (primaryPart && change.result.monitorNote.isEmpty() && !composed.isNull())
+                composed = composed.copy(*primaryPart);
+            change.preview = PreviewPicture(composed);
+        }
         return change;
     });
     if (collage)
         Q_EMIT collageStarted();
 }
 
-CollageRequest WallpaperService::collageRequest(const Settings& settings, const platform::ScreenPixels& screen)
+CollageRequest WallpaperService::collageRequest(const Settings& settings,
+                                                const platform::ScreenPixels& screen)
 {
     CollageRequest collage;
     collage.options = CollageOptions::FromSettings(settings);
@@ -204,6 +277,11 @@ void WallpaperService::applyFinished()
         if (!composed.image.isNull())
             ShowComposedPicture(m_state, composed.image, change.preview);
         noteDesktop(change);
+        if (const QString& note = change.result.monitorNote;
+            !note.isEmpty() && !m_monitorNotes.contains(note)) {
+            m_monitorNotes << note;
+            Q_EMIT monitorNote(note);
+        }
         // A session without a known desktop only keeps the file; the user hears of it once.
         if (!change.result.notice.isEmpty())
             ShowInformation(change.result.notice);
@@ -228,10 +306,11 @@ void WallpaperService::noteDesktop(const AppliedChange& change)
         return;
     m_desktopProblem = result.desktopErrors.join(u'\n');
     Q_EMIT desktopProblemChanged(m_desktopProblem);
-    ShowWarning(QStringLiteral("デスクトップの壁紙を更新できませんでした。\n%1\n\n"
-                               "壁紙の画像は「%2」に保存されています。"
-                               "壁紙を設定できるようになるまで、タイマーによる変更ではこのメッセージを表示しません。")
-                    .arg(m_desktopProblem, m_programFolder + QString::fromUtf16(WallpaperFileName)));
+    ShowWarning(
+        QStringLiteral("デスクトップの壁紙を更新できませんでした。\n%1\n\n"
+                       "壁紙の画像は「%2」に保存されています。"
+                       "壁紙を設定できるようになるまで、タイマーによる変更ではこのメッセージを表示しません。")
+            .arg(m_desktopProblem, m_programFolder + QString::fromUtf16(WallpaperFileName)));
 }
 
 void WallpaperService::checkIdle()

@@ -38,6 +38,10 @@ public:
     // was loaded.
     void ApplyWallpaper(const QString& path, ChangeOrigin origin = ChangeOrigin::User) override;
     bool busy() const override;
+    // One picture per monitor when MonitorMode asks for it, the desktop can show it and there are
+    // several monitors.
+    int PicturesPerChange() const override;
+    void SetFollowingPictures(const QStringList& paths) override { m_following = paths; }
     // busy(), or the placement still being read.
     bool working() const { return busy() || m_tileRead.isRunning(); }
     // Reads the desktop's placement in the background (at start-up); a change waits for it.
@@ -64,6 +68,8 @@ Q_SIGNALS:
     // Nothing runs any more, the placement read at start-up included.
     void idle();
     void desktopProblemChanged(const QString& problem);
+    // The desktop cannot show the monitor mode chosen; said once for each mode.
+    void monitorNote(const QString& note);
     // The automatic tiling chose this placement for the change just made ("0" centre, "1" tile).
     void tileDecided(const QString& tileWallpaper);
     // A change that composes a collage started; and ended, however it went. When it ended with the
@@ -104,6 +110,8 @@ private:
     CollagePiece m_collagePiece;
     // The positions the running collage started from.
     std::optional<CollageSource> m_collageStart;
+    QStringList m_monitorNotes; // said already
+    QStringList m_following;    // the next change's pictures after the first
 };
 
 } // namespace velmora

@@ -92,4 +92,22 @@ void FreshWallpaperFile::discard()
     QFile::remove(m_next);
 }
 
+void RemoveOtherMonitorFiles(const QString& wallpaperFile, const QStringList& keep)
+{
+    const QFileInfo info(wallpaperFile);
+    const QDir dir = info.absoluteDir();
+    const QString prefix = info.completeBaseName() + u'-';
+    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (!name.startsWith(prefix) || !name.endsWith(suffix))
+            continue;
+        const QString middle = name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+        // "1" and "2" are the one-picture alternates; a monitor's are "<monitor>-1" and "<monitor>-2".
+        if (middle.size() < 3 || !(middle.endsWith(u"-1") || middle.endsWith(u"-2")))
+            continue;
+        if (!keep.contains(dir.filePath(name)))
+            QFile::remove(dir.filePath(name));
+    }
+}
+
 } // namespace velmora::platform

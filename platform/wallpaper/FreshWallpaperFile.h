@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace velmora::platform {
 
@@ -35,5 +36,9 @@ private:
     QString m_next;
     QString m_previous;
 };
+
+// Removes the files of monitors beside the wallpaper file (<name>-<monitor>-1<suffix> and -2) that
+// are not in keep: monitors gone, or the one-picture layout back. The one-picture alternates stay.
+void RemoveOtherMonitorFiles(const QString& wallpaperFile, const QStringList& keep);
 
 } // namespace velmora::platform

@@ -1,7 +1,7 @@
 #include "platform/wallpaper/GSettingsBackend.h"
 
-#include "platform/wallpaper/FreshWallpaperFile.h"
 #include "platform/Screen.h"
+#include "platform/wallpaper/FreshWallpaperFile.h"
 #include "platform/wallpaper/ScreenPicture.h"
 #include "platform/wallpaper/ToolRun.h"
 
@@ -110,14 +110,33 @@ WallpaperResult GSettingsBackend::SetWallpaper(const WallpaperPicture& picture)
         return found;
     FreshWallpaperFile fresh(file);
     WallpaperResult prepared;
+    if (!picture.monitors.empty()) {
+        // The desktop shows one picture for all monitors: each monitor's part goes where the
+        // desktop spans it, over the box around them.
+        QRect bounds;
+        for (const MonitorPicture& monitor : picture.monitors)
+            bounds = bounds.united(monitor.geometry);
+        const QImage canvas = ComposeMonitorsImage(picture.monitors, bounds);
+        if (canvas.isNull())
+            return WallpaperResult::failure(QStringLiteral("全モニターの壁紙を作るメモリーが足りません。"));
+        if (WallpaperResult written = fresh.prepareFromImage(canvas); !written)
+            return written;
+        if (WallpaperResult spanned =
+                setKey(m_flavour.optionsKey, GVariantStringLiteral(m_flavour.spannedOption));
+            !spanned) {
+            fresh.discard();
+            return spanned;
+        }
+        return setPictureKeys(keys, fresh);
+    }
     if (m_flavour.tileOurselves && IsTiled(picture.tileWallpaper)) {
         QImage image = picture.image;
         if (image.isNull()) {
             QImageReader reader(file);
             image = reader.read();
             if (image.isNull())
-                return WallpaperResult::failure(
-                    QStringLiteral("壁紙の画像「%1」を読み込めません。\n(%2)").arg(file, reader.errorString()));
+                return WallpaperResult::failure(QStringLiteral("壁紙の画像「%1」を読み込めません。\n(%2)")
+                                                    .arg(file, reader.errorString()));
         }
         const QSize screen = picture.largestScreen.isEmpty() ? m_screenSize() : picture.largestScreen;
         prepared = screen.isEmpty() ? fresh.prepareFromWallpaper()
@@ -127,6 +146,11 @@ WallpaperResult GSettingsBackend::SetWallpaper(const WallpaperPicture& picture)
     }
     if (!prepared)
         return prepared;
+    return setPictureKeys(keys, fresh);
+}
+
+WallpaperResult GSettingsBackend::setPictureKeys(const QStringList& keys, FreshWallpaperFile& fresh)
+{
     const QString value =
         m_flavour.plainPath ? fresh.path() : QUrl::fromLocalFile(fresh.path()).toString(QUrl::FullyEncoded);
     for (const QString& key : keys) {

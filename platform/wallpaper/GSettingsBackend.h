@@ -10,6 +10,8 @@
 
 namespace velmora::platform {
 
+class FreshWallpaperFile;
+
 // What differs between the GSettings desktops.
 struct GSettingsFlavour {
     QString desktop;         // for messages
@@ -20,6 +22,8 @@ struct GSettingsFlavour {
     // GNOME's "wallpaper" option stretches rather than repeats: hand it a screen-sized picture
     // already tiled by us, while the stored placement stays "wallpaper".
     bool tileOurselves = false;
+    // The option that lays one picture over the box around all monitors.
+    QString spannedOption = QStringLiteral("spanned");
 
     static GSettingsFlavour gnome();
     static GSettingsFlavour cinnamon();
@@ -38,8 +42,11 @@ public:
     QString ReadTileWallpaper() override;
     WallpaperResult WriteTileWallpaper(const QString& value) override;
     WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
+    // One picture for all monitors: a canvas with each monitor's part, spanned.
+    bool ShowsMonitorMode(MonitorMode) const override { return true; }
 
 private:
+    WallpaperResult setPictureKeys(const QStringList& keys, FreshWallpaperFile& fresh);
     WallpaperResult setKey(const QString& key, const QString& text);
     // The flavour's picture keys that this desktop version has (GNOME before 42 lacks the dark one).
     WallpaperResult presentPictureKeys(QStringList* keys);

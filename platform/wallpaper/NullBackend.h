@@ -19,6 +19,8 @@ public:
         return m_tile.WriteTileWallpaper(value);
     }
     WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
+    // Nothing is shown: the bitmap holds what the mode asks for.
+    bool ShowsMonitorMode(MonitorMode) const override { return true; }
     QString TakeNotice() override;
 
 private:

@@ -3,9 +3,13 @@
 #include "platform/wallpaper/FreshWallpaperFile.h"
 
 #include <QDBusMessage>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
+
+#include <memory>
+#include <vector>
 
 namespace velmora::platform {
 namespace {
@@ -60,6 +64,22 @@ QString PlasmaBackend::SetImageScript(const QString& fileUrl)
                .arg(scriptLiteral(fileUrl));
 }
 
+QString PlasmaBackend::SetMonitorImagesScript(const QList<QPair<QString, QString>>& fileUrlsByCorner)
+{
+    QString files = QStringLiteral("var files = {};\n");
+    for (const auto& [corner, url] : fileUrlsByCorner)
+        files += QStringLiteral("files[%1] = %2;\n").arg(scriptLiteral(corner), scriptLiteral(url));
+    return files + ForEachDesktop +
+           QStringLiteral("    var g = screenGeometry(d.screen);\n"
+                          "    var file = files[g.x + \",\" + g.y];\n"
+                          "    if (file === undefined)\n"
+                          "        continue;\n"
+                          "    d.wallpaperPlugin = \"org.kde.image\";\n"
+                          "    d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];\n"
+                          "    d.writeConfig(\"Image\", file);\n"
+                          "}\n");
+}
+
 WallpaperResult PlasmaBackend::evaluate(const QString& script, QString* output)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -104,8 +124,51 @@ WallpaperResult PlasmaBackend::WriteTileWallpaper(const QString& value)
     return evaluate(WriteFillModeScript(IsTiled(value) ? TiledFillMode : CentredFillMode));
 }
 
+WallpaperResult PlasmaBackend::setPerMonitor(const WallpaperPicture& picture)
+{
+    std::vector<std::unique_ptr<FreshWallpaperFile>> handed;
+    QList<QPair<QString, QString>> files;
+    const auto keepAll = [&] {
+        for (const auto& fresh : handed)
+            fresh->commit();
+    };
+    const QFileInfo info(picture.file);
+    for (const MonitorPicture& monitor : picture.monitors) {
+        // Named by the corner the script finds the monitor's desktop by.
+        const QString corner = QStringLiteral("%1,%2").arg(monitor.geometry.x()).arg(monitor.geometry.y());
+        auto fresh = std::make_unique<FreshWallpaperFile>(picture.file, QString(),
+                                                          QStringLiteral("%1-%2x%3")
+                                                              .arg(info.completeBaseName())
+                                                              .arg(monitor.geometry.x())
+                                                              .arg(monitor.geometry.y()));
+        const bool wallpaperItself =
+            !picture.image.isNull() && monitor.image.cacheKey() == picture.image.cacheKey();
+        if (WallpaperResult prepared =
+                wallpaperItself ? fresh->prepareFromWallpaper() : fresh->prepareFromImage(monitor.image);
+            !prepared) {
+            keepAll();
+            return prepared;
+        }
+        files.append({corner, QUrl::fromLocalFile(fresh->path()).toString(QUrl::FullyEncoded)});
+        handed.push_back(std::move(fresh));
+    }
+    if (WallpaperResult set = evaluate(SetMonitorImagesScript(files)); !set) {
+        for (const auto& fresh : handed)
+            fresh->discard();
+        return set;
+    }
+    keepAll();
+    QStringList keep;
+    for (const auto& fresh : handed)
+        keep << fresh->path();
+    RemoveOtherMonitorFiles(picture.file, keep);
+    return WallpaperResult::success();
+}
+
 WallpaperResult PlasmaBackend::SetWallpaper(const WallpaperPicture& picture)
 {
+    if (!picture.monitors.empty())
+        return setPerMonitor(picture);
     FreshWallpaperFile fresh(picture.file);
     if (WallpaperResult prepared = fresh.prepareFromWallpaper(); !prepared)
         return prepared;

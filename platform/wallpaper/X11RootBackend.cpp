@@ -189,45 +189,72 @@ bool putPicture(Display* display, Visual* visual, int depth, Drawable target, GC
     return true;
 }
 
-// A pixmap of the root's depth with the picture laid out over the whole screen: repeated from the
-// top left corner when tiled (by the server, from one copy), otherwise centred on black and cut
-// evenly at both sides when larger. None when the visual is not true colour or memory runs out.
-Pixmap makePixmap(Display* display, int screenNumber, const QImage& picture, QSize screen, bool tiled)
+// The picture laid out over area of target, drawn only where area meets visible: repeated from the
+// area's top left corner when tiled (by the server, from one copy), otherwise centred and cut evenly
+// at both sides when larger. What the picture leaves of the area keeps what target held.
+bool placePicture(Display* display, int screenNumber, Drawable target, GC gc, const QImage& picture,
+                  QRect area, QRect visible, bool tiled)
 {
     Visual* visual = DefaultVisual(display, screenNumber);
     const int depth = DefaultDepth(display, screenNumber);
-    const Window root = RootWindow(display, screenNumber);
+    const QRect shown = area.intersected(visible);
+    if (picture.isNull() || shown.isEmpty())
+        return true;
+    const QImage source =
+        picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    if (source.isNull())
+        return false;
+    if (tiled) {
+        const Pixmap tile =
+            XCreatePixmap(display, RootWindow(display, screenNumber), static_cast<unsigned>(source.width()),
+                          static_cast<unsigned>(source.height()), static_cast<unsigned>(depth));
+        const bool sent = putPicture(display, visual, depth, tile, gc, source, source.rect(), QPoint(0, 0));
+        XSetTile(display, gc, tile);
+        XSetTSOrigin(display, gc, area.x(), area.y());
+        XSetFillStyle(display, gc, FillTiled);
+        XFillRectangle(display, target, gc, shown.x(), shown.y(), static_cast<unsigned>(shown.width()),
+                       static_cast<unsigned>(shown.height()));
+        XSetFillStyle(display, gc, FillSolid);
+        XFreePixmap(display, tile);
+        return sent;
+    }
+    // Integer halves, so that the offset is the same on every desktop that centres by itself.
+    const QPoint offset(area.x() + (area.width() - source.width()) / 2,
+                        area.y() + (area.height() - source.height()) / 2);
+    const QRect placed = QRect(offset, source.size()).intersected(shown);
+    return putPicture(display, visual, depth, target, gc, source, placed.translated(-offset),
+                      placed.topLeft());
+}
+
+// A pixmap of the root's depth, black, with the picture laid out over the whole screen, or with each
+// monitor's picture laid out over that monitor. None when the visual is not true colour or memory runs
+// out.
+Pixmap makePixmap(Display* display, int screenNumber, const WallpaperPicture& wallpaper,
+                  const QImage& picture, QSize screen)
+{
+    const Visual* visual = DefaultVisual(display, screenNumber);
     if (visual->c_class != TrueColor && visual->c_class != DirectColor)
         return None;
-    const QImage source = picture.isNull() || picture.format() == QImage::Format_RGB32
-                              ? picture
-                              : picture.convertToFormat(QImage::Format_RGB32);
-    if (!picture.isNull() && source.isNull())
-        return None;
-    const Pixmap pixmap = XCreatePixmap(display, root, static_cast<unsigned>(screen.width()),
-                                        static_cast<unsigned>(screen.height()), static_cast<unsigned>(depth));
+    const int depth = DefaultDepth(display, screenNumber);
+    const Pixmap pixmap =
+        XCreatePixmap(display, RootWindow(display, screenNumber), static_cast<unsigned>(screen.width()),
+                      static_cast<unsigned>(screen.height()), static_cast<unsigned>(depth));
     GC gc = XCreateGC(display, pixmap, 0, nullptr);
+    const QRect whole(QPoint(0, 0), screen);
     bool sent = true;
-    if (tiled && !source.isNull()) {
-        const Pixmap tile =
-            XCreatePixmap(display, root, static_cast<unsigned>(source.width()),
-                          static_cast<unsigned>(source.height()), static_cast<unsigned>(depth));
-        sent = putPicture(display, visual, depth, tile, gc, source, source.rect(), QPoint(0, 0));
-        XSetTile(display, gc, tile);
-        XSetTSOrigin(display, gc, 0, 0);
-        XSetFillStyle(display, gc, FillTiled);
-        XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(screen.width()),
-                       static_cast<unsigned>(screen.height()));
-        XFreePixmap(display, tile);
-    } else {
+    const bool tiledWhole = wallpaper.monitors.empty() && IsTiled(wallpaper.tileWallpaper);
+    if (!tiledWhole || picture.isNull()) {
         XSetForeground(display, gc, BlackPixel(display, screenNumber));
         XFillRectangle(display, pixmap, gc, 0, 0, static_cast<unsigned>(screen.width()),
                        static_cast<unsigned>(screen.height()));
-        // Integer halves, so that the offset is the same on every desktop that centres by itself.
-        const QPoint offset((screen.width() - source.width()) / 2, (screen.height() - source.height()) / 2);
-        const QRect placed = QRect(offset, source.size()).intersected(QRect(QPoint(0, 0), screen));
-        sent = putPicture(display, visual, depth, pixmap, gc, source, placed.translated(-offset),
-                          placed.topLeft());
+    }
+    if (wallpaper.monitors.empty()) {
+        sent = placePicture(display, screenNumber, pixmap, gc, picture, whole, whole, tiledWhole);
+    } else {
+        for (const MonitorPicture& monitor : wallpaper.monitors)
+            sent = placePicture(display, screenNumber, pixmap, gc, monitor.image, monitor.geometry, whole,
+                                IsTiled(monitor.tileWallpaper)) &&
+                   sent;
     }
     XFreeGC(display, gc);
     if (!sent) {
@@ -340,7 +367,7 @@ WallpaperResult X11RootBackend::SetWallpaper(const WallpaperPicture& picture)
 {
     // The composed picture from memory; reading the bitmap back would cost as much as writing it.
     QImage image = picture.image;
-    if (image.isNull()) {
+    if (image.isNull() && picture.monitors.empty()) {
         QImageReader reader(picture.file);
         image = reader.read();
         if (image.isNull())
@@ -361,7 +388,7 @@ WallpaperResult X11RootBackend::SetWallpaper(const WallpaperPicture& picture)
     freePreviousPixmap(x, root, pixmapProperty(display, root, rootId),
                        pixmapProperty(display, root, esetrootId));
 
-    const Pixmap pixmap = makePixmap(display, screenNumber, image, screen, IsTiled(picture.tileWallpaper));
+    const Pixmap pixmap = makePixmap(display, screenNumber, picture, image, screen);
     if (pixmap == None || x.failed())
         return WallpaperResult::failure(QStringLiteral(
             "X サーバーに壁紙の画像を送れません (画面の色の形式に対応していないか、メモリーが足りません)。"));

@@ -1,8 +1,9 @@
 #pragma once
 // Any other X11 session: the picture becomes the root window's background pixmap, as classic X
-// tools set it. _XROOTPMAP_ID and ESETROOT_PMAP_ID name the pixmap for pseudo-transparent programs;
-// the connection closes in RetainPermanent mode so that the pixmap outlives the program, and the
-// pixmap an earlier run of this program set is freed (another program's is left to it).
+// tools set it; with several monitors, each monitor's picture is laid out within that monitor.
+// _XROOTPMAP_ID and ESETROOT_PMAP_ID name the pixmap for pseudo-transparent programs; the connection
+// closes in RetainPermanent mode so that the pixmap outlives the program, and the pixmap an earlier
+// run of this program set is freed (another program's is left to it).
 #include "platform/wallpaper/WallpaperBackend.h"
 
 namespace velmora::platform {
@@ -17,6 +18,8 @@ public:
     QString ReadTileWallpaper() override;
     WallpaperResult WriteTileWallpaper(const QString& value) override;
     WallpaperResult SetWallpaper(const WallpaperPicture& picture) override;
+    // One canvas of the virtual screen holds every monitor's part.
+    bool ShowsMonitorMode(MonitorMode) const override { return true; }
 
 private:
     QString m_display;

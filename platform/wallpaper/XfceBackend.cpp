@@ -3,8 +3,15 @@
 #include "platform/wallpaper/FreshWallpaperFile.h"
 #include "platform/wallpaper/ToolRun.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace velmora::platform {
 namespace {
@@ -23,6 +30,21 @@ QStringList screenNames()
         if (!screen->name().isEmpty())
             names << screen->name();
     return names;
+}
+
+// A monitor's part of a property path: "/monitorHDMI-1/".
+QString monitorPart(const QString& name)
+{
+    return QStringLiteral("/monitor%1/").arg(name);
+}
+
+// A file name part of an output name: characters a file name should not hold become "_".
+QString fileNamePart(QString name)
+{
+    for (QChar& c : name)
+        if (!c.isLetterOrNumber() && c != u'-' && c != u'_' && c != u'.')
+            c = u'_';
+    return name;
 }
 
 } // namespace
@@ -106,7 +128,78 @@ WallpaperResult XfceBackend::WriteTileWallpaper(const QString& value)
     return setAll(ImageStyle, QStringLiteral("int"), IsTiled(value) ? TiledStyle : CentredStyle);
 }
 
+WallpaperResult XfceBackend::setPerMonitor(const WallpaperPicture& picture)
+{
+    QStringList existing;
+    QStringList created;
+    if (WallpaperResult found = targets(LastImage, &existing, &created); !found)
+        return found;
+    // Which properties each monitor has; none known for any of them (xfdesktop counts monitors by
+    // number) leaves one picture for all.
+    std::vector<QStringList> properties;
+    bool anyKnown = false;
+    for (const MonitorPicture& monitor : picture.monitors) {
+        QStringList own;
+        for (const QString& property : existing)
+            if (property.contains(monitorPart(monitor.name)))
+                own << property;
+        anyKnown = anyKnown || !own.isEmpty() || existing.isEmpty();
+        if (own.isEmpty())
+            own << QStringLiteral("/backdrop/screen0%1workspace0/%2")
+                       .arg(monitorPart(monitor.name), LastImage);
+        properties.push_back(own);
+    }
+    if (!anyKnown)
+        return setAllMonitors(picture);
+
+    std::vector<std::unique_ptr<FreshWallpaperFile>> handed;
+    QStringList keep;
+    for (size_t index = 0; index < picture.monitors.size(); ++index) {
+        const MonitorPicture& monitor = picture.monitors[index];
+        const QFileInfo info(picture.file);
+        auto fresh = std::make_unique<FreshWallpaperFile>(
+            picture.file, QString(), info.completeBaseName() + u'-' + fileNamePart(monitor.name));
+        const bool wallpaperItself =
+            !picture.image.isNull() && monitor.image.cacheKey() == picture.image.cacheKey();
+        WallpaperResult prepared =
+            wallpaperItself ? fresh->prepareFromWallpaper() : fresh->prepareFromImage(monitor.image);
+        if (!prepared) {
+            for (const auto& shown : handed)
+                shown->commit();
+            return prepared;
+        }
+        for (const QString& property : properties[index]) {
+            QStringList arguments{QStringLiteral("-c"), Channel, QStringLiteral("-p"), property};
+            if (!existing.contains(property))
+                arguments << QStringLiteral("-n") << QStringLiteral("-t") << QStringLiteral("string");
+            arguments << QStringLiteral("-s") << fresh->path();
+            const ToolRun run = ToolRun::run(m_program, arguments);
+            if (!run.ok) {
+                for (const auto& shown : handed)
+                    shown->commit();
+                return WallpaperResult::failure(
+                    QStringLiteral("XFCE の壁紙の設定 (%1) を書き込めません。\n%2").arg(property, run.error));
+            }
+        }
+        keep << fresh->path();
+        handed.push_back(std::move(fresh));
+    }
+    for (const auto& fresh : handed)
+        fresh->commit();
+    RemoveOtherMonitorFiles(picture.file, keep);
+    return WallpaperResult::success();
+}
+
 WallpaperResult XfceBackend::SetWallpaper(const WallpaperPicture& picture)
+{
+    const bool named = std::all_of(picture.monitors.begin(), picture.monitors.end(),
+                                   [](const MonitorPicture& monitor) { return !monitor.name.isEmpty(); });
+    if (!picture.monitors.empty() && named)
+        return setPerMonitor(picture);
+    return setAllMonitors(picture);
+}
+
+WallpaperResult XfceBackend::setAllMonitors(const WallpaperPicture& picture)
 {
     FreshWallpaperFile fresh(picture.file);
     if (WallpaperResult prepared = fresh.prepareFromWallpaper(); !prepared)

@@ -72,7 +72,7 @@ TEST(SettingsFile, DefaultsWriteTheGoldenBytes)
     const QByteArray golden =
         ReadBytes(velmora::test::TestDataPath(QStringLiteral("core/data/default-settings.ini")));
     EXPECT_EQ(SettingsFileBytes(defaults()).toStdString(), golden.toStdString());
-    EXPECT_EQ(SettingsKeys().size(), 72);
+    EXPECT_EQ(SettingsKeys().size(), 73);
 }
 
 TEST(SettingsFile, WrittenFileReadsBackTheSameRecord)
@@ -93,6 +93,7 @@ TEST(SettingsFile, WrittenFileReadsBackTheSameRecord)
     written.CalendarShadowYDepth = 1e20f;
     written.CalendarDrawFontColor = 0x00FFFFFF;
     written.DirImageType = 1;
+    written.MonitorMode = 2;
 
     const QString path = folder.file(QStringLiteral("Velmora.INI"));
     ASSERT_TRUE(WriteSettingsFile(written, path));
@@ -107,6 +108,7 @@ TEST(SettingsFile, WrittenFileReadsBackTheSameRecord)
     EXPECT_TRUE(bytes.contains("\r\nCalendarShadowXDepth=-0.25\r\n"));
     EXPECT_TRUE(bytes.contains("\r\nMainTop=-120\r\n"));
     EXPECT_TRUE(bytes.contains("\r\nEffectGammaOn 2= 1\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\nMonitorMode= 2\r\n"));
 }
 
 TEST(SettingsFile, APipeNamedLikeTheSettingsFileGivesOneMessageAndTheDefaults)

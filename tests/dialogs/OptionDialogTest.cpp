@@ -244,6 +244,7 @@ TEST(OptionDialog, TheControlsShowAndReturnEveryValue)
     values.offsetXText = QStringLiteral(" 123");
     values.offsetYText = QStringLiteral(" 456");
     values.offsetMode = 3;
+    values.monitorMode = 2;
     rig.dialog->showValues(values);
     EXPECT_EQ(rig.dialog->values(), values);
 

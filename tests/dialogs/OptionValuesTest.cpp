@@ -168,3 +168,22 @@ TEST(OptionValues, BoxesStoreOneExceptStartMinimisedWhichIsTrueInTheFile)
     EXPECT_EQ(settings.AutoTileMode, 0);
     EXPECT_FALSE(settings.MinBoot);
 }
+
+TEST(OptionValues, TheMonitorModeIsOneOfThreeAndAnUnknownOneIsKept)
+{
+    Settings settings;
+    EXPECT_EQ(LoadOptionValues(settings, QString()).monitorMode, 0);
+    settings.MonitorMode = 2;
+    OptionValues values = LoadOptionValues(settings, QString());
+    EXPECT_EQ(values.monitorMode, 2);
+    values.monitorMode = 1;
+    QString tile;
+    StoreOptionValues(values, settings, tile);
+    EXPECT_EQ(settings.MonitorMode, 1);
+
+    settings.MonitorMode = 3;
+    values = LoadOptionValues(settings, QString());
+    EXPECT_EQ(values.monitorMode, NoChoice);
+    StoreOptionValues(values, settings, tile);
+    EXPECT_EQ(settings.MonitorMode, 3);
+}

@@ -150,6 +150,25 @@ QImage ProgramRun::rootWindow() const
     return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
+bool ProgramRun::setMonitor(const QString& name, QRect geometry, const QString& output) const
+{
+    // Millimetres at 96 DPI; Qt takes them for the screen's physical size only.
+    const QString geometryText = QStringLiteral("%1/%2x%3/%4+%5+%6")
+                                     .arg(geometry.width())
+                                     .arg(geometry.width() * 254 / 960)
+                                     .arg(geometry.height())
+                                     .arg(geometry.height() * 254 / 960)
+                                     .arg(geometry.x())
+                                     .arg(geometry.y());
+    return tool(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), name, geometryText, output})
+        .has_value();
+}
+
+bool ProgramRun::deleteMonitor(const QString& name) const
+{
+    return tool(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), name}).has_value();
+}
+
 void ProgramRun::startWindowManagerNow()
 {
     m_windowManager.setProcessEnvironment(environment());

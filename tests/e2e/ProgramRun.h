@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
+#include <QRect>
 
 #include <optional>
 
@@ -45,6 +46,11 @@ public:
     QString setting(const QString& key) const;
     // The root window as it is shown now.
     QImage rootWindow() const;
+    // A RandR monitor on the run's server ("xrandr --setmonitor"; output "none" for none), or its
+    // removal; false when xrandr refused.
+    bool setMonitor(const QString& name, QRect geometry,
+                    const QString& output = QStringLiteral("none")) const;
+    bool deleteMonitor(const QString& name) const;
 
     // openbox on the display, so that a new window gets the keyboard as on a desktop; true once it
     // answers requests. startWindowManagerNow() does not wait: a login starts it with the program.

@@ -21,6 +21,12 @@ public:
                      path;
     }
     bool busy() const override { return working; }
+    int pictures = 1; // what PicturesPerChange() answers
+    int PicturesPerChange() const override { return pictures; }
+    void SetFollowingPictures(const QStringList& paths) override
+    {
+        calls << QStringLiteral("following ") + paths.join(u' ');
+    }
 };
 
 } // namespace velmora::test

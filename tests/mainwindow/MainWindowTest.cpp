@@ -12,6 +12,7 @@
 #include "mainwindow/change/WallpaperService.h"
 #include "mainwindow/folder/FolderPage.h"
 #include "mainwindow/lists/ListPage.h"
+#include "platform/Monitors.h"
 #include "platform/Screen.h"
 #include "windows/patrol/PatrolWindow.h"
 #include "windows/search/SearchWindow.h"
@@ -333,4 +334,33 @@ TEST(MainWindow, TheThumbnailMenuShowsTheTreeFolderAndTheExitClosesItFirst)
     const Long width = Long(std::lround(420 * platform::TwipsPerPixel()));
     EXPECT_TRUE(written.contains("\r\nThumbWidth= " + QByteArray::number(width) + "\r\n"))
         << written.constData();
+}
+
+TEST(MainWindow, AcrossMonitorsThePreviewShowsThePrimarysPartAndADesktopThatCannotSpanIsNotedOnce)
+{
+    TempFolder pictures;
+    const QString wide = pictures.file(QStringLiteral("wide.png"));
+    QImage image(640, 200, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    image.save(wide);
+    platform::OverrideMonitors(
+        platform::MonitorList{{QStringLiteral("L"), QRect(0, 0, 320, 200), 96.0, true},
+                              {QStringLiteral("R"), QRect(320, 0, 320, 200), 96.0, false}});
+    Rig rig({wide}, "ListMode= 2\r\nFileIndex2= 0\r\nMonitorMode= 2\r\n");
+    QSignalSpy notes(&rig.window->wallpaper(), &WallpaperService::monitorNote);
+    rig.window->AutoChange();
+    rig.settle();
+    rig.window->AutoChange();
+    rig.settle();
+    EXPECT_EQ(notes.count(), 1) << "the recording desktop cannot span: said once, not at every change";
+    EXPECT_EQ(rig.window->statusBar()->currentMessage(),
+              MonitorModeNote(QStringLiteral("recording"), platform::MonitorMode::Across));
+
+    rig.backend->everyMonitorMode = true;
+    rig.window->AutoChange();
+    rig.settle();
+    platform::OverrideMonitors(std::nullopt);
+    EXPECT_EQ(QImage(rig.program.file(QStringLiteral("$$WALL$$.BMP"))).size(), QSize(640, 200))
+        << "the bitmap holds the whole canvas";
+    EXPECT_EQ(rig.window->wallpaper().state().shownSize, QSize(320, 200)) << "the preview the primary's part";
 }

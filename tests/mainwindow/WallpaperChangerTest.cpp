@@ -73,6 +73,39 @@ TEST(AutoChange, SequentialListModeInstallsOnceAndRecordsThePosition)
     EXPECT_FALSE(rig.changer.SuppressListClick);
 }
 
+TEST(AutoChange, APicturePerMonitorMovesThePositionOnOncePerMonitor)
+{
+    Rig rig;
+    rig.installer.pictures = 3;
+    rig.settings.ListMode = 2;
+    rig.settings.PreviewPauseMode = 1;
+    rig.list.entries = {"/a.jpg", "/b.jpg", "/c.jpg", "/d.jpg"};
+    rig.list.current = 1;
+    rig.changer.AutoChange();
+    EXPECT_EQ(rig.installer.calls, (QStringList{"load /c.jpg", "following /d.jpg /a.jpg", "apply /c.jpg"}));
+    EXPECT_EQ(rig.list.current, 0) << "the next change goes on after the last monitor's picture";
+    EXPECT_EQ(rig.settings.FileIndex2, 0);
+    EXPECT_EQ(rig.changer.PendingWallpaper, QStringLiteral("/c.jpg")) << "the preview's is the first";
+
+    rig.installer.calls.clear();
+    rig.settings.ListMode = 1;
+    rig.installer.pictures = 2;
+    rig.folder.items = {"1.jpg", "2.jpg", "3.jpg"};
+    rig.folder.current = 2;
+    rig.changer.AutoChange();
+    EXPECT_EQ(rig.installer.calls,
+              (QStringList{"load /pics/3.jpg", "following /pics/1.jpg", "apply /pics/3.jpg"}));
+    EXPECT_EQ(rig.settings.FileIndex1, 1);
+
+    rig.installer.calls.clear();
+    rig.settings.ChangeMode = 0;
+    rig.draws = {0.5, 0.0};
+    rig.changer.AutoChange();
+    EXPECT_EQ(rig.installer.calls,
+              (QStringList{"load /pics/2.jpg", "following /pics/1.jpg", "apply /pics/2.jpg"}))
+        << "in random order each monitor draws";
+}
+
 TEST(AutoChange, RandomDrawsAndEmptySources)
 {
     Rig rig;

@@ -229,3 +229,42 @@ TEST(GSettingsTool, AMissingToolIsReported)
 }
 
 } // namespace
+
+TEST_F(GSettingsCalls, SeveralMonitorsGetOneSpannedPictureWithEachMonitorsPart)
+{
+    tools.reply(QStringLiteral("picture-options\npicture-uri\npicture-uri-dark\n"));
+    GSettingsBackend backend(GSettingsFlavour::gnome());
+    QImage left(2, 2, QImage::Format_RGB32);
+    left.fill(qRgb(255, 0, 0));
+    QImage right(3, 3, QImage::Format_RGB32);
+    right.fill(qRgb(0, 0, 255));
+    WallpaperPicture picture(wallpaper, QStringLiteral("0"), left);
+    // The right monitor lower than the left one; the box starts at the left one's corner.
+    picture.monitors = {{QStringLiteral("L"), QRect(-4, 0, 4, 4), left, QStringLiteral("0")},
+                        {QStringLiteral("R"), QRect(0, 2, 3, 3), right, QStringLiteral("1")}};
+    const WallpaperResult set = backend.SetWallpaper(picture);
+    ASSERT_TRUE(set) << set.error.toStdString();
+    const QString file = folder.file(QStringLiteral("$$WALL$$-1.BMP"));
+    const QString uri = u'\'' + QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded) + u'\'';
+    const QString schema = QStringLiteral("org.gnome.desktop.background");
+    const QList<QStringList> expected{
+        {"gsettings", "list-keys", schema},
+        {"gsettings", "set", schema, "picture-options", "'spanned'"},
+        {"gsettings", "set", schema, "picture-uri", uri},
+        {"gsettings", "set", schema, "picture-uri-dark", uri},
+    };
+    EXPECT_EQ(tools.calls(), expected);
+
+    const QImage spanned = QImage(file).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(spanned.size(), QSize(7, 5));
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            QRgb expectedPixel = qRgb(0, 0, 0);
+            if (x >= 1 && x < 3 && y >= 1 && y < 3)
+                expectedPixel = qRgb(255, 0, 0); // centred in L
+            if (x >= 4 && y >= 2)
+                expectedPixel = qRgb(0, 0, 255); // R, filled
+            EXPECT_EQ(spanned.pixel(x, y), expectedPixel) << x << "," << y;
+        }
+    }
+}

@@ -1,3 +1,4 @@
+#include "platform/Monitors.h"
 #include "platform/Screen.h"
 
 #include <QGuiApplication>
@@ -23,4 +24,15 @@ TEST(PhysicalScreenSize, OfAScaledScreenCountsDevicePixels)
     ASSERT_DOUBLE_EQ(screen->devicePixelRatio(), 2.0);
     EXPECT_EQ(PrimaryScreenPixels().size, screen->size() * 2);
     EXPECT_EQ(LargestPhysicalScreenSize(), screen->size() * 2);
+}
+
+TEST(PhysicalScreenSize, EveryMonitorOfAScaledScreenCountsDevicePixels)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const MonitorList monitors = CurrentMonitors();
+    ASSERT_EQ(monitors.size(), static_cast<size_t>(QGuiApplication::screens().size()));
+    EXPECT_EQ(monitors.front().geometry, QRect(screen->geometry().topLeft(), screen->size() * 2));
+    EXPECT_DOUBLE_EQ(monitors.front().pixelsPerInch, PrimaryScreenPixels().pixelsPerInch);
+    EXPECT_TRUE(monitors.front().primary);
 }

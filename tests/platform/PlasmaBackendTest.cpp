@@ -137,3 +137,29 @@ TEST_F(PlasmaShell, NoPlasmaShellOnTheBus)
 }
 
 } // namespace
+
+TEST_F(PlasmaShell, EachDesktopGetsThePictureOfItsScreensCorner)
+{
+    startShell(QString());
+    PlasmaBackend plasma = backend();
+    QImage other(4, 2, QImage::Format_RGB32);
+    other.fill(qRgb(9, 99, 199));
+    WallpaperPicture picture(wallpaper, QStringLiteral("0"), QImage(2, 2, QImage::Format_RGB32));
+    picture.monitors = {{QStringLiteral("A"), QRect(0, 0, 1920, 1080), picture.image, QStringLiteral("0")},
+                        {QStringLiteral("B"), QRect(1920, 200, 1280, 1024), other, QStringLiteral("0")}};
+    const WallpaperResult set = plasma.SetWallpaper(picture);
+    ASSERT_TRUE(set) << set.error.toStdString();
+
+    const QString folder = QFileInfo(wallpaper).absolutePath();
+    const QString first = folder + QStringLiteral("/$$WALL$$-0x0-1.BMP");
+    const QString second = folder + QStringLiteral("/$$WALL$$-1920x200-1.BMP");
+    const QStringList sent = scripts();
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(sent[0],
+              PlasmaBackend::SetMonitorImagesScript(
+                  {{QStringLiteral("0,0"), QUrl::fromLocalFile(first).toString(QUrl::FullyEncoded)},
+                   {QStringLiteral("1920,200"), QUrl::fromLocalFile(second).toString(QUrl::FullyEncoded)}}));
+    EXPECT_TRUE(sent[0].contains(QStringLiteral("screenGeometry(d.screen)")));
+    EXPECT_EQ(test::ReadBytes(first), "BM picture");
+    EXPECT_EQ(QImage(second).convertToFormat(QImage::Format_RGB32), other);
+}

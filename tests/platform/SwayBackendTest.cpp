@@ -88,3 +88,68 @@ TEST(SwayPaths, PlainMeansNothingSwayWouldReadDifferently)
 }
 
 } // namespace
+
+namespace {
+
+QImage flat(QSize size, QRgb colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+TEST_F(SwayCalls, EveryOutputGetsItsOwnFileAndAGoneOutputsFileIsRemoved)
+{
+    test::TempFolder program;
+    const QString wallpaper = makeWallpaper(program.file(QStringLiteral("velmora")));
+    SwayBackend sway(runtime.path());
+    const QImage primary = flat(QSize(4, 3), qRgb(10, 20, 30));
+    WallpaperPicture picture(wallpaper, QStringLiteral("0"), primary);
+    picture.monitors = {
+        {QStringLiteral("HDMI-A-1"), QRect(0, 0, 1920, 1080), primary, QStringLiteral("0")},
+        {QStringLiteral("DP-2"), QRect(1920, 0, 1280, 1024), flat(QSize(5, 2), qRgb(200, 0, 0)),
+         QStringLiteral("1")},
+    };
+    ASSERT_TRUE(sway.SetWallpaper(picture));
+    const QString hdmi = program.file(QStringLiteral("velmora/velmora-wallpaper-HDMI-A-1-1.BMP"));
+    const QString dp = program.file(QStringLiteral("velmora/velmora-wallpaper-DP-2-1.BMP"));
+    const QList<QStringList> expected{
+        {"swaymsg", "output", "HDMI-A-1", "bg", hdmi, "center"},
+        {"swaymsg", "output", "DP-2", "bg", dp, "tile"},
+    };
+    EXPECT_EQ(tools.calls(), expected);
+    EXPECT_EQ(test::ReadBytes(hdmi), "BM picture") << "the primary's is the wallpaper file itself";
+    EXPECT_EQ(QImage(dp).convertToFormat(QImage::Format_RGB32), flat(QSize(5, 2), qRgb(200, 0, 0)));
+
+    picture.monitors.pop_back();
+    ASSERT_TRUE(sway.SetWallpaper(picture));
+    EXPECT_EQ(
+        tools.calls().back(),
+        (QStringList{"swaymsg", "output", "HDMI-A-1", "bg",
+                     program.file(QStringLiteral("velmora/velmora-wallpaper-HDMI-A-1-2.BMP")), "center"}));
+    EXPECT_FALSE(QFile::exists(hdmi)) << "the file handed over before";
+    EXPECT_FALSE(QFile::exists(dp)) << "the file of an output gone";
+
+    picture.monitors.clear();
+    ASSERT_TRUE(sway.SetWallpaper(picture));
+    EXPECT_EQ(QDir(program.file(QStringLiteral("velmora"))).entryList(QDir::Files),
+              (QStringList{"$$WALL$$.BMP", "velmora-wallpaper-1.BMP"}))
+        << "one picture for all: the outputs' files go";
+}
+
+TEST_F(SwayCalls, AnOutputNameSwayWouldMisreadGivesEveryOutputThePrimarysPicture)
+{
+    test::TempFolder program;
+    const QString wallpaper = makeWallpaper(program.file(QStringLiteral("velmora")));
+    SwayBackend sway(runtime.path());
+    WallpaperPicture picture(wallpaper, QStringLiteral("0"), flat(QSize(4, 3), qRgb(1, 2, 3)));
+    picture.monitors = {
+        {QStringLiteral("HDMI-A-1"), QRect(0, 0, 100, 100), picture.image, QStringLiteral("0")},
+        {QStringLiteral("x; exec rm"), QRect(100, 0, 100, 100), picture.image, QStringLiteral("0")},
+    };
+    ASSERT_TRUE(sway.SetWallpaper(picture));
+    ASSERT_EQ(tools.calls().size(), 1);
+    EXPECT_EQ(tools.calls().front().at(2), "*");
+}

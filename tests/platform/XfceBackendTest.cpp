@@ -131,3 +131,38 @@ TEST(XfceTool, AMissingToolIsReported)
 }
 
 } // namespace
+
+TEST_F(RealXfconf, EachMonitorsPropertiesGetThatMonitorsPicture)
+{
+    const QStringList hdmi{QStringLiteral("/backdrop/screen0/monitorHDMI-1/workspace0/last-image"),
+                           QStringLiteral("/backdrop/screen0/monitorHDMI-1/workspace1/last-image")};
+    const QString gone = QStringLiteral("/backdrop/screen0/monitorVGA-1/workspace0/last-image");
+    for (const QString& property : hdmi + QStringList{gone})
+        create(property, QStringLiteral("string"), QStringLiteral("/usr/share/backgrounds/old.png"));
+
+    QImage other(5, 4, QImage::Format_RGB32);
+    other.fill(qRgb(0, 200, 0));
+    WallpaperPicture picture(wallpaper, QStringLiteral("0"), QImage(3, 3, QImage::Format_RGB32));
+    picture.monitors = {{QStringLiteral("HDMI-1"), QRect(0, 0, 800, 600), picture.image, QStringLiteral("0")},
+                        {QStringLiteral("DP-1"), QRect(800, 0, 800, 600), other, QStringLiteral("0")}};
+    XfceBackend backend({QStringLiteral("never-used")});
+    const WallpaperResult set = backend.SetWallpaper(picture);
+    ASSERT_TRUE(set) << set.error.toStdString();
+
+    const QString folder = QFileInfo(wallpaper).absolutePath();
+    const QString hdmiFile = folder + QStringLiteral("/$$WALL$$-HDMI-1-1.BMP");
+    const QString dpFile = folder + QStringLiteral("/$$WALL$$-DP-1-1.BMP");
+    for (const QString& property : hdmi)
+        EXPECT_EQ(get(property), hdmiFile) << property.toStdString();
+    EXPECT_EQ(get(QStringLiteral("/backdrop/screen0/monitorDP-1/workspace0/last-image")), dpFile)
+        << "a monitor xfdesktop has not written yet";
+    EXPECT_EQ(get(gone), "/usr/share/backgrounds/old.png") << "a monitor not connected is left alone";
+    EXPECT_EQ(test::ReadBytes(hdmiFile), "BM picture");
+    EXPECT_EQ(QImage(dpFile).convertToFormat(QImage::Format_RGB32), other);
+
+    picture.monitors.pop_back();
+    ASSERT_TRUE(backend.SetWallpaper(picture));
+    EXPECT_FALSE(QFile::exists(dpFile)) << "the file of a monitor gone is removed";
+    EXPECT_FALSE(QFile::exists(hdmiFile)) << "the file handed over before";
+    EXPECT_EQ(get(hdmi.front()), folder + QStringLiteral("/$$WALL$$-HDMI-1-2.BMP"));
+}

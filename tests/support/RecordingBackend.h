@@ -15,6 +15,7 @@ public:
     QString failSet;   // the error of the next SetWallpaper, when not empty
     QString notice;    // given once by TakeNotice
     QString placement = QStringLiteral("0");
+    bool everyMonitorMode = false; // else only the same picture on each monitor
 
     QString name() const override { return QStringLiteral("recording"); }
     QString ReadTileWallpaper() override { return placement; }
@@ -36,6 +37,10 @@ public:
         return platform::WallpaperResult::success();
     }
     QString TakeNotice() override { return std::exchange(notice, QString()); }
+    bool ShowsMonitorMode(platform::MonitorMode mode) const override
+    {
+        return everyMonitorMode || mode == platform::MonitorMode::Same;
+    }
 };
 
 } // namespace velmora::test
