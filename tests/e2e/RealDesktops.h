@@ -63,7 +63,8 @@ private:
 };
 
 // Headless sway with one output of the given size. sway refuses to run as root, so under root it
-// runs as a system user made for the tests ("velmora-desktop"); the program must run as that user.
+// runs as a system user made for the tests ("velmora-desktop"), and so must the program; otherwise
+// both run as the test's own user.
 class SwayDesktop final : public RealDesktop {
 public:
     SwayDesktop(int width, int height);
