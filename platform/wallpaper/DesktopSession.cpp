@@ -28,6 +28,15 @@ DesktopKind kindFromName(const QString& name)
         return DesktopKind::Plasma;
     if (n == u"sway")
         return DesktopKind::Sway;
+    if (n == u"lxqt")
+        return DesktopKind::Lxqt;
+    // Window managers without a desktop of their own show the root window's background.
+    static const char* const bareWindowManagers[] = {"i3",      "bspwm",       "openbox", "fluxbox",
+                                                     "awesome", "dwm",         "icewm",   "herbstluftwm",
+                                                     "xmonad",  "windowmaker", "jwm",     "fvwm"};
+    for (const char* w : bareWindowManagers)
+        if (n == QLatin1String(w))
+            return DesktopKind::X11Root;
     return DesktopKind::None;
 }
 
@@ -69,11 +78,16 @@ DesktopKind DetectDesktop(const DesktopSession& s)
     Q_UNUSED(s);
     return DesktopKind::Windows;
 #else
+    // A named bare window manager is an X11 session even when a Wayland login left its variables behind.
+    const auto named = [&s](DesktopKind kind) {
+        return kind == DesktopKind::X11Root && s.x11Display.isEmpty() ? DesktopKind::None : kind;
+    };
     for (const QString& names : {s.currentDesktop, s.sessionDesktop})
-        if (const DesktopKind kind = kindFromList(names); kind != DesktopKind::None)
+        if (const DesktopKind kind = named(kindFromList(names)); kind != DesktopKind::None)
             return kind;
     // DESKTOP_SESSION may be a path to the session file in older display managers.
-    if (const DesktopKind kind = kindFromName(s.desktopSession.section(u'/', -1)); kind != DesktopKind::None)
+    if (const DesktopKind kind = named(kindFromName(s.desktopSession.section(u'/', -1)));
+        kind != DesktopKind::None)
         return kind;
     if (s.kdeFullSession)
         return DesktopKind::Plasma;
@@ -102,6 +116,7 @@ QString DesktopName(DesktopKind kind)
     case DesktopKind::Xfce: return QStringLiteral("XFCE");
     case DesktopKind::Plasma: return QStringLiteral("KDE Plasma");
     case DesktopKind::Sway: return QStringLiteral("sway");
+    case DesktopKind::Lxqt: return QStringLiteral("LXQt");
     case DesktopKind::X11Root: return QStringLiteral("X11");
     case DesktopKind::Windows: return QStringLiteral("Windows");
     case DesktopKind::None: break;

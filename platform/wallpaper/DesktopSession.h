@@ -4,7 +4,7 @@
 
 namespace velmora::platform {
 
-enum class DesktopKind { None, Gnome, Cinnamon, Mate, Xfce, Plasma, Sway, X11Root, Windows };
+enum class DesktopKind { None, Gnome, Cinnamon, Mate, Xfce, Plasma, Sway, Lxqt, X11Root, Windows };
 
 // The variables a session sets, captured once so that the choice can be tested.
 struct DesktopSession {
@@ -22,7 +22,7 @@ struct DesktopSession {
     static DesktopSession fromEnvironment();
 };
 
-// Known desktops by name first, then sway by its socket; an X11 session of another desktop gets the
+// Known desktops and bare X11 window managers by name first, then sway by its socket; an X11 session of another desktop gets the
 // root window, and a Wayland session of another compositor gets nothing (its X root is not shown).
 DesktopKind DetectDesktop(const DesktopSession& session);
 

@@ -5,6 +5,7 @@
 #include "platform/wallpaper/WindowsBackend.h"
 #else
 #include "platform/wallpaper/GSettingsBackend.h"
+#include "platform/wallpaper/LxqtBackend.h"
 #include "platform/wallpaper/PlasmaBackend.h"
 #include "platform/wallpaper/SwayBackend.h"
 #include "platform/wallpaper/X11RootBackend.h"
@@ -25,6 +26,7 @@ std::unique_ptr<WallpaperBackend> CreateWallpaperBackend(DesktopKind kind, const
     case DesktopKind::Xfce: return std::make_unique<XfceBackend>();
     case DesktopKind::Plasma: return std::make_unique<PlasmaBackend>();
     case DesktopKind::Sway: return std::make_unique<SwayBackend>();
+    case DesktopKind::Lxqt: return std::make_unique<LxqtBackend>();
     case DesktopKind::X11Root: return std::make_unique<X11RootBackend>();
 #endif
     default: break;

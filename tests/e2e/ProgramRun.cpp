@@ -5,12 +5,24 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 #include <csignal>
+#include <grp.h>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace velmora::test {
+namespace {
+
+void ChangeOwner(const QString& path, uint uid, uint gid)
+{
+    if (::lchown(QFile::encodeName(path).constData(), uid, gid) != 0)
+        throw std::runtime_error("cannot hand " + path.toStdString() + " to the desktop's user");
+}
+
+} // namespace
 
 ProgramRun::ProgramRun()
 {
@@ -54,6 +66,12 @@ QProcessEnvironment ProgramRun::environment() const
                QStringLiteral("unix:path=") + m_home.file(QStringLiteral("no-bus")));
     // A sanitizer build would report the caches Qt keeps for the life of the process as leaks.
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    for (const auto& [name, value] : m_session) {
+        if (value.isEmpty())
+            env.remove(name);
+        else
+            env.insert(name, value);
+    }
     return env;
 }
 
@@ -70,8 +88,29 @@ QString ProgramRun::picture(const QString& name, const QImage& image) const
     return path;
 }
 
+void ProgramRun::runAsUser(uint uid, uint gid)
+{
+    m_user = qMakePair(uid, gid);
+}
+
 void ProgramRun::start(const QStringList& arguments)
 {
+    if (m_user) {
+        const uint uid = m_user->first;
+        const uint gid = m_user->second;
+        // Pictures and settings written since the last start belong to the user too.
+        for (const QString& folder : {m_program.path(), m_home.path()}) {
+            ChangeOwner(folder, uid, gid);
+            QDirIterator files(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                               QDirIterator::Subdirectories);
+            while (files.hasNext())
+                ChangeOwner(files.next(), uid, gid);
+        }
+        m_process.setChildProcessModifier([uid, gid] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+                ::_exit(127);
+        });
+    }
     m_process.setProcessEnvironment(environment());
     m_process.setWorkingDirectory(m_program.path());
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);

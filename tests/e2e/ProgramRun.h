@@ -4,6 +4,7 @@
 #include "tests/support/DesktopTestSupport.h"
 
 #include <QImage>
+#include <QPair>
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
@@ -23,6 +24,11 @@ public:
     // The home folder of the run; its Pictures folder is the default list's source.
     QString home() const { return m_home.path(); }
     QString display() const { return m_x.display(); }
+
+    // Variables of a real desktop's session, set over the run's own; an empty value removes one.
+    void setSessionEnvironment(const QList<QPair<QString, QString>>& variables) { m_session = variables; }
+    // Runs the program as another user (the one a desktop runs as), who gets the run's folders.
+    void runAsUser(uint uid, uint gid);
 
     void writeSettings(const QByteArray& lines) const;
     // A picture file of the run's own, returned as its full path.
@@ -87,6 +93,8 @@ private:
     PrivateXServer m_x{640, 400};
     QProcess m_process;
     QProcess m_windowManager;
+    QList<QPair<QString, QString>> m_session;
+    std::optional<QPair<uint, uint>> m_user;
 };
 
 } // namespace velmora::test

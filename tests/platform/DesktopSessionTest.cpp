@@ -59,7 +59,24 @@ INSTANTIATE_TEST_SUITE_P(
         SessionCase{"Plasma", named("KDE"), DesktopKind::Plasma},
         SessionCase{"Plasma on Wayland", named("KDE", ""), DesktopKind::Plasma},
         SessionCase{"letter case", named("xfce"), DesktopKind::Xfce},
-        SessionCase{"an unknown X11 desktop gets the root window", named("LXQt"), DesktopKind::X11Root},
+        SessionCase{"LXQt", named("LXQt"), DesktopKind::Lxqt},
+        SessionCase{"LXQt on Wayland", named("LXQt:wlroots", ""), DesktopKind::Lxqt},
+        SessionCase{"Pantheon uses GNOME's schema", named("Pantheon"), DesktopKind::Gnome},
+        SessionCase{"an unknown X11 desktop gets the root window", named("Enlightenment"),
+                    DesktopKind::X11Root},
+        SessionCase{"i3 shows the root window", named("i3"), DesktopKind::X11Root},
+        SessionCase{"bspwm by DESKTOP_SESSION", with([](DesktopSession& s) {
+                        s.desktopSession = QStringLiteral("bspwm");
+                        s.x11Display = QStringLiteral(":0");
+                    }),
+                    DesktopKind::X11Root},
+        SessionCase{"Openbox despite a Wayland login's leftover session type", with([](DesktopSession& s) {
+                        s.currentDesktop = QStringLiteral("openbox");
+                        s.sessionType = QStringLiteral("wayland");
+                        s.x11Display = QStringLiteral(":0");
+                    }),
+                    DesktopKind::X11Root},
+        SessionCase{"a named window manager without an X display", named("i3", ""), DesktopKind::None},
         SessionCase{"a bare X11 session", named(""), DesktopKind::X11Root},
         SessionCase{"DESKTOP_SESSION when XDG_CURRENT_DESKTOP is missing", with([](DesktopSession& s) {
                         s.desktopSession = QStringLiteral("mate");
@@ -106,7 +123,8 @@ TEST(WallpaperBackendLoader, GivesEachDesktopItsBackend)
     EXPECT_EQ(LoadWallpaperBackend(named("XFCE"))->name(), "XFCE");
     EXPECT_EQ(LoadWallpaperBackend(named("KDE"))->name(), "KDE Plasma");
     EXPECT_EQ(LoadWallpaperBackend(named("sway"))->name(), "sway");
-    EXPECT_EQ(LoadWallpaperBackend(named("LXQt"))->name(), "X11");
+    EXPECT_EQ(LoadWallpaperBackend(named("LXQt"))->name(), "LXQt");
+    EXPECT_EQ(LoadWallpaperBackend(named("i3"))->name(), "X11");
     EXPECT_NE(dynamic_cast<NullBackend*>(LoadWallpaperBackend(DesktopSession{}).get()), nullptr);
 }
 
@@ -116,11 +134,13 @@ TEST(NullBackend, KeepsTheFileAndSaysSoOnce)
     EXPECT_TRUE(backend->TakeNotice().isEmpty()) << "nothing to say before a wallpaper was made";
     ASSERT_TRUE(backend->WriteTileWallpaper(QStringLiteral("1")));
     EXPECT_EQ(backend->ReadTileWallpaper(), "1");
-    ASSERT_TRUE(backend->SetWallpaper({QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"), QStringLiteral("1")}));
+    ASSERT_TRUE(
+        backend->SetWallpaper({QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"), QStringLiteral("1")}));
     const QString notice = backend->TakeNotice();
     EXPECT_TRUE(notice.contains(QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"))) << notice.toStdString();
     EXPECT_TRUE(notice.contains(QStringLiteral("Hyprland"))) << notice.toStdString();
-    ASSERT_TRUE(backend->SetWallpaper({QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"), QStringLiteral("1")}));
+    ASSERT_TRUE(
+        backend->SetWallpaper({QStringLiteral("/home/ann/velmora/$$WALL$$.BMP"), QStringLiteral("1")}));
     EXPECT_TRUE(backend->TakeNotice().isEmpty());
 }
 
