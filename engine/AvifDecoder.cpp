@@ -75,7 +75,6 @@ Decoder parsed(const QByteArray& bytes, const QString& path)
     // libavif refuses larger claims itself too, before allocating.
     decoder->imageSizeLimit = static_cast<uint32_t>(MaxDecodedPixels);
     decoder->imageDimensionLimit = MaxDecodedSide;
-    decoder->imageCountLimit = 1;
     decoder->ignoreExif = AVIF_TRUE;
     decoder->ignoreXMP = AVIF_TRUE;
     avifResult result = avif.setIOMemory(decoder.get(), reinterpret_cast<const uint8_t*>(bytes.constData()),

@@ -170,6 +170,22 @@ TEST_F(ModernFormatsTest, AnAnimatedWebPShowsItsFirstFrame)
     expectNear(image.pixel(52, 24), Blue, "right");
 }
 
+TEST_F(ModernFormatsTest, AnAvifSequenceShowsItsFirstPicture)
+{
+    QImage second(64, 48, QImage::Format_RGB32);
+    second.fill(qRgb(30, 200, 30));
+    const QString secondPath = folder.file(QStringLiteral("second.png"));
+    ASSERT_TRUE(second.save(secondPath, "PNG"));
+    const QString path = encode(halves(QImage::Format_RGB32), QStringLiteral("moving.avif"),
+                                QStringLiteral("avifenc"), {"-s", "10", "IN", secondPath, "OUT"});
+    if (path.isEmpty())
+        GTEST_SKIP() << "avifenc is not installed";
+    const QImage image = DecodeImage(path);
+    ASSERT_EQ(image.size(), QSize(64, 48));
+    expectNear(image.pixel(12, 24), Red, "left");
+    expectNear(image.pixel(52, 24), Blue, "right");
+}
+
 // A 64 x 32 picture, red in its top-left corner, blue elsewhere.
 QImage cornered()
 {
