@@ -186,6 +186,29 @@ TEST_F(ModernFormatsTest, AnAvifSequenceShowsItsFirstPicture)
     expectNear(image.pixel(52, 24), Blue, "right");
 }
 
+TEST_F(ModernFormatsTest, AnAnimatedJpegXlShowsItsFirstFrame)
+{
+    // cjxl keeps the frames of an animated GIF, which ImageMagick makes of two pictures.
+    QImage red(64, 48, QImage::Format_RGB32);
+    red.fill(Red);
+    QImage blue = red;
+    blue.fill(Blue);
+    const QString first = folder.file(QStringLiteral("first.png"));
+    const QString second = folder.file(QStringLiteral("second.png"));
+    ASSERT_TRUE(red.save(first, "PNG") && blue.save(second, "PNG"));
+    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
+    if (convert.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("cjxl")).isEmpty())
+        GTEST_SKIP() << "convert or cjxl is not installed";
+    const QString gif = folder.file(QStringLiteral("moving.gif"));
+    ASSERT_EQ(QProcess::execute(convert, {"-delay", "10", first, second, gif}), 0);
+    const QString path =
+        encodeFile(test::ReadBytes(gif), QStringLiteral(".gif"), QStringLiteral("moving.jxl"),
+                   QStringLiteral("cjxl"), {"--quiet", "IN", "OUT"});
+    const QImage image = DecodeImage(path);
+    ASSERT_EQ(image.size(), QSize(64, 48));
+    expectNear(image.pixel(32, 24), Red, "first frame");
+}
+
 // A 64 x 32 picture, red in its top-left corner, blue elsewhere.
 QImage cornered()
 {
@@ -291,7 +314,6 @@ TEST_F(ModernFormatsTest, ContentOfAnotherModernFormatIsRefusedUnderTheWrongName
     test::WriteBytes(misnamed, test::ReadBytes(avif));
     EXPECT_THROW(DecodeImage(misnamed), Failure);
 }
-
 
 TEST_F(ModernFormatsTest, AnAvifIsTurnedAndMirroredAsItsContainerSays)
 {
