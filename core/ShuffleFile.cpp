@@ -12,6 +12,7 @@ namespace velmora {
 namespace {
 
 constexpr char Header[] = "VelmoraShuffle 1";
+constexpr char PositionHeader[] = "VelmoraShufflePosition 1";
 
 // A path holds any character but NUL on Linux, line breaks included; one entry stays one line.
 QByteArray escaped(const QString& text)
@@ -49,6 +50,7 @@ std::optional<int> number(QByteArrayView text)
 }
 
 struct StoredRound {
+    quint64 tag = 0;
     std::vector<std::int32_t> order;
     int position = 0;
     int last = -1;
@@ -90,12 +92,17 @@ std::optional<StoredRound> parse(const QByteArray& bytes)
     LineReader lines(bytes);
     StoredRound stored;
     const std::optional<QByteArrayView> header = lines.next();
+    const std::optional<QByteArrayView> tag = lines.field("round=");
     const std::optional<QByteArrayView> folder = lines.field("folder=");
     const std::optional<QByteArrayView> name = lines.field("name=");
     const std::optional<QByteArrayView> position = lines.field("position=");
     const std::optional<QByteArrayView> last = lines.field("last=");
     const std::optional<QByteArrayView> order = lines.field("order=");
-    if (!header || *header != Header || !folder || !name || !position || !last || !order)
+    if (!header || *header != Header || !tag || !folder || !name || !position || !last || !order)
+        return std::nullopt;
+    bool tagRead = false;
+    stored.tag = tag->toByteArray().toULongLong(&tagRead);
+    if (!tagRead)
         return std::nullopt;
     const std::optional<int> at = number(*position);
     const std::optional<int> lastShown = number(*last);
@@ -144,12 +151,43 @@ std::vector<std::int32_t> newIndexes(const StoredRound& stored, const ShuffleSou
     return mapped;
 }
 
+// The position file's position and last entry, when it belongs to the round of tag.
+void takePosition(const QString& file, StoredRound& stored)
+{
+    QByteArray bytes;
+    try {
+        bytes = ReadWholeFile(ShufflePositionFile(file));
+    } catch (const Failure&) {
+        return;
+    }
+    LineReader lines(bytes);
+    const std::optional<QByteArrayView> header = lines.next();
+    const std::optional<QByteArrayView> tag = lines.field("round=");
+    const std::optional<QByteArrayView> position = lines.field("position=");
+    const std::optional<QByteArrayView> last = lines.field("last=");
+    if (!header || *header != PositionHeader || !tag || !position || !last)
+        return;
+    bool tagRead = false;
+    const std::optional<int> at = number(*position);
+    const std::optional<int> lastShown = number(*last);
+    if (tag->toByteArray().toULongLong(&tagRead) != stored.tag || !tagRead || !at || !lastShown)
+        return;
+    stored.position = *at;
+    stored.last = *lastShown;
+}
+
 } // namespace
 
-QByteArray ShuffleFileBytes(const ShuffleSource& source, const ShuffledRound& round)
+QString ShufflePositionFile(const QString& file)
+{
+    return (file.endsWith(QLatin1String(".dat")) ? file.chopped(4) : file) + QStringLiteral(".pos");
+}
+
+QByteArray ShuffleFileBytes(const ShuffleSource& source, const ShuffledRound& round, quint64 tag)
 {
     QByteArray bytes;
     bytes += Header;
+    bytes += "\nround=" + QByteArray::number(tag);
     bytes += "\nfolder=" + QByteArray::number(source.folder ? 1 : 0);
     bytes += "\nname=" + escaped(source.name);
     bytes += "\nposition=" + QByteArray::number(round.position());
@@ -166,10 +204,26 @@ QByteArray ShuffleFileBytes(const ShuffleSource& source, const ShuffledRound& ro
     return bytes;
 }
 
-bool WriteShuffleFile(const QString& file, const ShuffleSource& source, const ShuffledRound& round)
+bool WriteShuffleFile(const QString& file, const ShuffleSource& source, const ShuffledRound& round,
+                      quint64 tag)
 {
     try {
-        WriteWholeFile(file, ShuffleFileBytes(source, round));
+        WriteWholeFile(file, ShuffleFileBytes(source, round, tag));
+    } catch (const Failure&) {
+        return false;
+    }
+    // A position file of an older round would not match the tag, but goes so as to leave no doubt.
+    return WriteShufflePosition(file, round, tag);
+}
+
+bool WriteShufflePosition(const QString& file, const ShuffledRound& round, quint64 tag)
+{
+    QByteArray bytes = PositionHeader;
+    bytes += "\nround=" + QByteArray::number(tag);
+    bytes += "\nposition=" + QByteArray::number(round.position());
+    bytes += "\nlast=" + QByteArray::number(round.last()) + '\n';
+    try {
+        WriteWholeFile(ShufflePositionFile(file), bytes);
         return true;
     } catch (const Failure&) {
         return false;
@@ -177,7 +231,7 @@ bool WriteShuffleFile(const QString& file, const ShuffleSource& source, const Sh
 }
 
 bool ReadShuffleFile(const QString& file, const ShuffleSource& source, ShuffledRound& round,
-                     const ShuffledRound::Draw& draw)
+                     const ShuffledRound::Draw& draw, quint64* tag, bool* fitted)
 {
     QByteArray bytes;
     try {
@@ -187,12 +241,19 @@ bool ReadShuffleFile(const QString& file, const ShuffleSource& source, ShuffledR
     }
     std::optional<StoredRound> stored = parse(bytes);
     bytes.clear();
+    if (stored)
+        takePosition(file, *stored);
     ShuffledRound read;
     if (!stored || !read.Assign(std::move(stored->order), stored->position, stored->last))
         return false;
-    if (!samePaths(*stored, source))
+    const bool changed = !samePaths(*stored, source);
+    if (changed)
         read.Remap(newIndexes(*stored, source), source.count, draw);
+    if (fitted)
+        *fitted = changed;
     round = std::move(read);
+    if (tag)
+        *tag = stored->tag;
     return true;
 }
 

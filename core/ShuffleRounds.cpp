@@ -1,6 +1,7 @@
 #include "core/ShuffleRounds.h"
 
 #include <QHashFunctions>
+#include <QRandomGenerator>
 #include <QtGlobal>
 
 namespace velmora {
@@ -24,10 +25,37 @@ ShuffleRounds::ShuffleRounds(ShuffledRound::Draw draw)
 void ShuffleRounds::adopt(const ShuffleSource& source, size_t sourceDigest)
 {
     // The file holds the paths the round was made for, so entries that moved keep their place in it.
-    if (m_file.isEmpty() || !ReadShuffleFile(m_file, source, m_round, m_draw))
+    quint64 tag = 0;
+    bool fitted = false;
+    if (!m_file.isEmpty() && ReadShuffleFile(m_file, source, m_round, m_draw, &tag, &fitted)) {
+        // Fitted to a changed source, the order in memory is no longer the one in the file.
+        m_stale = fitted;
+        m_tag = tag;
+    } else {
         m_round.Begin(source.count, m_draw);
+        m_stale = true;
+    }
     m_ready = true;
     m_digest = sourceDigest;
+}
+
+void ShuffleRounds::store(const ShuffleSource& source, bool wholeRound)
+{
+    if (m_file.isEmpty())
+        return;
+    bool written = false;
+    if (wholeRound) {
+        m_tag = QRandomGenerator::global()->generate64();
+        written = WriteShuffleFile(m_file, source, m_round, m_tag);
+        m_stale = !written;
+    } else {
+        written = WriteShufflePosition(m_file, m_round, m_tag);
+    }
+    if (!written && !m_warned) {
+        m_warned = true;
+        qWarning("%s",
+                 qUtf8Printable(QStringLiteral("シャッフルの順番を保存できませんでした。\n%1").arg(m_file)));
+    }
 }
 
 int ShuffleRounds::Next(const ShuffleSource& source)
@@ -37,12 +65,10 @@ int ShuffleRounds::Next(const ShuffleSource& source)
     const size_t now = digest(source);
     if (!m_ready || now != m_digest)
         adopt(source, now);
+    // The step that finishes a round begins the next, with a new order.
+    const bool newRound = m_round.position() >= m_round.size();
     const int index = m_round.Next(m_draw);
-    if (!m_file.isEmpty() && !WriteShuffleFile(m_file, source, m_round) && !m_warned) {
-        m_warned = true;
-        qWarning("%s",
-                 qUtf8Printable(QStringLiteral("シャッフルの順番を保存できませんでした。\n%1").arg(m_file)));
-    }
+    store(source, m_stale || newRound);
     return index;
 }
 

@@ -12,12 +12,14 @@ public:
     // Where the round is kept; without a file it lives in memory only.
     void setFile(const QString& file) { m_file = file; }
 
-    // The next entry of source (0-based), -1 when it is empty. The round's own step is O(1); seeing
-    // whether the source changed and writing the round after the step read its paths once.
+    // The next entry of source (0-based), -1 when it is empty. The step and what it writes are O(1)
+    // (the position file); seeing whether the source changed hashes its paths in memory, and the
+    // round file is rewritten only when a round begins or the source changed.
     int Next(const ShuffleSource& source);
 
 private:
     void adopt(const ShuffleSource& source, size_t sourceDigest);
+    void store(const ShuffleSource& source, bool wholeRound);
 
     ShuffledRound::Draw m_draw;
     QString m_file;
@@ -25,6 +27,8 @@ private:
     // What the round was made for; a different source sends it back to the file to be fitted.
     bool m_ready = false;
     size_t m_digest = 0;
+    quint64 m_tag = 0;   // ties the position file to the round file
+    bool m_stale = true; // the round file does not hold the round in memory
     bool m_warned = false;
 };
 

@@ -206,6 +206,40 @@ TEST(ShuffleRounds, PathsWithLineBreaksAndBackslashesReadBackAsTheyWere)
     EXPECT_EQ(read.last(), round.last());
 }
 
+TEST(ShuffleRounds, AStepWritesOnlyThePositionUntilARoundEndsAndAPositionOfAnotherRoundIsIgnored)
+{
+    TempFolder folder;
+    const QString file = folder.file(QStringLiteral("shuffle.dat"));
+    const QString positionFile = folder.file(QStringLiteral("shuffle.pos"));
+    const Source source = Source::numbered(5);
+    ShuffleRounds rounds(seeded(4));
+    rounds.setFile(file);
+    std::set<QString> round;
+    round.insert(nextPath(rounds, source));
+    const QByteArray firstRound = ReadBytes(file);
+    QByteArray position = ReadBytes(positionFile);
+    for (int step = 1; step < 5; ++step) {
+        round.insert(nextPath(rounds, source));
+        EXPECT_EQ(ReadBytes(file), firstRound) << "the round file stays as it was within a round";
+        EXPECT_NE(ReadBytes(positionFile), position);
+        position = ReadBytes(positionFile);
+    }
+    EXPECT_EQ(round.size(), 5u);
+    nextPath(rounds, source);
+    EXPECT_NE(ReadBytes(file), firstRound) << "a new round has a new order";
+
+    // Two steps into that round, a restart continues after them; a position file of another round
+    // (left by a kill between the two writes) is not taken for this one.
+    nextPath(rounds, source);
+    const QByteArray twoIn = ReadBytes(positionFile);
+    ShuffledRound read;
+    ASSERT_TRUE(ReadShuffleFile(file, source.view(), read, seeded(5)));
+    EXPECT_EQ(read.position(), 2);
+    WriteBytes(positionFile, QByteArray(twoIn).replace("round=", "round=9"));
+    ASSERT_TRUE(ReadShuffleFile(file, source.view(), read, seeded(5)));
+    EXPECT_EQ(read.position(), 1) << "the round file's own position";
+}
+
 TEST(ShuffleRounds, HundredThousandEntries)
 {
     constexpr int count = 100000;

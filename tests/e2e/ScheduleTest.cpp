@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -57,19 +59,34 @@ struct StoredRound {
     int position = -1;
 };
 
+// "key=" lines of a file by key; empty when it cannot be read.
+QHash<QByteArray, QByteArray> KeyLines(const QString& path)
+{
+    QHash<QByteArray, QByteArray> values;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return values;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (const qsizetype equals = line.indexOf('='); equals > 0 && !values.contains(line.left(equals)))
+            values.insert(line.left(equals), line.mid(equals + 1));
+    return values;
+}
+
+// The round as the program keeps it: the order in "shuffle.dat", the position in "shuffle.pos"
+// when that file belongs to the same round.
 StoredRound ReadRound(const ProgramRun& velmora)
 {
     StoredRound round;
-    QFile file(velmora.program().file(QStringLiteral("shuffle.dat")));
-    if (!file.open(QIODevice::ReadOnly))
+    const QHash<QByteArray, QByteArray> body =
+        KeyLines(velmora.program().file(QStringLiteral("shuffle.dat")));
+    if (body.isEmpty())
         return round; // none before the first change
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    for (const QByteArray& line : lines) {
-        if (line.startsWith("position="))
-            round.position = line.mid(9).toInt();
-        else if (line.startsWith("order="))
-            round.order = line.mid(6).split(' ');
-    }
+    round.order = body.value("order").split(' ');
+    round.position = body.value("position").toInt();
+    const QHash<QByteArray, QByteArray> step =
+        KeyLines(velmora.program().file(QStringLiteral("shuffle.pos")));
+    if (step.value("round") == body.value("round"))
+        round.position = step.value("position").toInt();
     return round;
 }
 
