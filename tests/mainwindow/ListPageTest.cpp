@@ -1,5 +1,6 @@
 #include "tests/support/TestSupport.h"
 
+#include "core/ListFiles.h"
 #include "core/Prompt.h"
 #include "core/Settings.h"
 #include "dialogs/ListFileSelectDialog.h"
@@ -152,7 +153,7 @@ TEST(ListPage, ATakenBackFileThatCannotBeReadStaysOutOfTheCatalogue)
     Rig rig("a.lst\r\n", {{"a.lst", "/1.jpg\r\n"}}, QStringLiteral("a.lst"));
     QFile big(rig.program.file(QStringLiteral("big.lst")));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(big.resize(65 << 20)); // over the bound of a list file; sparse
+    ASSERT_TRUE(big.resize(MaxListFileBytes + 1)); // over the bound of a list file; sparse
     big.close();
     rig.prompter.pushText(QStringLiteral("big"));
     rig.prompter.push(Answer::Yes);
@@ -162,7 +163,7 @@ TEST(ListPage, ATakenBackFileThatCannotBeReadStaysOutOfTheCatalogue)
     EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("a.lst"));
     EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("a.lst"));
     EXPECT_EQ(rig.entries(), QStringList{"/1.jpg"});
-    EXPECT_EQ(QFileInfo(big.fileName()).size(), qint64(65) << 20);
+    EXPECT_EQ(QFileInfo(big.fileName()).size(), MaxListFileBytes + 1);
 }
 
 // A name taken by something that is no list file (here a link to a file not yet there) is never
