@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 
 #include <QFile>
+#include <QLocale>
 
 #include <cerrno>
 
@@ -19,25 +20,32 @@ int LoadListEntries(const QString& path, QStringList& entries)
 
 int LoadListEntries(const QString& path, QStringList& entries, const LineReader& readLines)
 {
-    QStringList lines;
+    QByteArray bytes;
     try {
-        lines = readLines(ReadWholeFile(path));
+        bytes = ReadWholeFile(path, MaxListFileBytes);
     } catch (const Failure& failure) {
         ShowWarning(failure.text());
         return 1;
     }
-    if (lines.size() > MaxListEntries) {
-        ShowWarning(
-            QStringLiteral(
-                "リストの項目が多すぎます。\n%1 の %2 項目のうち、先頭の %3 項目だけを読み込みました。\n"
-                "このリストを保存すると、読み込まなかった項目はファイルから失われます。")
-                .arg(path)
-                .arg(lines.size())
-                .arg(MaxListEntries));
-        lines.resize(MaxListEntries);
+    // Counted before the lines are made: ten million empty strings alone take hundreds of megabytes.
+    if (CountLines(bytes) > MaxListEntries) {
+        ShowWarning(TooManyEntriesText(path));
+        return 1;
     }
-    entries = std::move(lines);
+    entries = readLines(bytes);
     return 0;
+}
+
+QString TooManyEntriesText(const QString& path)
+{
+    return QStringLiteral("リストの項目が多すぎます (%1 項目を超えています)。\n"
+                          "このリストは読み込まず、ファイルはそのまま残します。\n%2")
+        .arg(EntryCountText(MaxListEntries), path);
+}
+
+QString EntryCountText(qint64 count)
+{
+    return QLocale(QLocale::English).toString(count);
 }
 
 int SaveListEntries(const QString& path, const QStringList& entries)

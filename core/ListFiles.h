@@ -9,16 +9,25 @@
 
 namespace velmora {
 
-// A list holds at most this many entries: positions in it are stored as 16-bit numbers.
-inline constexpr int MaxListEntries = 32767;
+// A bound against runaway files, far past any picture collection: a list of more lines is refused.
+inline constexpr int MaxListEntries = 10'000'000;
+// List files may be larger than other text files: a million long paths pass 64 MB.
+inline constexpr qint64 MaxListFileBytes = qint64(1) << 30;
 
 // 0 with the file's lines in entries; 1 after showing the failure, entries untouched.
-// A longer file loads its first MaxListEntries lines and tells the user how many were left out.
+// A file of more than MaxListEntries lines is refused whole, never loaded in part: a part saved
+// back would lose the rest.
 int LoadListEntries(const QString& path, QStringList& entries);
 
-// The same for a file of its own line format: readLines cuts the file's bytes into lines.
+// The same for a file of its own line format: readLines cuts the file's bytes into lines, each
+// ending at CR LF, CR or LF (the count against the bound is taken so, before readLines runs).
 using LineReader = std::function<QStringList(const QByteArray& bytes)>;
 int LoadListEntries(const QString& path, QStringList& entries, const LineReader& readLines);
+
+// The message for a list file past MaxListEntries lines.
+QString TooManyEntriesText(const QString& path);
+// A count as the messages write it, with thousands separated: "10,000,000".
+QString EntryCountText(qint64 count);
 
 // 0 when the file now holds exactly the entries; 1 after showing the failure (the old file stays).
 // An entry holding a line break cannot be kept in a file of lines and is refused.

@@ -36,8 +36,8 @@ struct Settings {
     Integer TimerOnMode = 0;
     Integer ChangeMode = 1;
     Integer ListMode = 1;
-    Integer FileIndex1 = 1;
-    Integer FileIndex2 = 0;
+    Long FileIndex1 = 1;
+    Long FileIndex2 = 0;
     Integer EffectMode = 0;
     Integer EffectType = 1;
     EffectFlags EffectEmbossOn{};

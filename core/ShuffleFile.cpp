@@ -1,6 +1,7 @@
 #include "core/ShuffleFile.h"
 
 #include "core/Failure.h"
+#include "core/ListFiles.h"
 #include "core/TextLines.h"
 
 #include <QHash>
@@ -235,7 +236,8 @@ bool ReadShuffleFile(const QString& file, const ShuffleSource& source, ShuffledR
 {
     QByteArray bytes;
     try {
-        bytes = ReadWholeFile(file);
+        // It holds every path of the list, so it may be as large as the list file and its order.
+        bytes = ReadWholeFile(file, MaxListFileBytes + qint64(MaxListEntries) * 16);
     } catch (const Failure&) {
         return false;
     }

@@ -73,6 +73,22 @@ QStringList SplitLines(const QString& text)
     return lines;
 }
 
+qsizetype CountLines(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    qsizetype lines = 0;
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == size || bytes[i + 1] != '\n')))
+            ++lines;
+    }
+    // The text after the last line break is a line of its own.
+    if (size > 0 && bytes[size - 1] != '\n' && bytes[size - 1] != '\r')
+        ++lines;
+    return lines;
+}
+
 QByteArray EncodeLines(const QStringList& lines)
 {
     QByteArray bytes;

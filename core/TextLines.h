@@ -15,6 +15,9 @@ inline constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
 
 QString DecodeText(const QByteArray& bytes);
 QStringList SplitLines(const QString& text);
+// How many lines SplitLines makes of the text these bytes decode to, in UTF-8 or Shift_JIS alike
+// (neither uses the bytes of CR and LF inside a character).
+qsizetype CountLines(QByteArrayView bytes);
 QByteArray EncodeLines(const QStringList& lines);
 
 // Throws a Failure naming the cause (missing, unreadable, a folder, too large). Only regular files

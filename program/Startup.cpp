@@ -3,6 +3,7 @@
 #include "core/SettingsStore.h"
 #include "core/StaleTemporaries.h"
 #include "core/Steps.h"
+#include "core/UnattendedPrompter.h"
 #include "core/jobs/JobPool.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/TrayPolicy.h"
@@ -100,26 +101,11 @@ int RunSingleChange(QApplication& app, SettingsStore& settings, const QString& p
     return result;
 }
 
-} // namespace
-
-int RunVelmora(int argc, char* argv[])
+int RunProgram(QApplication& app, const CommandLine& commandLine)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setOrganizationName(QStringLiteral("velmora"));
-    // Wayland compositors and docks match the window to velmora.desktop and its icon by this name.
-    QApplication::setDesktopFileName(QStringLiteral("velmora"));
-    QApplication::setWindowIcon(ProgramIcon());
-    // The window hides to the notification area; closing it is not the end of the program.
-    QApplication::setQuitOnLastWindowClosed(false);
-    installTranslations(app);
-
-    MessageBoxPrompter prompter;
-    PrompterScope prompterScope(prompter);
     const QString programFolder = platform::ProgramFolder();
     // What a killed run was writing when it died is of no use to anyone.
     RemoveStaleTemporaries(programFolder);
-    const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
 
     SettingsStore settings;
     if (commandLine.oneShot)
@@ -176,6 +162,30 @@ int RunVelmora(int argc, char* argv[])
     // Work still running (a desktop tool slow to answer) ends before the application it reports to.
     JobPool().waitForDone();
     return result;
+}
+
+} // namespace
+
+int RunVelmora(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setOrganizationName(QStringLiteral("velmora"));
+    // Wayland compositors and docks match the window to velmora.desktop and its icon by this name.
+    QApplication::setDesktopFileName(QStringLiteral("velmora"));
+    QApplication::setWindowIcon(ProgramIcon());
+    // The window hides to the notification area; closing it is not the end of the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installTranslations(app);
+
+    const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
+    // A one-shot run is started by a timer or a login as often as by hand: a box there would wait
+    // for ever on nobody. It reports on standard error and in its exit code instead.
+    MessageBoxPrompter boxes;
+    UnattendedPrompter unattended;
+    PrompterScope prompterScope(commandLine.oneShot ? static_cast<Prompter&>(unattended) : boxes);
+    const int result = RunProgram(app, commandLine);
+    return commandLine.oneShot && result == 0 && unattended.reported() ? 1 : result;
 }
 
 } // namespace velmora

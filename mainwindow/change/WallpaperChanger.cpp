@@ -114,7 +114,7 @@ QString WallpaperChanger::advance()
             next = randomIndex(count) + 1;
         }
         m_folder.select(next);
-        m_settings.FileIndex1 = static_cast<Integer>(next);
+        m_settings.FileIndex1 = static_cast<Long>(next);
         return m_settings.CurrentDirectory + m_folder.text(next);
     }
 
@@ -138,7 +138,7 @@ void WallpaperChanger::selectForChange(int index)
     // the change itself: letting the selection handling install too would compose every timer change
     // twice (two collages when the collage is on).
     SelectListEntryQuietly(index);
-    m_settings.FileIndex2 = static_cast<Integer>(index);
+    m_settings.FileIndex2 = static_cast<Long>(index);
     if (m_settings.PreviewPauseMode != 0)
         PendingWallpaper = m_list.text(index);
 }
@@ -167,7 +167,7 @@ void WallpaperChanger::ListSelectionChanged()
     else
         PendingWallpaper = path;
     if (m_list.count() > 0)
-        m_settings.FileIndex2 = static_cast<Integer>(index);
+        m_settings.FileIndex2 = static_cast<Long>(index);
 }
 
 void WallpaperChanger::FileItemClicked(int index)
@@ -186,7 +186,7 @@ void WallpaperChanger::FileItemClicked(int index)
     else
         m_installer.ApplyWallpaper(path);
     if (m_folder.count() > 0)
-        m_settings.FileIndex1 = static_cast<Integer>(selected);
+        m_settings.FileIndex1 = static_cast<Long>(selected);
 }
 
 void WallpaperChanger::PreviewClicked()

@@ -244,9 +244,9 @@ void WallpaperService::collageEnded(const std::optional<CollageResult>& collage)
         // Only what the collage moved: a click on the list meanwhile recorded its own position.
         Settings& settings = m_settings.values();
         if (collage->fileIndex1 != m_collageStart->fileIndex1)
-            settings.FileIndex1 = static_cast<Integer>(collage->fileIndex1);
+            settings.FileIndex1 = static_cast<Long>(collage->fileIndex1);
         if (collage->fileIndex2 != m_collageStart->fileIndex2)
-            settings.FileIndex2 = static_cast<Integer>(collage->fileIndex2);
+            settings.FileIndex2 = static_cast<Long>(collage->fileIndex2);
     }
     m_collageStart.reset();
     Q_EMIT collageFinished();

@@ -1,6 +1,5 @@
 #include "mainwindow/lists/CurrentListEntries.h"
 
-#include "core/ListFiles.h"
 #include "mainwindow/lists/ListEditing.h"
 
 namespace velmora {
@@ -18,7 +17,7 @@ void CurrentListEntries::clear()
 void CurrentListEntries::appendEntries(const QStringList& paths)
 {
     for (const QString& path : paths) {
-        if (m_entries.count() >= MaxListEntries)
+        if (m_entries.count() >= m_editing.capacity())
             return;
         m_entries.insert(m_entries.count(), path);
     }

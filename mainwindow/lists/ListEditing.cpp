@@ -11,7 +11,7 @@ void ListEditing::InsertEntries(const QStringList& paths)
 {
     qsizetype added = 0;
     for (const QString& path : paths) {
-        if (m_list.count() >= MaxListEntries)
+        if (m_list.count() >= m_capacity)
             break;
         const int selected = m_list.selected();
         m_list.insert(selected < 0 ? m_list.count() : selected, path);
@@ -19,7 +19,7 @@ void ListEditing::InsertEntries(const QStringList& paths)
     }
     if (added < paths.size())
         ShowWarning(QStringLiteral("リストの項目数が上限 (%1) に達したため、%2 件を追加できませんでした。")
-                        .arg(MaxListEntries)
+                        .arg(EntryCountText(m_capacity))
                         .arg(paths.size() - added));
 }
 

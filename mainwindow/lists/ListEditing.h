@@ -1,6 +1,7 @@
 #pragma once
 // The editing commands of the current list: insertions, delete, move, clear and pruning.
 // They change only the entries; the list file changes when the user saves.
+#include "core/ListFiles.h"
 #include "mainwindow/change/ChangeSources.h"
 
 #include <QStringList>
@@ -11,10 +12,14 @@ class WallpaperChanger;
 
 class ListEditing {
 public:
-    ListEditing(EntryList& list, WallpaperChanger& changer)
+    ListEditing(EntryList& list, WallpaperChanger& changer, int capacity = MaxListEntries)
         : m_list(list)
         , m_changer(changer)
+        , m_capacity(capacity)
     {}
+
+    // The most entries the list takes (the bound a list file is loaded against).
+    int capacity() const { return m_capacity; }
 
     // Inserts each path in front of the selected entry (which stays selected), or appends when
     // nothing is selected. Stops at the list limit and says how many paths did not fit.
@@ -32,6 +37,7 @@ private:
 
     EntryList& m_list;
     WallpaperChanger& m_changer;
+    int m_capacity;
 };
 
 } // namespace velmora

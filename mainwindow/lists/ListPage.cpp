@@ -106,7 +106,7 @@ ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
 
     connect(m_catalogue, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
-            OpenListFile(m_catalogue->itemText(index));
+            openCatalogueEntry(index);
     });
     connect(m_list, &QListWidget::currentRowChanged, this, [this] { Q_EMIT entryActivated(); });
     // A click on the entry that is already selected chooses it again.
@@ -160,9 +160,21 @@ void ListPage::lstFileRead()
 void ListPage::selectCatalogueEntry(int index)
 {
     if (m_catalogue->currentIndex() == index)
-        OpenListFile(m_catalogue->itemText(index));
+        openCatalogueEntry(index);
     else
         m_catalogue->setCurrentIndex(index);
+}
+
+void ListPage::openCatalogueEntry(int index)
+{
+    if (OpenListFile(m_catalogue->itemText(index)))
+        return;
+    int held = -1;
+    for (int i = 0; m_openName && i < m_catalogue->count(); ++i)
+        if (m_catalogue->itemText(i) == *m_openName)
+            held = i;
+    const QSignalBlocker blocker(m_catalogue);
+    m_catalogue->setCurrentIndex(held);
 }
 
 bool ListPage::OpenListFile(const QString& name)
@@ -172,8 +184,10 @@ bool ListPage::OpenListFile(const QString& name)
     steps([&] {
         const QSignalBlocker blocker(m_list);
         opened = ListBoxLoad(listPath(name), *m_list) == 0;
-        if (opened)
+        if (opened) {
             m_settings.ListFileName = name;
+            m_openName = name;
+        }
     })([&] { FitListScrollWidth(*m_list); });
     return opened;
 }
@@ -258,6 +272,7 @@ void ListPage::catalogueAndOpen(const QString& name)
         selectCatalogueEntry(previous);
     } else {
         m_entries.clear();
+        m_openName.reset();
         m_settings.ListFileName = previousName;
     }
 }

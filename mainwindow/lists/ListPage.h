@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QComboBox;
 class QToolButton;
 
@@ -58,6 +60,9 @@ private:
     QString listPath(const QString& name) const;
     QStringList catalogueNames() const;
     void selectCatalogueEntry(int index);
+    // Opens the list of a catalogue entry; when it cannot be read, the drop-down goes back to the
+    // list the box still holds (or to none), so that a save never writes that one over the file.
+    void openCatalogueEntry(int index);
     bool writeCatalogue();
     void catalogueAndOpen(const QString& name);
     bool guardLastEntry();
@@ -65,6 +70,7 @@ private:
     Settings& m_settings;
     QString m_programFolder;
     QString m_catalogPath;
+    std::optional<QString> m_openName; // the list the box holds, once one was read
     QComboBox* m_catalogue;
     ListBox* m_list;
     ListWidgetEntries m_entries;

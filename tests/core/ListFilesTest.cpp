@@ -11,24 +11,67 @@
 
 using namespace velmora;
 
-TEST(ListFiles, LongListsLoadUpToTheLimitAndSaySo)
+namespace {
+
+QByteArray numberedLines(int count)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += "/pics/" + QByteArray::number(i) + ".jpg\r\n";
+    return bytes;
+}
+
+} // namespace
+
+TEST(ListFiles, AHundredThousandEntriesLoadWholeAndSaveBackUnchanged)
 {
     test::TempFolder folder;
     const QString path = folder.file(QStringLiteral("big.lst"));
-    QByteArray bytes;
-    for (int i = 0; i < 100000; ++i)
-        bytes += "/pics/" + QByteArray::number(i) + ".jpg\r\n";
+    const QByteArray bytes = numberedLines(100000);
     test::WriteBytes(path, bytes);
 
     ScriptedPrompter prompter;
     PrompterScope scope(prompter);
     QStringList entries;
+    ASSERT_EQ(LoadListEntries(path, entries), 0);
+    EXPECT_EQ(entries.size(), 100000);
+    EXPECT_EQ(entries.last(), QStringLiteral("/pics/99999.jpg"));
+    ASSERT_EQ(SaveListEntries(path, entries), 0);
+    EXPECT_EQ(test::ReadBytes(path), bytes) << "a save without edits writes the same bytes";
+
+    entries.insert(50000, QStringLiteral("/pics/added.jpg"));
+    ASSERT_EQ(SaveListEntries(path, entries), 0);
+    const QByteArray saved = test::ReadBytes(path);
+    EXPECT_EQ(saved.count('\n'), 100001);
+    EXPECT_EQ(saved.size(), bytes.size() + QByteArray("/pics/added.jpg\r\n").size());
+    EXPECT_EQ(prompter.count(), 0);
+}
+
+TEST(ListFiles, AFilePastTheBoundIsRefusedWholeAndLeftAsItIs)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("runaway.lst"));
+    // Lone CRs and a last line without its end: both count as lines.
+    QByteArray bytes(MaxListEntries, '\r');
+    bytes += "/pics/one-too-many.jpg";
+    test::WriteBytes(path, bytes);
+
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    QStringList entries{QStringLiteral("kept")};
+    EXPECT_EQ(LoadListEntries(path, entries), 1);
+    EXPECT_EQ(entries, QStringList{QStringLiteral("kept")}) << "nothing loaded in part";
+    ASSERT_EQ(prompter.count(), 1);
+    EXPECT_EQ(prompter.requests()[0].kind, PromptKind::Warning);
+    EXPECT_TRUE(prompter.texts()[0].contains(QStringLiteral("10,000,000")));
+    EXPECT_TRUE(prompter.texts()[0].contains(path));
+    EXPECT_EQ(test::ReadBytes(path), bytes);
+
+    // Exactly at the bound still loads.
+    bytes.chop(QByteArray("/pics/one-too-many.jpg").size());
+    test::WriteBytes(path, bytes);
     EXPECT_EQ(LoadListEntries(path, entries), 0);
     EXPECT_EQ(entries.size(), MaxListEntries);
-    EXPECT_EQ(entries.last(), QStringLiteral("/pics/32766.jpg"));
-    ASSERT_EQ(prompter.count(), 1);
-    EXPECT_TRUE(prompter.texts()[0].contains(QStringLiteral("100000")));
-    EXPECT_EQ(test::ReadBytes(path), bytes) << "loading never rewrites the file";
 }
 
 TEST(ListFiles, FailuresShowOneMessageAndKeepTheEntries)

@@ -111,6 +111,26 @@ TEST(SettingsFile, WrittenFileReadsBackTheSameRecord)
     EXPECT_TRUE(bytes.endsWith("\r\nMonitorMode= 2\r\n"));
 }
 
+TEST(SettingsFile, PositionsPastSixteenBitsAreStoredAndRestored)
+{
+    TempFolder folder;
+    Settings written = defaults();
+    written.FileIndex1 = 40000;
+    written.FileIndex2 = 9999999;
+    const QString path = folder.file(QStringLiteral("Velmora.INI"));
+    ASSERT_TRUE(WriteSettingsFile(written, path));
+    const QByteArray bytes = ReadBytes(path);
+    EXPECT_TRUE(bytes.contains("\r\nFileIndex1= 40000\r\n"));
+    EXPECT_TRUE(bytes.contains("\r\nFileIndex2= 9999999\r\n"));
+    Settings read = defaults();
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    ReadSettingsFile(read, path);
+    EXPECT_EQ(prompter.count(), 0);
+    EXPECT_EQ(read.FileIndex1, 40000);
+    EXPECT_EQ(read.FileIndex2, 9999999);
+}
+
 TEST(SettingsFile, APipeNamedLikeTheSettingsFileGivesOneMessageAndTheDefaults)
 {
     TempFolder folder;

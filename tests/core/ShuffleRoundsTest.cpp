@@ -2,6 +2,7 @@
 #include "core/RandomSource.h"
 #include "tests/support/TestSupport.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -274,6 +275,26 @@ TEST(ShuffleRounds, HundredThousandEntries)
     for (int k = 0; k < 3; ++k)
         EXPECT_TRUE(shown.count(source.paths[read.order()[k]]))
             << "shown entries found again after the shift";
+}
+
+TEST(ShuffleRounds, AStoredRoundPastSixtyFourMegabytesReadsBack)
+{
+    // 300,000 long paths: a list file of its own would pass 64 MB, and so does the stored round.
+    constexpr int count = 300000;
+    const QString stem = QStringLiteral("/home/ann/Pictures/") + QString(220, u'x') + u'/';
+    const ShuffleSource source{false, QStringLiteral("big.lst"), count,
+                               [&stem](int i) { return stem + QString::number(i) + QStringLiteral(".jpg"); }};
+    TempFolder folder;
+    const QString file = folder.file(QStringLiteral("shuffle.dat"));
+    ShuffledRound round;
+    round.Begin(count, seeded(3));
+    round.Next(seeded(3));
+    ASSERT_TRUE(WriteShuffleFile(file, source, round));
+    ASSERT_GT(QFileInfo(file).size(), qint64(64) << 20);
+    ShuffledRound read;
+    ASSERT_TRUE(ReadShuffleFile(file, source, read, seeded(4)));
+    EXPECT_EQ(read.order(), round.order());
+    EXPECT_EQ(read.position(), 1);
 }
 
 } // namespace

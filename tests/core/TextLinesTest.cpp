@@ -34,6 +34,17 @@ TEST(TextLines, LinesEndAtCrLfLoneCrOrLoneLf)
         << "LF CR is two line ends, unlike CR LF";
 }
 
+TEST(TextLines, CountingTheBytesAgreesWithSplittingTheText)
+{
+    for (const QByteArray& bytes :
+         {QByteArray(), QByteArray("last"), QByteArray("\r\n"), QByteArray("\r"), QByteArray("a\r\r\nb"),
+          QByteArray("a\n\rb\n\n"), QByteArray("\xEF\xBB\xBF"),
+          QByteArray("\xEF\xBB\xBF"
+                     "a\r\nb"),
+          QByteArray("\x83\x5C\r\n\x95\x5C"), QByteArray("\xE5\xA3\x81\r\r")})
+        EXPECT_EQ(CountLines(bytes), SplitLines(DecodeText(bytes)).size()) << bytes.toHex().constData();
+}
+
 TEST(TextLines, WritesUtf8WithCrLfAfterEveryLine)
 {
     EXPECT_EQ(EncodeLines({QStringLiteral("写真"), QString(), QStringLiteral("b\nc")}),

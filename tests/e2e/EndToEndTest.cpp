@@ -97,6 +97,46 @@ TEST(EndToEnd, OneShotInstallsTheNextListEntryOnTheRootWindowAndExits)
         << "lists are never saved on exit";
 }
 
+TEST(EndToEnd, OneShotOnAHundredThousandEntriesChangesToTheEntryAfterTheStoredPosition)
+{
+    ProgramRun velmora;
+    velmora.captureErrors();
+    QStringList entries;
+    for (int i = 0; i < 100000; ++i)
+        entries << QStringLiteral("/nowhere/%1.png").arg(i);
+    entries[40001] = velmora.picture(QStringLiteral("40001.png"), Pattern(320, 200, 4));
+    const QByteArray list = ListLines(entries);
+    WriteBytes(velmora.program().file(QStringLiteral("lfname.dat")), "big.lst\r\n");
+    WriteBytes(velmora.program().file(QStringLiteral("big.lst")), list);
+    velmora.writeSettings("ListMode= 2\r\nListFileName=big.lst\r\nFileIndex2= 40000\r\n");
+
+    // A box would hold the run until the 60 s are up: nobody answers it.
+    ASSERT_EQ(velmora.run({QStringLiteral("-ng"), QStringLiteral("-s")}), 0);
+    EXPECT_TRUE(velmora.errors().isEmpty());
+    EXPECT_EQ(velmora.setting(QStringLiteral("FileIndex2")), QStringLiteral(" 40001"));
+    const QImage wallpaper(velmora.program().file(QStringLiteral("$$WALL$$.BMP")));
+    EXPECT_EQ(wallpaper.convertToFormat(QImage::Format_RGB32), Pattern(320, 200, 4));
+    EXPECT_EQ(ReadBytes(velmora.program().file(QStringLiteral("big.lst"))), list);
+}
+
+TEST(EndToEnd, OneShotOnARefusedListReportsOnStandardErrorAndEndsNonZero)
+{
+    ProgramRun velmora;
+    velmora.captureErrors();
+    // One line past the bound of ten million.
+    const QByteArray list(10'000'001, '\n');
+    WriteBytes(velmora.program().file(QStringLiteral("lfname.dat")), "huge.lst\r\n");
+    WriteBytes(velmora.program().file(QStringLiteral("huge.lst")), list);
+    velmora.writeSettings("ListMode= 2\r\nListFileName=huge.lst\r\nFileIndex2= 7\r\n");
+
+    const int code = velmora.run({QStringLiteral("-ng"), QStringLiteral("-s")});
+    EXPECT_NE(code, 0);
+    EXPECT_NE(code, -1) << "the run ended by itself, waiting on no box";
+    EXPECT_TRUE(QString::fromUtf8(velmora.errors()).contains(QStringLiteral("リストの項目が多すぎます")));
+    EXPECT_EQ(velmora.setting(QStringLiteral("FileIndex2")), QStringLiteral(" 7"));
+    EXPECT_EQ(QFileInfo(velmora.program().file(QStringLiteral("huge.lst"))).size(), list.size());
+}
+
 TEST(EndToEnd, OneShotFitsALargeJpegToTheScreenWithTheCalendarOn)
 {
     // Read straight at the fitted size: the result must still be the picture, fitted and centred.
@@ -168,8 +208,9 @@ TEST(EndToEnd, TheOptionsOpenedFromTheKeyboardSwitchTheTimerOnForGood)
     velmora.start({});
 
     const std::optional<QString> main = velmora.waitForMainWindow();
-    ASSERT_TRUE(main) << "the main window did not appear; visible windows: " << velmora.visibleWindows().toStdString()
-                      << "; the program " << (velmora.running() ? "still runs" : "has ended");
+    ASSERT_TRUE(main) << "the main window did not appear; visible windows: "
+                      << velmora.visibleWindows().toStdString() << "; the program "
+                      << (velmora.running() ? "still runs" : "has ended");
     // ツール(&T), then オプション(&O) once the menu is there; the dialog then has the keyboard.
     ASSERT_TRUE(velmora.xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), *main}));
     ASSERT_TRUE(velmora.xdotool({QStringLiteral("key"), QStringLiteral("alt+t")}));
@@ -181,12 +222,13 @@ TEST(EndToEnd, TheOptionsOpenedFromTheKeyboardSwitchTheTimerOnForGood)
         return active && *active != *main &&
                velmora.xdotool({QStringLiteral("getwindowname"), *active}).value_or(QString()) != u"Velmora";
     });
-    ASSERT_TRUE(active && *active != *main) << "the options dialog did not take the keyboard; visible windows: "
-                                            << velmora.visibleWindows().toStdString();
+    ASSERT_TRUE(active && *active != *main)
+        << "the options dialog did not take the keyboard; visible windows: "
+        << velmora.visibleWindows().toStdString();
 
     // The dialog opens on "Timer ON"; the interval follows it.
-    velmora.xdotool({QStringLiteral("key"), QStringLiteral("space"), QStringLiteral("Tab"), QStringLiteral("3"),
-                     QStringLiteral("Return")});
+    velmora.xdotool({QStringLiteral("key"), QStringLiteral("space"), QStringLiteral("Tab"),
+                     QStringLiteral("3"), QStringLiteral("Return")});
 
     const QString wallpaper = velmora.program().file(QStringLiteral("$$WALL$$.BMP"));
     QElapsedTimer waited;
@@ -213,13 +255,16 @@ std::vector<int> ColourCounts(const QImage& root, const std::vector<QRgb>& colou
             for (size_t i = 0; i < colours.size(); ++i) {
                 const QRgb p = root.pixel(x, y);
                 const QRgb c = colours[i];
-                if (std::abs(qRed(p) - qRed(c)) + std::abs(qGreen(p) - qGreen(c)) + std::abs(qBlue(p) - qBlue(c)) < 24)
+                if (std::abs(qRed(p) - qRed(c)) + std::abs(qGreen(p) - qGreen(c)) +
+                        std::abs(qBlue(p) - qBlue(c)) <
+                    24)
                     ++counts[i];
             }
     return counts;
 }
 
-const std::vector<QRgb> PieceColours = {qRgb(230, 30, 30), qRgb(30, 200, 40), qRgb(40, 60, 220), qRgb(240, 220, 20)};
+const std::vector<QRgb> PieceColours = {qRgb(230, 30, 30), qRgb(30, 200, 40), qRgb(40, 60, 220),
+                                        qRgb(240, 220, 20)};
 
 } // namespace
 
@@ -277,7 +322,8 @@ TEST(EndToEnd, TheThumbnailMenuFillsTheDesktopThumbnailCache)
                                   velmora.picture(QStringLiteral("c.png"), Pattern(40, 300, 3))};
     velmora.start({});
     ASSERT_TRUE(velmora.xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
-                                 QStringLiteral("^Velmora$"), QStringLiteral("windowfocus"), QStringLiteral("--sync")}));
+                                 QStringLiteral("^Velmora$"), QStringLiteral("windowfocus"),
+                                 QStringLiteral("--sync")}));
     // View menu (Alt+V), then its item "サムネイル表示(&N)".
     ASSERT_TRUE(velmora.xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("200"),
                                  QStringLiteral("alt+v"), QStringLiteral("n")}));
@@ -291,7 +337,8 @@ TEST(EndToEnd, TheThumbnailMenuFillsTheDesktopThumbnailCache)
     for (const QString& path : pictures) {
         // The temporary paths hold no character a file URI escapes.
         const QString uri = QStringLiteral("file://") + path;
-        const QString entry = QString::fromLatin1(QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex());
+        const QString entry =
+            QString::fromLatin1(QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex());
         const QImage thumbnail(large.filePath(entry + QStringLiteral(".png")), "PNG");
         ASSERT_FALSE(thumbnail.isNull()) << path.toStdString();
         EXPECT_EQ(thumbnail.text(QStringLiteral("Thumb::URI")), uri);
@@ -310,7 +357,8 @@ TEST(EndToEnd, TheMainWindowComesWhenTheWindowManagerLeavesItsFirstMapUnanswered
     velmora.startForgetfulWindowManager();
     velmora.start({});
     EXPECT_TRUE(velmora.waitForMainWindow(20000))
-        << "the main window was never mapped again; visible windows: " << velmora.visibleWindows().toStdString();
+        << "the main window was never mapped again; visible windows: "
+        << velmora.visibleWindows().toStdString();
     EXPECT_EQ(velmora.stop(), 0);
 }
 
@@ -322,8 +370,8 @@ TEST(EndToEnd, TheMainWindowComesWhenTheWindowManagerStartsAtTheSameMoment)
         velmora.startWindowManagerNow();
         velmora.start({});
         const std::optional<QString> main = velmora.waitForMainWindow(20000);
-        ASSERT_TRUE(main) << "login " << login << ": no main window; visible windows: "
-                          << velmora.visibleWindows().toStdString();
+        ASSERT_TRUE(main) << "login " << login
+                          << ": no main window; visible windows: " << velmora.visibleWindows().toStdString();
         // Closed by the window manager (its close button's request), the program ends normally.
         ASSERT_TRUE(velmora.closeWithWindowManager(*main));
         EXPECT_EQ(velmora.wait(20000), 0) << "login " << login;

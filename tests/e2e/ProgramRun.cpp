@@ -113,7 +113,8 @@ void ProgramRun::start(const QStringList& arguments)
     }
     m_process.setProcessEnvironment(environment());
     m_process.setWorkingDirectory(m_program.path());
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.setProcessChannelMode(m_captureErrors ? QProcess::SeparateChannels
+                                                    : QProcess::ForwardedErrorChannel);
     m_process.start(m_program.file(QStringLiteral("velmora")), arguments);
     m_process.waitForStarted(10000);
 }

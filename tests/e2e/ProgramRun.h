@@ -34,6 +34,10 @@ public:
     // A picture file of the run's own, returned as its full path.
     QString picture(const QString& name, const QImage& image) const;
 
+    // Keeps what the next runs write on standard error for errors() instead of passing it through.
+    void captureErrors() { m_captureErrors = true; }
+    QByteArray errors() { return m_process.readAllStandardError(); }
+
     // Runs to the end (at most 60 s); returns the exit code, -1 when it did not finish.
     int run(const QStringList& arguments);
     // Starts without waiting; stop() ends it with SIGTERM and waits.
@@ -95,6 +99,7 @@ private:
     QProcess m_windowManager;
     QList<QPair<QString, QString>> m_session;
     std::optional<QPair<uint, uint>> m_user;
+    bool m_captureErrors = false;
 };
 
 } // namespace velmora::test

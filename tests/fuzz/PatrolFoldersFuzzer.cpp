@@ -16,9 +16,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (static_cast<qint64>(size) > MaxTextFileBytes)
+    if (static_cast<qint64>(size) > MaxListFileBytes)
         return 0;
     const QByteArray bytes = fuzz::Bytes(data, size);
+    // Past the bound the file is refused whole; the folders are never made.
+    if (CountLines(bytes) > MaxListEntries) {
+        const fuzz::MemoryFile file(bytes);
+        QStringList loaded{QStringLiteral("untouched")};
+        if (LoadPatrolFolders(file.path(), loaded) != 1 || loaded != QStringList{QStringLiteral("untouched")})
+            fuzz::Broken("a folder file past the bound was loaded");
+        return 0;
+    }
     const QStringList folders = ReadPatrolFolders(bytes);
     for (const QString& folder : folders)
         if (folder.contains(u'\r') || folder.contains(u'\n'))
@@ -35,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int status = LoadPatrolFolders(file.path(), loaded);
     if (status != 0)
         fuzz::Broken("a readable folder file failed to load");
-    if (loaded != folders.mid(0, MaxListEntries))
-        fuzz::Broken("the loaded folders are not the file's first lines");
+    if (loaded != folders)
+        fuzz::Broken("the loaded folders are not the file's lines");
     return 0;
 }

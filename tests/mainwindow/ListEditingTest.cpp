@@ -20,10 +20,11 @@ struct Rig {
     FakeList list;
     FakeInstaller installer;
     WallpaperChanger changer{settings, folder, list, installer};
-    ListEditing editing{list, changer};
+    ListEditing editing;
     CurrentListEntries current{list, editing}; // the list as the patrol and the search see it
 
-    explicit Rig(QStringList entries, int selected = -1)
+    explicit Rig(QStringList entries, int selected = -1, int capacity = MaxListEntries)
+        : editing(list, changer, capacity)
     {
         settings.PreviewPauseMode = 0;
         list.entries = std::move(entries);
@@ -50,16 +51,29 @@ TEST(ListEditing, InsertionGoesInFrontOfTheSelectionInOrder)
 
 TEST(ListEditing, InsertionStopsAtTheListLimitAndSaysSo)
 {
-    QStringList many;
-    for (int i = 0; i < MaxListEntries - 1; ++i)
-        many << QString::number(i);
-    Rig rig(many);
+    Rig rig({"/a.jpg", "/b.jpg", "/c.jpg", "/d.jpg"}, -1, 5);
     ScriptedPrompter prompter;
     PrompterScope scope(prompter);
     rig.editing.InsertEntries({"/1.jpg", "/2.jpg", "/3.jpg"});
-    EXPECT_EQ(rig.list.count(), MaxListEntries);
+    EXPECT_EQ(rig.list.count(), 5);
     ASSERT_EQ(prompter.count(), 1);
     EXPECT_TRUE(prompter.texts()[0].contains(QStringLiteral("2 件")));
+}
+
+TEST(ListEditing, AHundredThousandEntriesTakeMore)
+{
+    QStringList many;
+    for (int i = 0; i < 100000; ++i)
+        many << QString::number(i);
+    Rig rig(many, 40000);
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    rig.editing.InsertEntries({"/1.jpg"});
+    EXPECT_EQ(rig.list.count(), 100001);
+    EXPECT_EQ(rig.list.entries[40000], "/1.jpg");
+    rig.current.appendEntries({"/2.jpg"});
+    EXPECT_EQ(rig.list.count(), 100002);
+    EXPECT_EQ(prompter.count(), 0);
 }
 
 TEST(ListEditing, DeleteSelectsTheSuccessorAndAppliesIt)
@@ -134,10 +148,7 @@ TEST(ListEditing, ThePatrolAppendsWhateverIsSelectedTheSearchInsertsByTheRule)
     EXPECT_EQ(rig.current.count(), 0);
     EXPECT_TRUE(rig.installer.calls.isEmpty());
 
-    QStringList many;
-    for (int i = 0; i < MaxListEntries - 1; ++i)
-        many << QString::number(i);
-    Rig full(many);
+    Rig full({"/a.jpg"}, -1, 2);
     full.current.appendEntries({"/1.jpg", "/2.jpg"});
-    EXPECT_EQ(full.current.count(), MaxListEntries) << "appending stops at the list limit";
+    EXPECT_EQ(full.list.entries, (QStringList{"/a.jpg", "/1.jpg"})) << "appending stops at the list limit";
 }

@@ -1,5 +1,6 @@
 #include "tests/support/TestSupport.h"
 
+#include "core/ListFiles.h"
 #include "core/Prompt.h"
 #include "core/Settings.h"
 #include "dialogs/ListFileSelectDialog.h"
@@ -152,7 +153,7 @@ TEST(ListPage, ATakenBackFileThatCannotBeReadStaysOutOfTheCatalogue)
     Rig rig("a.lst\r\n", {{"a.lst", "/1.jpg\r\n"}}, QStringLiteral("a.lst"));
     QFile big(rig.program.file(QStringLiteral("big.lst")));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(big.resize(65 << 20)); // over the bound of a list file; sparse
+    ASSERT_TRUE(big.resize(MaxListFileBytes + 1)); // over the bound of a list file; sparse
     big.close();
     rig.prompter.pushText(QStringLiteral("big"));
     rig.prompter.push(Answer::Yes);
@@ -162,7 +163,35 @@ TEST(ListPage, ATakenBackFileThatCannotBeReadStaysOutOfTheCatalogue)
     EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("a.lst"));
     EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("a.lst"));
     EXPECT_EQ(rig.entries(), QStringList{"/1.jpg"});
-    EXPECT_EQ(QFileInfo(big.fileName()).size(), qint64(65) << 20);
+    EXPECT_EQ(QFileInfo(big.fileName()).size(), MaxListFileBytes + 1);
+}
+
+// A refused list leaves the drop-down on the list the box holds: a save then writes that list to its
+// own file, never over the refused one.
+TEST(ListPage, AListThatCannotBeReadIsNeverSavedOver)
+{
+    Rig rig("a.lst\r\nbig.lst\r\n", {{"a.lst", "/1.jpg\r\n"}}, QStringLiteral("a.lst"));
+    QFile big(rig.program.file(QStringLiteral("big.lst")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(MaxListFileBytes + 1)); // sparse
+    big.close();
+    rig.page->cboFileName()->setCurrentIndex(1);
+    EXPECT_EQ(rig.prompter.count(), 1) << "the failed read";
+    EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("a.lst"));
+    EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("a.lst"));
+    rig.page->lstFileList()->addItem(QStringLiteral("/2.jpg"));
+    rig.page->cmdSave_Click();
+    EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("a.lst"))), "/1.jpg\r\n/2.jpg\r\n");
+    EXPECT_EQ(QFileInfo(big.fileName()).size(), MaxListFileBytes + 1);
+
+    // Refused at the start, with no list read before: nothing to save, and nothing saved.
+    const QByteArray tooMany(MaxListEntries + 1, '\n');
+    Rig start("a.lst\r\nbig.lst\r\n", {{"a.lst", "/1.jpg\r\n"}, {"big.lst", tooMany}},
+              QStringLiteral("big.lst"));
+    EXPECT_EQ(start.page->cboFileName()->currentIndex(), -1);
+    start.page->cmdSave_Click();
+    EXPECT_EQ(start.prompter.count(), 2) << "the failed read, then no list to save to";
+    EXPECT_EQ(ReadBytes(start.program.file(QStringLiteral("big.lst"))), tooMany);
 }
 
 // A name taken by something that is no list file (here a link to a file not yet there) is never

@@ -54,15 +54,22 @@ TEST(PatrolFolderFile, FailuresAreShownAndLoseNothing)
     EXPECT_EQ(SavePatrolFolders(program.path(), {"/a/"}), 1);
     EXPECT_EQ(prompter.count(), 2);
 
-    QByteArray many;
-    for (int i = 0; i < MaxListEntries + 5; ++i)
-        many += "/f/\n";
+    // Past the bound the file is refused whole: a part saved back would lose the rest.
+    const QByteArray many(MaxListEntries + 5, '\n');
     WriteBytes(program.file("lfolder.dat"), many);
     prompter.clear();
-    ASSERT_EQ(LoadPatrolFolders(program.file("lfolder.dat"), folders), 0);
-    EXPECT_EQ(folders.size(), MaxListEntries);
+    EXPECT_EQ(LoadPatrolFolders(program.file("lfolder.dat"), folders), 1);
+    EXPECT_EQ(folders, QStringList{"/kept/"});
     ASSERT_EQ(prompter.count(), 1);
-    EXPECT_TRUE(prompter.texts()[0].contains(QString::number(MaxListEntries + 5)));
+    EXPECT_TRUE(prompter.texts()[0].contains(QStringLiteral("10,000,000")));
+    EXPECT_EQ(ReadBytes(program.file("lfolder.dat")), many);
+
+    QByteArray large;
+    for (int i = 0; i < 40000; ++i)
+        large += "/f/" + QByteArray::number(i) + "/\r\n";
+    WriteBytes(program.file("lfolder.dat"), large);
+    ASSERT_EQ(LoadPatrolFolders(program.file("lfolder.dat"), folders), 0);
+    EXPECT_EQ(folders.size(), 40000);
 }
 
 TEST(PatrolFolderList, AddsWithoutExactDuplicates)

@@ -17,7 +17,7 @@ QString PatrolFolderFilePath(const QString& programFolder);
 QStringList ReadPatrolFolders(const QByteArray& bytes);
 
 // 0 with the file's folders in folders; 1 after showing the failure, folders untouched. A file of
-// more than MaxListEntries lines loads its first ones and says so.
+// more than MaxListEntries lines is refused whole.
 int LoadPatrolFolders(const QString& path, QStringList& folders);
 
 // 0 when the file holds exactly the folders; 1 after showing the failure (the old file stays whole).

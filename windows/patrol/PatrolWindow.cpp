@@ -246,7 +246,7 @@ void PatrolWindow::patrolEnded()
         ShowWarning(
             QStringLiteral("リストの項目数が上限 (%1) に達したため、巡回を途中で終えました。\n"
                            "%2 の残りのファイルと、それ以降のフォルダのファイルは追加されていません。")
-                .arg(MaxListEntries)
+                .arg(EntryCountText(MaxListEntries))
                 .arg(outcome.value->fullFolder));
         ShowNotice(QStringLiteral("巡回完了"));
     } else if (outcome.value && outcome.value->end == PatrolEnd::Complete) {
