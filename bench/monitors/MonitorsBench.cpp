@@ -2,6 +2,8 @@
 // MonitorMode, the whole "velmora -ng -s" process against "feh --bg-fill" with two files (a picture
 // per monitor): 12-megapixel JPEGs fitted to the screen, paired runs, medians, and each run's peak
 // resident memory from the kernel's accounting of the child.
+#include "bench/support/PeerTool.h"
+#include "bench/support/TimedProcess.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
 #include "tests/support/DesktopTestSupport.h"
@@ -15,62 +17,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <vector>
-
-extern char** environ;
 
 using namespace velmora;
 
 namespace {
-
-struct Run {
-    double ms = 0;
-    double peakMb = 0;
-    bool ok = false;
-};
-
-// Starts the command with the environment given and waits for it; its own time and peak memory.
-Run timed(const QStringList& command, const QStringList& environment)
-{
-    std::vector<QByteArray> args;
-    for (const QString& part : command)
-        args.push_back(QFile::encodeName(part));
-    std::vector<char*> argv;
-    for (QByteArray& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    std::vector<QByteArray> envs;
-    for (const QString& entry : environment)
-        envs.push_back(entry.toLocal8Bit());
-    std::vector<char*> envp;
-    for (QByteArray& entry : envs)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-
-    QElapsedTimer clock;
-    clock.start();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0)
-        return {};
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid)
-        return {};
-    Run run;
-    run.ms = clock.nsecsElapsed() / 1e6;
-    run.peakMb = usage.ru_maxrss / 1024.0;
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return run;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // A program folder of its own in list mode: the pictures in order, fitted to each monitor.
 void prepareProgram(const test::TempFolder& program, const QStringList& pictures, int mode)
@@ -153,22 +104,22 @@ int main(int argc, char* argv[])
         const QStringList ours = {program.file(QStringLiteral("velmora")), QStringLiteral("-ng"),
                                   QStringLiteral("-s")};
         // One warm-up of each: the first run of anything pays for the disk cache.
-        timed(ours, environment);
-        timed(fehRun, environment);
+        bench::TimedProcess(ours, environment);
+        bench::TimedProcess(fehRun, environment);
         std::vector<double> oursMs, oursMb, fehMs;
         for (int i = 0; i < runs; ++i) {
-            const Run a = timed(ours, environment);
-            const Run b = timed(fehRun, environment);
+            const bench::ProcessRun a = bench::TimedProcess(ours, environment);
+            const bench::ProcessRun b = bench::TimedProcess(fehRun, environment);
             failures += !a.ok + !b.ok;
             oursMs.push_back(a.ms);
             oursMb.push_back(a.peakMb);
             fehMs.push_back(b.ms);
         }
-        const double o = median(oursMs);
-        std::printf("monitors-%d: ours %.1f ms, peer %.1f ms, ratio %.2f\n", mode, o, median(fehMs),
-                    median(fehMs) / o);
+        const double o = bench::Median(oursMs);
+        std::printf("monitors-%d: ours %.1f ms, peer %.1f ms, ratio %.2f\n", mode, o, bench::Median(fehMs),
+                    bench::Median(fehMs) / o);
         std::fflush(stdout);
-        peak = std::max(peak, median(oursMb));
+        peak = std::max(peak, bench::Median(oursMb));
     }
     if (failures)
         std::fprintf(stderr, "monitors: %d runs failed\n", failures);

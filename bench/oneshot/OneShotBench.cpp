@@ -1,6 +1,8 @@
 // "velmora -ng -s" as a whole process against the X11 tools people set wallpapers with: a private
 // 3840 x 2160 Xvfb, a 4000 x 3000 photo fitted to the screen with the calendar on, paired runs,
 // medians, and each run's peak resident memory from the kernel's accounting of the child.
+#include "bench/support/PeerTool.h"
+#include "bench/support/TimedProcess.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
 #include "tests/support/DesktopTestSupport.h"
@@ -13,62 +15,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <vector>
-
-extern char** environ;
 
 using namespace velmora;
 
 namespace {
-
-struct Run {
-    double ms = 0;
-    double peakMb = 0;
-    bool ok = false;
-};
-
-// Starts the command with the environment given and waits for it; its own time and peak memory.
-Run timed(const QStringList& command, const QStringList& environment)
-{
-    std::vector<QByteArray> args;
-    for (const QString& part : command)
-        args.push_back(QFile::encodeName(part));
-    std::vector<char*> argv;
-    for (QByteArray& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    std::vector<QByteArray> envs;
-    for (const QString& entry : environment)
-        envs.push_back(entry.toLocal8Bit());
-    std::vector<char*> envp;
-    for (QByteArray& entry : envs)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-
-    QElapsedTimer clock;
-    clock.start();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0)
-        return {};
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid)
-        return {};
-    Run run;
-    run.ms = clock.nsecsElapsed() / 1e6;
-    run.peakMb = usage.ru_maxrss / 1024.0;
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return run;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // A program folder of its own in list mode: one picture, fitted to the screen, the calendar on.
 void prepareProgram(const test::TempFolder& program, const QString& binary, const QString& picture)
@@ -134,7 +85,8 @@ int main(int argc, char* argv[])
         QStringLiteral("QT_QPA_PLATFORM=xcb"),
         QStringLiteral("LANG=C.UTF-8"),
     };
-    const QStringList ours = {program.file(QStringLiteral("velmora")), QStringLiteral("-ng"), QStringLiteral("-s")};
+    const QStringList ours = {program.file(QStringLiteral("velmora")), QStringLiteral("-ng"),
+                              QStringLiteral("-s")};
     const QStringList oursTiny = {tinyProgram.file(QStringLiteral("velmora")), QStringLiteral("-ng"),
                                   QStringLiteral("-s")};
     const QStringList fehRun = {feh, QStringLiteral("--bg-max"), photo};
@@ -142,14 +94,14 @@ int main(int argc, char* argv[])
 
     // One warm-up of each: the first run of anything pays for the disk cache.
     for (const QStringList* command : {&ours, &oursTiny, &fehRun, &hsetrootRun})
-        timed(*command, environment);
+        bench::TimedProcess(*command, environment);
     std::vector<double> oursMs, oursMb, fehMs, fehMb, hsetrootMs, tinyMs;
     int failures = 0;
     for (int i = 0; i < runs; ++i) {
-        const Run a = timed(ours, environment);
-        const Run b = timed(fehRun, environment);
-        const Run c = timed(hsetrootRun, environment);
-        const Run d = timed(oursTiny, environment);
+        const bench::ProcessRun a = bench::TimedProcess(ours, environment);
+        const bench::ProcessRun b = bench::TimedProcess(fehRun, environment);
+        const bench::ProcessRun c = bench::TimedProcess(hsetrootRun, environment);
+        const bench::ProcessRun d = bench::TimedProcess(oursTiny, environment);
         failures += !a.ok + !b.ok + !c.ok + !d.ok;
         oursMs.push_back(a.ms);
         oursMb.push_back(a.peakMb);
@@ -160,11 +112,12 @@ int main(int argc, char* argv[])
     }
     if (failures)
         std::fprintf(stderr, "oneshot: %d runs failed\n", failures);
-    const double o = median(oursMs);
-    std::printf("oneshot: ours %.1f ms, peer %.1f ms, ratio %.2f\n", o, median(fehMs), median(fehMs) / o);
-    std::printf("oneshot-hsetroot: ours %.1f ms, peer %.1f ms, ratio %.2f\n", o, median(hsetrootMs),
-                median(hsetrootMs) / o);
-    std::printf("oneshot-peak: ours %.1f MB, peer %.1f MB\n", median(oursMb), median(fehMb));
-    std::printf("oneshot-tiny: ours %.1f ms\n", median(tinyMs));
+    const double o = bench::Median(oursMs);
+    std::printf("oneshot: ours %.1f ms, peer %.1f ms, ratio %.2f\n", o, bench::Median(fehMs),
+                bench::Median(fehMs) / o);
+    std::printf("oneshot-hsetroot: ours %.1f ms, peer %.1f ms, ratio %.2f\n", o, bench::Median(hsetrootMs),
+                bench::Median(hsetrootMs) / o);
+    std::printf("oneshot-peak: ours %.1f MB, peer %.1f MB\n", bench::Median(oursMb), bench::Median(fehMb));
+    std::printf("oneshot-tiny: ours %.1f ms\n", bench::Median(tinyMs));
     return failures ? 1 : 0;
 }
