@@ -14,6 +14,7 @@ namespace {
 const QString ChangeScheduleKey = QStringLiteral("ChangeSchedule=");
 const QString NextChangeAtKey = QStringLiteral("NextChangeAt=");
 const QString RandomModeKey = QStringLiteral("RandomMode=");
+const QString LanguageSettingKey = QString::fromUtf16(LanguageKey);
 
 bool isAddedKey(const QString& line)
 {
@@ -25,7 +26,7 @@ bool isAddedKey(const QString& line)
 
 QStringList AddedSettingsKeys()
 {
-    return {ChangeScheduleKey, NextChangeAtKey, RandomModeKey};
+    return {ChangeScheduleKey, NextChangeAtKey, RandomModeKey, LanguageSettingKey};
 }
 
 bool ReadAddedSetting(Settings& settings, QStringView line)
@@ -42,6 +43,10 @@ bool ReadAddedSetting(Settings& settings, QStringView line)
         settings.RandomMode = ToInteger(LenientNumber(line.sliced(RandomModeKey.size())));
         return true;
     }
+    if (line.startsWith(LanguageSettingKey)) {
+        settings.Language = line.sliced(LanguageSettingKey.size()).trimmed().toString();
+        return true;
+    }
     return false;
 }
 
@@ -54,6 +59,8 @@ void AppendAddedSettings(const Settings& settings, QStringList& lines)
         lines << NextChangeAtKey + settings.NextChangeAt;
     if (settings.RandomMode != defaults.RandomMode)
         lines << RandomModeKey + NumberField(settings.RandomMode);
+    if (settings.Language != defaults.Language)
+        lines << LanguageSettingKey + settings.Language;
 }
 
 bool StoreAddedSettings(const Settings& settings, const QString& path)

@@ -8,6 +8,8 @@
 
 namespace velmora {
 
+inline constexpr char16_t LanguageKey[] = u"Language=";
+
 // The added keys with their "=".
 QStringList AddedSettingsKeys();
 

@@ -86,6 +86,7 @@ struct Settings {
     Integer ChangeSchedule = 0; // 1: the timer follows the clock and survives restarts and sleep
     QString NextChangeAt;       // ISO 8601 local time with its offset; empty before the first
     Integer RandomMode = 0;     // 1: shuffled rounds instead of a fresh draw at every change
+    QString Language;           // "ja", "en"; empty follows the desktop
 
     bool operator==(const Settings&) const = default;
 };

@@ -3,6 +3,7 @@
 #include "core/AddedSettings.h"
 #include "core/BadSettingsFile.h"
 #include "core/FileKinds.h"
+#include "core/Language.h"
 #include "core/Prompt.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/CommandRouter.h"
 #include "mainwindow/FileSelectTabs.h"
 #include "mainwindow/HelpCommands.h"
+#include "mainwindow/LanguageMenu.h"
 #include "mainwindow/MainLoadHandler.h"
 #include "mainwindow/MainLoading.h"
 #include "mainwindow/MainMenus.h"
@@ -41,6 +43,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTreeView>
 
@@ -82,6 +85,8 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
     // The toolbar is shown and hidden through the View menu only.
     setContextMenuPolicy(Qt::NoContextMenu);
     m_menus = std::make_unique<MainMenus>(*menuBar());
+    auto* tools = menuBar()->findChild<QMenu*>(QStringLiteral("mnuTool"));
+    m_languageMenu = new LanguageMenu(*tools, tools->findChild<QAction*>(QStringLiteral("mnuSep4")));
     m_tray = new MainTray(windowIcon(), this);
     m_commands = new CommandRouter(this);
     QStringList documentFolders{m_programFolder};
@@ -149,6 +154,8 @@ void MainWindow::runModal(QWidget& box, const std::function<void()>& run)
 
 void MainWindow::connectParts()
 {
+    connect(m_languageMenu, &LanguageMenu::chosen, this, &MainWindow::setLanguage);
+    connect(&m_store, &SettingsStore::changed, this, [this] { m_languageMenu->setCurrent(m_settings.Language); });
     m_listPage->entries().setSelectionHandler([this] { m_changer->ListSelectionChanged(); });
     connect(m_listPage, &ListPage::entryActivated, this, [this] { m_changer->ListSelectionChanged(); });
     connect(m_folderPage->lvwFileName(), &FileNameListView::ItemClick, this,
@@ -199,6 +206,7 @@ void MainWindow::load()
             m_status->keepBadSettingsFile(settingsPath);
     });
     steps([&] { iniDataRead(); });
+    steps([&] { m_languageMenu->setCurrent(m_settings.Language); });
     steps([&] { m_wallpaper->ReadTileWallpaper(); });
     steps([&] { lstFileRead(); });
     steps([&] { BuildFileKindTable(); });
@@ -350,9 +358,25 @@ void MainWindow::showEvent(QShowEvent* event)
     m_mapWatch->start();
 }
 
+void MainWindow::setLanguage(const QString& setting)
+{
+    m_settings.Language = setting;
+    // Kept at once, as the schedule is: the choice should not wait for a clean exit.
+    if (!m_status->keepSettingsFile())
+        StoreAddedSettings(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName));
+    InstallLanguage(ResolveLanguage(setting));
+}
+
+void MainWindow::retranslate()
+{
+    m_languageMenu->retranslate();
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         m_trayCommands->minimised();
 }

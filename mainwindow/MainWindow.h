@@ -33,6 +33,7 @@ class HelpCommands;
 class ListPage;
 class MainLayout;
 class MapWatch;
+class LanguageMenu;
 class MainMenus;
 class MainStatus;
 class MainToolbar;
@@ -141,6 +142,10 @@ protected:
 private:
     void connectParts();
     void wireCommands();
+    // The `Language` setting chosen in the menu, kept and shown at once.
+    void setLanguage(const QString& setting);
+    // The texts the window sets itself, again in the current language.
+    void retranslate();
     // ChangeSchedule 1: a change due while the machine slept comes as it wakes.
     void watchSleep();
 
@@ -157,6 +162,7 @@ private:
     CommandRouter* m_commands = nullptr;
     MainLayout* m_layout = nullptr;
     std::unique_ptr<MainMenus> m_menus;
+    LanguageMenu* m_languageMenu = nullptr;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<FolderItems> m_folderItems;
     std::unique_ptr<WallpaperService> m_wallpaper;

@@ -1,5 +1,6 @@
 #include "program/Startup.h"
 
+#include "core/Language.h"
 #include "core/SettingsStore.h"
 #include "core/StaleTemporaries.h"
 #include "core/Steps.h"
@@ -18,11 +19,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QLibraryInfo>
 #include <QListWidget>
-#include <QLocale>
 #include <QSessionManager>
-#include <QTranslator>
 
 #include <memory>
 
@@ -36,15 +34,6 @@ Recovery StartupHandler(const Failure& failure)
     if (recovery == Recovery::Leave)
         std::exit(1);
     return recovery;
-}
-
-void installTranslations(QApplication& app)
-{
-    // Qt's own dialogs (file choosers, input boxes) speak the interface's language too.
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
 }
 
 // "-s": the remembered position restored, then the change; true while it runs in the background.
@@ -176,7 +165,8 @@ int RunVelmora(int argc, char* argv[])
     QApplication::setWindowIcon(ProgramIcon());
     // The window hides to the notification area; closing it is not the end of the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    installTranslations(app);
+    // Before any window or message: every text is shown in the language chosen or the desktop's.
+    InstallLanguage(ResolveLanguage(StoredLanguage(platform::ProgramFolder())));
 
     const CommandLine commandLine = CommandLine::parse(QApplication::arguments());
     // A one-shot run is started by a timer or a login as often as by hand: a box there would wait
