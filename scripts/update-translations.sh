@@ -11,5 +11,6 @@ shift || true
 folders=("$@")
 ((${#folders[@]})) || folders=(control platform core engine ui dialogs windows mainwindow program)
 lupdate=$(command -v lupdate6 || echo /usr/lib/qt6/bin/lupdate)
+# The include paths let lupdate see each class's namespace: tr() looks up "velmora::Class".
 "$lupdate" -silent -no-obsolete -locations none -source-language ja -target-language en \
-    -extensions cpp,h "${folders[@]}" -ts "$catalogue"
+    -extensions cpp,h -I "$root" -I "$root/control/include" "${folders[@]}" -ts "$catalogue"

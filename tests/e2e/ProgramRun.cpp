@@ -66,6 +66,9 @@ QProcessEnvironment ProgramRun::environment() const
                QStringLiteral("unix:path=") + m_home.file(QStringLiteral("no-bus")));
     // A sanitizer build would report the caches Qt keeps for the life of the process as leaks.
     env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    // The texts the tests look for are the Japanese ones, whatever language the machine speaks; a
+    // test of another language sets LANGUAGE in its session.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("ja"));
     for (const auto& [name, value] : m_session) {
         if (value.isEmpty())
             env.remove(name);
