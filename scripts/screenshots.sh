@@ -84,22 +84,23 @@ xdotool mousemove --window "$window" 20 300
 sleep 1
 import -frame -window "$window" "$out/main-window$suffix.png"
 
-# The options dialog: the first item of the tools menu. Escape closes it without storing anything.
+# The options dialog: the first item of the tools menu, active when the menu opens. Escape closes
+# it without storing anything.
 before=$(visible_windows)
 xdotool key --clearmodifiers alt+t
 sleep 0.5
-xdotool key --clearmodifiers Home Return
+xdotool key --clearmodifiers Return
 options=$(new_window "$before")
 sleep 1
 import -frame -window "$options" "$out/options-dialog$suffix.png"
-xdotool key --window "$options" --clearmodifiers Escape
+xdotool key --clearmodifiers Escape
 sleep 1
 
-# The About box: the last item of the help menu.
+# The About box: the last item of the help menu, one step up from the first (the menu wraps).
 before=$(visible_windows)
 xdotool key --clearmodifiers alt+h
 sleep 0.5
-xdotool key --clearmodifiers End Return
+xdotool key --clearmodifiers Up Return
 about=$(new_window "$before")
 sleep 1
 import -frame -window "$about" "$out/about-box$suffix.png"
