@@ -90,12 +90,15 @@ TEST(Package, ThreePackagesHoldExactlyTheirFiles)
         QStringLiteral("usr/share/metainfo/invalid.velmora.Velmora.metainfo.xml"),
         QStringLiteral("usr/share/icons/hicolor/scalable/apps/velmora.svg"),
         QStringLiteral("usr/share/man/man1/velmora.1.gz"),
+        QStringLiteral("usr/share/man/ja/man1/velmora.1.gz"),
         QStringLiteral("usr/share/doc/velmora/guide.pdf"),
+        QStringLiteral("usr/share/doc/velmora/guide.en.pdf"),
         QStringLiteral("usr/share/doc/velmora/index.html"),
         QStringLiteral("usr/share/doc/velmora/docs/main-window.png"),
         QStringLiteral("usr/share/doc/velmora/docs/folder-browser.png"),
         QStringLiteral("usr/share/doc-base/velmora"),
         QStringLiteral("usr/share/doc-base/velmora-guide"),
+        QStringLiteral("usr/share/doc-base/velmora-guide-en"),
     };
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
         program.insert(QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/velmora.png").arg(size));
@@ -143,6 +146,11 @@ TEST(Package, DesktopEntryAndMetadataPassTheRealValidators)
                                    {Root + QStringLiteral("usr/share/applications/velmora.desktop")});
     EXPECT_EQ(desktop.code, 0) << desktop.output.toStdString();
     EXPECT_EQ(desktop.output, QString()) << "no hints either";
+    // English by default, Japanese for Japanese sessions.
+    const QString entry = QString::fromUtf8(test::ReadBytes(Root + QStringLiteral("usr/share/applications/velmora.desktop")));
+    for (const char* key : {"\nName=Velmora\n", "\nName[ja]=Velmora\n", "\nComment=Change the desktop wallpaper",
+                            "\nComment[ja]=", "\nKeywords[ja]=壁紙;"})
+        EXPECT_TRUE(entry.contains(QString::fromUtf8(key))) << key << " missing from:\n" << entry.toStdString();
 
     const Result metainfo =
         RunTool(QStringLiteral("appstreamcli"),
@@ -170,6 +178,16 @@ TEST(Package, DocumentsIconsAndManualPageAreWhatTheyClaim)
 {
     const QString doc = Root + QStringLiteral("usr/share/doc/velmora/");
     EXPECT_TRUE(test::ReadBytes(doc + QStringLiteral("guide.pdf")).startsWith("%PDF-"));
+    const Result english = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                                                 doc + QStringLiteral("guide.en.pdf"), QStringLiteral("-")});
+    EXPECT_EQ(english.code, 0) << english.output.toStdString();
+    EXPECT_TRUE(english.output.contains(QStringLiteral("Velmora User's Guide")) &&
+                english.output.contains(QStringLiteral("13. Supported desktops")))
+        << "the English guide: " << english.output.left(2000).toStdString();
+    const Result japanese = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                                                  doc + QStringLiteral("guide.pdf"), QStringLiteral("-")});
+    EXPECT_TRUE(japanese.output.contains(QStringLiteral("13. 対応しているデスクトップ")))
+        << "the Japanese guide: " << japanese.output.left(2000).toStdString();
     const QString page = QString::fromUtf8(test::ReadBytes(doc + QStringLiteral("index.html")));
     EXPECT_TRUE(page.contains(
         QStringLiteral("<a name=\"%1\"></a>").arg(QString::fromUtf16(platform::SupportSectionAnchor))))
@@ -185,6 +203,16 @@ TEST(Package, DocumentsIconsAndManualPageAreWhatTheyClaim)
     EXPECT_TRUE(man.output.contains(QStringLiteral("velmora - change the desktop wallpaper")))
         << man.output.toStdString();
     EXPECT_FALSE(man.output.contains(QStringLiteral("warning"))) << man.output.toStdString();
+
+    // The Japanese page, as man shows it in a UTF-8 session: its lines break between clauses.
+    const Result japaneseMan = RunTool(QStringLiteral("env"),
+                                       {QStringLiteral("MANWIDTH=80"), QStringLiteral("man"), QStringLiteral("--warnings"),
+                                        QStringLiteral("-E"), QStringLiteral("UTF-8"), QStringLiteral("-l"),
+                                        Root + QStringLiteral("usr/share/man/ja/man1/velmora.1.gz")});
+    EXPECT_EQ(japaneseMan.code, 0);
+    EXPECT_TRUE(japaneseMan.output.contains(QStringLiteral("velmora - リストやフォルダの画像でデスクトップの壁紙を切り替える")))
+        << japaneseMan.output.toStdString();
+    EXPECT_FALSE(japaneseMan.output.contains(QStringLiteral("warning"))) << japaneseMan.output.toStdString();
 }
 
 TEST(Package, TheUnpackedProgramChangesTheWallpaperAndFindsTheInstalledGuide)

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,51 @@ TEST(DocBuild, WidePicturesAreScaledToThePageAndNarrowOnesKept)
     EXPECT_FALSE(pictures[2].hasProperty(QTextFormat::ImageWidth));
 }
 
+TEST(DocBuild, ATranslationIsNamedBeforeTheExtensionAndItsPicturesByASuffix)
+{
+    EXPECT_EQ(DocumentLanguage(QStringLiteral("/src/docs/guide/guide.en.md")), QStringLiteral("en"));
+    EXPECT_EQ(DocumentLanguage(QStringLiteral("guide.md")), QString());
+    EXPECT_EQ(DocumentLanguage(QStringLiteral("/src/v1.2/guide.md")), QString()) << "a folder's dot";
+    EXPECT_EQ(DocumentLanguage(QStringLiteral("notes.Draft.md")), QString()) << "not a language code";
+
+    const auto original = [](const char* url) {
+        return UntranslatedPicture(QUrl(QString::fromLatin1(url)), QStringLiteral("en")).toString();
+    };
+    EXPECT_EQ(original("file:///src/docs/main-window-en.png"), QStringLiteral("file:///src/docs/main-window.png"));
+    EXPECT_EQ(original("file:///src/docs/main-window.png"), QString());
+    EXPECT_EQ(original("file:///src/docs-en/main-window.png"), QString()) << "a folder's suffix";
+    EXPECT_EQ(original("file:///src/docs/screen.png"), QString()) << "\"-en\" must be a suffix of its own";
+    EXPECT_EQ(UntranslatedPicture(QUrl(QStringLiteral("file:///a/shot-en.png")), QString()), QUrl());
+}
+
+TEST(DocBuild, ATranslatedPictureNotTakenYetIsReplacedByTheOriginalAndReported)
+{
+    test::TempFolder folder;
+    QImage wide(1200, 700, QImage::Format_RGB32);
+    wide.fill(Qt::darkCyan);
+    ASSERT_TRUE(wide.save(folder.file(QStringLiteral("missing.png"))));
+    ASSERT_TRUE(wide.save(folder.file(QStringLiteral("taken.png"))));
+    QImage english(300, 200, QImage::Format_RGB32);
+    english.fill(Qt::yellow);
+    ASSERT_TRUE(english.save(folder.file(QStringLiteral("taken-en.png"))));
+    const auto document = Markdown(folder, "![a](missing-en.png)\n\n![b](taken-en.png)\n\n![c](none-en.png)\n");
+    QStringList replaced;
+    FitPictures(*document, 600, QStringLiteral("en"), &replaced);
+    EXPECT_EQ(replaced, QStringList{QStringLiteral("missing-en.png")});
+    const QList<QTextImageFormat> pictures = Pictures(*document);
+    ASSERT_EQ(pictures.size(), 3);
+    EXPECT_TRUE(pictures[0].name().endsWith(QStringLiteral("/missing.png"))) << pictures[0].name().toStdString();
+    EXPECT_DOUBLE_EQ(pictures[0].width(), 600) << "the original is fitted like any picture";
+    EXPECT_TRUE(pictures[1].name().endsWith(QStringLiteral("/taken-en.png"))) << "a taken picture is its own";
+    EXPECT_FALSE(pictures[1].hasProperty(QTextFormat::ImageWidth));
+    EXPECT_FALSE(pictures[2].hasProperty(QTextFormat::ImageWidth)) << "nothing to fall back on";
+
+    // The original document has no language: its missing pictures stay missing.
+    const auto japanese = Markdown(folder, "![a](missing-en.png)\n");
+    FitPictures(*japanese, 600);
+    EXPECT_FALSE(Pictures(*japanese).at(0).hasProperty(QTextFormat::ImageWidth));
+}
+
 TEST(DocBuild, TheDocumentationPageHasTheSupportAnchorAndATitle)
 {
     test::TempFolder folder;
@@ -160,6 +206,37 @@ TEST(DocBuild, TheGuideIsAPdfWithTheJapaneseFontEmbeddedAndItsTextReadable)
     const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.contains(QStringLiteral("Velmora ユーザーズガイド")))
         << "the title: " << info.toStdString();
+}
+
+TEST(DocBuild, TheEnglishGuideReadsAsWrittenAndShowsTheJapanesePictureUntilItsOwnIsTaken)
+{
+    test::TempFolder folder;
+    QImage screenshot(1200, 700, QImage::Format_RGB32);
+    screenshot.fill(Qt::darkCyan);
+    ASSERT_TRUE(screenshot.save(folder.file(QStringLiteral("shot.png"))));
+    // Letter pairs a font may join into ligatures ("fi", "ffl"), an apostrophe, digits with commas
+    // and a Japanese caption in the English text.
+    test::WriteBytes(folder.file(QStringLiteral("guide.en.md")),
+                     "# Velmora User's Guide\n\nThe wallpaper changes every 1 to 32,767 "
+                     "seconds; the file list shuffles.\n\n![The main window](shot-en.png)\n\n"
+                     "## The command line\n\nUse the \"言語 / Language\" submenu of the \"Tools\" menu.\n");
+    QString error;
+    QStringList notes;
+    const QString pdf = folder.file(QStringLiteral("guide.en.pdf"));
+    ASSERT_TRUE(WriteGuidePdf(folder.file(QStringLiteral("guide.en.md")), pdf, &error, &notes))
+        << error.toStdString();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].contains(QStringLiteral("shot-en.png"))) << notes[0].toStdString();
+
+    const QString text = RunTool(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    for (const char* line : {"Velmora User's Guide",
+                             "The wallpaper changes every 1 to 32,767 seconds; the file list shuffles.",
+                             "The command line", "Use the \"言語 / Language\" submenu of the \"Tools\" menu."})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << " in:\n" << text.toStdString();
+    const QString pictures = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    EXPECT_EQ(pictures.count(QStringLiteral(" image ")), 1) << pictures.toStdString();
+    EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Velmora User's Guide")));
 }
 
 TEST(DocBuild, RadicalsInTextMapsBecomeIdeographsAndNothingElseMoves)

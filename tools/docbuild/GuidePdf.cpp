@@ -67,10 +67,14 @@ bool repairTextMap(const QString& pdfPath, QString* error)
 
 } // namespace
 
-bool WriteGuidePdf(const QString& markdownPath, const QString& pdfPath, QString* error)
+bool WriteGuidePdf(const QString& markdownPath, const QString& pdfPath, QString* error, QStringList* notes)
 {
     QFont font(QString::fromUtf16(GuideFontFamily));
     font.setPointSizeF(10.5);
+    // Without shaping the font joins no letters into ligatures, whose glyphs the PDF writer maps
+    // back to "ﬁ" and "ﬀ": a reader searching the guide for "file" or "Effect" would not find them.
+    // Neither Japanese nor English needs shaping to read right.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     if (QFontInfo(font).family() != font.family()) {
         *error = QStringLiteral("the font \"%1\" is not installed (fonts-noto-cjk)").arg(font.family());
         return false;
@@ -79,7 +83,11 @@ bool WriteGuidePdf(const QString& markdownPath, const QString& pdfPath, QString*
     if (!document)
         return false;
     AddHeadingAnchors(*document);
-    FitPictures(*document, PageTextWidth);
+    QStringList replaced;
+    FitPictures(*document, PageTextWidth, DocumentLanguage(markdownPath), &replaced);
+    if (notes)
+        for (const QString& picture : std::as_const(replaced))
+            notes->append(QStringLiteral("%1 is missing: the original picture is printed").arg(picture));
     setForPrint(*document);
 
     QPdfWriter writer(pdfPath);

@@ -12,6 +12,8 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace velmora::docbuild {
 namespace {
 
@@ -76,7 +78,33 @@ void AddHeadingAnchors(QTextDocument& document)
     }
 }
 
-void FitPictures(QTextDocument& document, double maxWidth)
+QString DocumentLanguage(const QString& path)
+{
+    const QStringList parts = QFileInfo(path).fileName().split(u'.');
+    if (parts.size() < 3)
+        return {};
+    const QString& language = parts[parts.size() - 2];
+    const bool isCode = language.size() >= 2 && language.size() <= 3 &&
+                        std::all_of(language.begin(), language.end(), [](QChar c) { return c.isLower(); });
+    return isCode ? language : QString();
+}
+
+QUrl UntranslatedPicture(const QUrl& picture, const QString& language)
+{
+    if (language.isEmpty())
+        return {};
+    const QString path = picture.path();
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString suffix = u'-' + language;
+    if (dot <= slash || !QStringView(path).left(dot).endsWith(suffix))
+        return {};
+    QUrl original = picture;
+    original.setPath(path.left(dot - suffix.size()) + path.mid(dot));
+    return original;
+}
+
+void FitPictures(QTextDocument& document, double maxWidth, const QString& language, QStringList* replaced)
 {
     // Collected first: changing a format while walking the fragments would move them underfoot.
     QList<std::pair<int, QTextImageFormat>> pictures;
@@ -86,9 +114,16 @@ void FitPictures(QTextDocument& document, double maxWidth)
                 pictures.append({it.fragment().position(), it.fragment().charFormat().toImageFormat()});
 
     for (auto& [position, picture] : pictures) {
-        const QUrl url = document.baseUrl().resolved(QUrl(picture.name()));
-        const QVariant resource = document.resource(QTextDocument::ImageResource, url);
-        const QSize size = pictureSize(resource);
+        QUrl url = document.baseUrl().resolved(QUrl(picture.name()));
+        QVariant resource = document.resource(QTextDocument::ImageResource, url);
+        QSize size = pictureSize(resource);
+        if (const QUrl original = UntranslatedPicture(url, language); size.isEmpty() && !original.isEmpty()) {
+            resource = document.resource(QTextDocument::ImageResource, original);
+            size = pictureSize(resource);
+            if (!size.isEmpty() && replaced)
+                replaced->append(picture.name());
+            url = original;
+        }
         if (size.isEmpty())
             continue;
         // Printing works on a copy of the document that keeps added resources but not the base

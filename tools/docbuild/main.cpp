@@ -1,5 +1,5 @@
 // Build-time tool: makes the documents and pictures the package installs.
-//   velmora-docbuild guide <guide.md> <guide.pdf>
+//   velmora-docbuild guide <guide.md> <guide.pdf>     (or guide.en.md, the English translation)
 //   velmora-docbuild page <README.md> <page.html>
 //   velmora-docbuild icon <icon.svg> <size> <icon.png>
 #include "tools/docbuild/DocumentationPage.h"
@@ -46,14 +46,17 @@ int main(int argc, char* argv[])
     QString error;
     bool done = false;
     const QString& command = args.first();
+    QStringList notes;
     if (command == QLatin1String("guide") && args.size() == 3)
-        done = WriteGuidePdf(args[1], args[2], &error);
+        done = WriteGuidePdf(args[1], args[2], &error, &notes);
     else if (command == QLatin1String("page") && args.size() == 3)
         done = WriteDocumentationPage(args[1], args[2], &error);
     else if (command == QLatin1String("icon") && args.size() == 4)
         done = WriteIconPng(args[1], args[2].toInt(), args[3], &error);
     else
         return usage();
+    for (const QString& note : std::as_const(notes))
+        std::fprintf(stderr, "velmora-docbuild: %s\n", qPrintable(note));
     if (!done)
         std::fprintf(stderr, "velmora-docbuild: %s\n", qPrintable(error));
     return done ? 0 : 1;
