@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>切替時刻を記憶する（再起動・スリープ後も間隔を保つ）</source>
-        <translation>Remember the next change (keeps the interval across restarts and sleep)</translation>
+        <translation>Remember the next change time (across restarts and sleep)</translation>
     </message>
     <message>
         <source>次の切替時刻を保存し、再起動やスリープの後もその時刻に切り替える</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>ファイル選択後、プレビューで一時停止&#x3000;クリックで壁紙変更する</source>
-        <translation>Pause on the preview after choosing a file; click the preview to set it</translation>
+        <translation>Preview a chosen file first; click the preview to set it</translation>
     </message>
     <message>
         <source>プレビュー</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>コントラスト強調</source>
-        <translation>Stronger contrast</translation>
+        <translation>Enhance contrast</translation>
     </message>
     <message>
         <source>ガンマ補正</source>
