@@ -45,10 +45,10 @@ AboutDialog::AboutDialog(QWidget* parent)
     , m_name(new QLabel)
     , m_version(new QLabel)
     , m_copyright(new QLabel)
-    , m_ok(new QPushButton(QStringLiteral("OK")))
+    , m_ok(new QPushButton(tr("OK")))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(tr("バージョン情報"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     if (parent)

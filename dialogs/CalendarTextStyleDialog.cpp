@@ -44,7 +44,7 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text)
 CalendarTextStyleDialog::CalendarTextStyleDialog(const TextSettings& initial, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Calendar"));
+    setWindowTitle(tr("Calendar"));
 
     // An editable list, so that a font missing on this machine keeps its name instead of being
     // replaced by whatever the system substitutes.
@@ -57,34 +57,34 @@ CalendarTextStyleDialog::CalendarTextStyleDialog(const TextSettings& initial, QW
     m_weight->setObjectName(QStringLiteral("weight"));
     m_weight->setRange(100, 900);
     m_weight->setSingleStep(100);
-    m_bold = checkBox(this, "bold", QStringLiteral("太字"));
-    m_italic = checkBox(this, "italic", QStringLiteral("斜体"));
-    m_underline = checkBox(this, "underline", QStringLiteral("下線"));
-    m_strikethrough = checkBox(this, "strikethrough", QStringLiteral("取り消し線"));
-    m_colour = new ColourButton(QStringLiteral("文字の色"), this);
+    m_bold = checkBox(this, "bold", tr("太字"));
+    m_italic = checkBox(this, "italic", tr("斜体"));
+    m_underline = checkBox(this, "underline", tr("下線"));
+    m_strikethrough = checkBox(this, "strikethrough", tr("取り消し線"));
+    m_colour = new ColourButton(tr("文字の色"), this);
     m_colour->setObjectName(QStringLiteral("colour"));
-    m_highlight = new ColourButton(QStringLiteral("縁取りの色"), this);
+    m_highlight = new ColourButton(tr("縁取りの色"), this);
     m_highlight->setObjectName(QStringLiteral("highlight"));
-    m_shadowColour = new ColourButton(QStringLiteral("影の色"), this);
+    m_shadowColour = new ColourButton(tr("影の色"), this);
     m_shadowColour->setObjectName(QStringLiteral("shadowColour"));
     m_angle = decimalBox(this, "angle", -360, 360, 1);
     m_angle->setSuffix(QStringLiteral(" °"));
     m_style = new QComboBox(this);
     m_style->setObjectName(QStringLiteral("style"));
-    m_style->addItem(QStringLiteral("標準"), int(CalendarTextStyle::Plain));
-    m_style->addItem(QStringLiteral("縁取り"), int(CalendarTextStyle::Outlined));
-    m_style->addItem(QStringLiteral("浮き出し"), int(CalendarTextStyle::Embossed));
-    m_style->addItem(QStringLiteral("彫り込み"), int(CalendarTextStyle::Engraved));
+    m_style->addItem(tr("標準"), int(CalendarTextStyle::Plain));
+    m_style->addItem(tr("縁取り"), int(CalendarTextStyle::Outlined));
+    m_style->addItem(tr("浮き出し"), int(CalendarTextStyle::Embossed));
+    m_style->addItem(tr("彫り込み"), int(CalendarTextStyle::Engraved));
     m_shadowX = decimalBox(this, "shadowX", -100, 100, 1);
     m_shadowY = decimalBox(this, "shadowY", -100, 100, 1);
     m_sample = new TextStyleSample(this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("フォント"), m_fontName);
+    form->addRow(tr("フォント"), m_fontName);
     auto* sizeRow = new QHBoxLayout;
     sizeRow->addWidget(m_fontSize);
     sizeRow->addWidget(m_weight);
-    form->addRow(QStringLiteral("サイズ・太さ"), sizeRow);
+    form->addRow(tr("サイズ・太さ"), sizeRow);
     auto* decorations = new QHBoxLayout;
     for (QCheckBox* box : {m_bold, m_italic, m_underline, m_strikethrough})
         decorations->addWidget(box);
@@ -92,13 +92,13 @@ CalendarTextStyleDialog::CalendarTextStyleDialog(const TextSettings& initial, QW
     auto* colours = new QHBoxLayout;
     for (ColourButton* button : {m_colour, m_highlight, m_shadowColour})
         colours->addWidget(button);
-    form->addRow(QStringLiteral("色"), colours);
-    form->addRow(QStringLiteral("角度"), m_angle);
-    form->addRow(QStringLiteral("スタイル"), m_style);
+    form->addRow(tr("色"), colours);
+    form->addRow(tr("角度"), m_angle);
+    form->addRow(tr("スタイル"), m_style);
     auto* shadow = new QHBoxLayout;
     shadow->addWidget(m_shadowX);
     shadow->addWidget(m_shadowY);
-    form->addRow(QStringLiteral("影の位置 (横・縦)"), shadow);
+    form->addRow(tr("影の位置 (横・縦)"), shadow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -20,12 +20,18 @@ struct Effect {
 };
 
 const Effect kEffects[] = {
-    {"chkEffectEmbossOn", "エンボス", &Settings::EffectEmbossOn},
-    {"chkEffectGrayscaleOn", "グレー化", &Settings::EffectGrayscaleOn},
-    {"chkEffectHalftoneOn", "ハーフトーン", &Settings::EffectHalftoneOn},
-    {"chkEffectAverageOn", "ぼかし", &Settings::EffectAverageOn},
-    {"chkEffectContrastOn", "コントラスト強調", &Settings::EffectContrastOn},
-    {"chkEffectGammaOn", "ガンマ補正", &Settings::EffectGammaOn},
+    {"chkEffectEmbossOn", QT_TRANSLATE_NOOP("velmora::EffectEditDialog", "エンボス"),
+     &Settings::EffectEmbossOn},
+    {"chkEffectGrayscaleOn", QT_TRANSLATE_NOOP("velmora::EffectEditDialog", "グレー化"),
+     &Settings::EffectGrayscaleOn},
+    {"chkEffectHalftoneOn", QT_TRANSLATE_NOOP("velmora::EffectEditDialog", "ハーフトーン"),
+     &Settings::EffectHalftoneOn},
+    {"chkEffectAverageOn", QT_TRANSLATE_NOOP("velmora::EffectEditDialog", "ぼかし"),
+     &Settings::EffectAverageOn},
+    {"chkEffectContrastOn", QT_TRANSLATE_NOOP("velmora::EffectEditDialog", "コントラスト強調"),
+     &Settings::EffectContrastOn},
+    {"chkEffectGammaOn", QT_TRANSLATE_NOOP("velmora::EffectEditDialog", "ガンマ補正"),
+     &Settings::EffectGammaOn},
 };
 
 } // namespace
@@ -41,15 +47,15 @@ EffectEditDialog::EffectEditDialog(SettingsStore& settings, int set, QWidget* pa
     , m_set(set)
 {
     setObjectName(QStringLiteral("frmEffectEdit"));
-    setWindowTitle(QStringLiteral("Effect編集"));
-    auto* caption = new QLabel(QStringLiteral("Effect Type:"));
+    setWindowTitle(tr("Effect編集"));
+    auto* caption = new QLabel(tr("Effect Type:"));
     caption->setObjectName(QStringLiteral("Label1"));
     auto* number = new QLabel(EffectSetCaption(set));
     number->setObjectName(QStringLiteral("lblEffectType"));
 
     auto* grid = new QGridLayout;
     for (const Effect& effect : kEffects) {
-        auto* box = new QCheckBox(QString::fromUtf8(effect.caption), this);
+        auto* box = new QCheckBox(tr(effect.caption), this);
         box->setObjectName(QString::fromLatin1(effect.box));
         // Only a flag of exactly 1 is on; any other value shows cleared and stays until clicked.
         box->setChecked((m_settings.values().*effect.flags).at(m_set) == 1);
@@ -62,7 +68,7 @@ EffectEditDialog::EffectEditDialog(SettingsStore& settings, int set, QWidget* pa
         m_boxes.append(box);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -18,20 +18,24 @@ ListFileSelectDialog::ListFileSelectDialog(const QString& programFolder, QWidget
     , m_filter(new QLineEdit(QStringLiteral("*.lst"), this))
     , m_files(new QListWidget(this))
 {
-    setWindowTitle(QStringLiteral("ファイル選択"));
+    setWindowTitle(tr("ファイル選択"));
     m_filter->setObjectName(QStringLiteral("txtSearchSpec"));
     m_files->setObjectName(QStringLiteral("File1"));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     ok->setObjectName(QStringLiteral("cmdOk"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("ファイル名フィルタ："), this));
+    auto* filterCaption = new QLabel(tr("ファイル名フィルタ："), this);
+    filterCaption->setObjectName(QStringLiteral("lblCriteria"));
+    auto* filesCaption = new QLabel(tr("ファイル名："), this);
+    filesCaption->setObjectName(QStringLiteral("Label1"));
+    layout->addWidget(filterCaption);
     layout->addWidget(m_filter);
-    layout->addWidget(new QLabel(QStringLiteral("ファイル名："), this));
+    layout->addWidget(filesCaption);
     layout->addWidget(m_files, 1);
     layout->addWidget(buttons);
     resize(320, 320);

@@ -1,5 +1,6 @@
 #include "dialogs/OptionDialog.h"
 
+#include "core/Language.h"
 #include "core/NumberText.h"
 #include "core/Prompt.h"
 #include "core/SettingsStore.h"
@@ -11,6 +12,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,10 +53,10 @@ OptionDialog::OptionDialog(SettingsStore& settings, EngineState& engine, platfor
     , m_form(BuildOptionForm(*this))
 {
     m_fields = {
-        {m_form.txtTimer, m_form.txtTimer->lineEdit(), TimerFieldCheck()},
-        {m_form.cboTileLines, m_form.cboTileLines->lineEdit(), TileLinesFieldCheck()},
-        {m_form.txtOffsetX, m_form.txtOffsetX, MarginFieldCheck(screen.width)},
-        {m_form.txtOffsetY, m_form.txtOffsetY, MarginFieldCheck(screen.height)},
+        {m_form.txtTimer, m_form.txtTimer->lineEdit(), &TimerFieldCheck},
+        {m_form.cboTileLines, m_form.cboTileLines->lineEdit(), &TileLinesFieldCheck},
+        {m_form.txtOffsetX, m_form.txtOffsetX, [width = screen.width] { return MarginFieldCheck(width); }},
+        {m_form.txtOffsetY, m_form.txtOffsetY, [height = screen.height] { return MarginFieldCheck(height); }},
     };
     m_effectEditor = [this](int set) {
         EffectEditDialog editor(m_settings, set, this);
@@ -69,6 +71,13 @@ OptionDialog::~OptionDialog()
 {
     // The widget's own destruction hands the focus on; by then this part of it is gone.
     disconnect(m_focusWatch);
+}
+
+void OptionDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateOptionForm(m_form);
 }
 
 void OptionDialog::connectControls()
@@ -121,6 +130,7 @@ OptionValues OptionDialog::values() const
     v.offsetMode = f.cboOffsetMode->currentIndex();
     v.changeSchedule = f.chkChangeSchedule->isChecked();
     v.shuffledRounds = f.chkRandomMode->isChecked();
+    v.language = f.cboLanguage->currentIndex();
     return v;
 }
 
@@ -153,6 +163,7 @@ void OptionDialog::showValues(const OptionValues& v)
     f.cboOffsetMode->setCurrentIndex(v.offsetMode);
     f.chkChangeSchedule->setChecked(v.changeSchedule);
     f.chkRandomMode->setChecked(v.shuffledRounds);
+    f.cboLanguage->setCurrentIndex(v.language);
 }
 
 void OptionDialog::selectTileMode(const QString& tileWallpaper)
@@ -185,9 +196,13 @@ void OptionDialog::cmdOk_Click()
     for (int i = 0; i < m_fields.size(); ++i)
         if ((m_fields[i].edit->isModified() || i == focused) && !checkField(i))
             return;
+    const QString language = m_settings.values().Language;
     StoreOptionValues(values(), m_settings.values(), m_engine.TileWallpaper);
     m_settings.notifyChanged();
     accept();
+    // Every open window switches at once.
+    if (m_settings.values().Language != language)
+        InstallLanguage(ResolveLanguage(m_settings.values().Language));
 }
 
 void OptionDialog::cmdEffectEdit_Click()
@@ -235,7 +250,7 @@ void OptionDialog::checkPendingField()
 bool OptionDialog::checkField(int index)
 {
     const TestedField& field = m_fields[index];
-    const std::optional<QString> failure = CheckField(field.check, field.edit->text());
+    const std::optional<QString> failure = CheckField(field.check(), field.edit->text());
     if (!failure)
         return true;
     m_reporting = true;

@@ -2,6 +2,7 @@
 // frmOption, "オプション": the behaviour settings in one modal dialog. It shows the settings as they
 // were when it was loaded and stores them on OK; the random-combine box, the effect sets and the
 // calendar's text are written at once and stay on Cancel. Every edit ends with notifyChanged().
+// A loaded dialog lives while the language may change: it sets its texts again when it does.
 #include "dialogs/OptionFieldChecks.h"
 #include "dialogs/OptionForm.h"
 #include "dialogs/OptionValues.h"
@@ -45,11 +46,14 @@ public:
     void setEffectEditor(std::function<void(int set)> editor) { m_effectEditor = std::move(editor); }
     void setCalendarTextEditor(std::function<bool()> editor) { m_calendarTextEditor = std::move(editor); }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     struct TestedField {
-        QWidget* widget; // what takes the focus
-        QLineEdit* edit; // its text
-        FieldCheck check;
+        QWidget* widget;                   // what takes the focus
+        QLineEdit* edit;                   // its text
+        std::function<FieldCheck()> check; // made at each use: the message in the current language
     };
 
     void connectControls();

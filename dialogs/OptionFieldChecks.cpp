@@ -2,30 +2,34 @@
 
 #include "core/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace velmora {
-namespace {
-
-const QString kPrefix = QStringLiteral("このフィールドには ");
-const QString kSuffix = QStringLiteral("の数値を入力してください。");
-
-} // namespace
 
 FieldCheck TimerFieldCheck()
 {
-    return {1, 32767, kPrefix + QStringLiteral("1 ～ 32,767 ") + kSuffix};
+    return {1, 32767,
+            QCoreApplication::translate("OptionFieldChecks",
+                                        "このフィールドには 1 ～ 32,767 の数値を入力してください。")};
 }
 
 FieldCheck TileLinesFieldCheck()
 {
-    return {0, 10, kPrefix + QStringLiteral("0 ～ 10 ") + kSuffix};
+    return {0, 10,
+            QCoreApplication::translate("OptionFieldChecks",
+                                        "このフィールドには 0 ～ 10 の数値を入力してください。")};
 }
 
 FieldCheck MarginFieldCheck(std::int32_t screenTwips)
 {
-    // The limit in the file form of numbers: its sign position makes two blanks before the digits.
-    return {0, double(screenTwips), kPrefix + QStringLiteral("0 ～ ") + NumberField(screenTwips) + kSuffix};
+    // The limit in the file form of numbers: its sign position is the first of the two blanks before
+    // the digits. The number goes in plain, so that a translation need not carry that blank.
+    return {0, double(screenTwips),
+            QCoreApplication::translate("OptionFieldChecks",
+                                        "このフィールドには 0 ～  %1の数値を入力してください。")
+                .arg(screenTwips)};
 }
 
 std::optional<QString> CheckField(const FieldCheck& check, QStringView text)

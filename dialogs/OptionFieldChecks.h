@@ -12,7 +12,7 @@ namespace velmora {
 struct FieldCheck {
     double minimum;
     double maximum;
-    QString message; // shown when the entry fails
+    QString message; // shown when the entry fails, in the language current when the check was made
 };
 
 // txtTimer: seconds between automatic changes.

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,36 +21,59 @@
 namespace velmora {
 namespace {
 
-QString text(const char* utf8)
+// The texts of this file are looked up in the catalogue under this context.
+constexpr char Context[] = "OptionForm";
+
+QString translated(const char* source)
 {
-    return QString::fromUtf8(utf8);
+    return QCoreApplication::translate(Context, source);
 }
 
-// Builds the widgets in tab order and remembers that order.
+// Builds the widgets in tab order and remembers that order, and how to set each text in the
+// current language.
 class Builder {
 public:
-    explicit Builder(QDialog& dialog)
+    Builder(QDialog& dialog, QList<std::function<void()>>& texts)
         : m_dialog(dialog)
+        , m_texts(texts)
     {}
 
     template <class Widget> Widget* add(Widget* widget, const char* name, const char* tip = nullptr)
     {
-        widget->setObjectName(text(name));
+        widget->setObjectName(QString::fromLatin1(name));
         if (tip)
-            widget->setToolTip(text(tip));
+            m_texts.append([widget, tip] { widget->setToolTip(translated(tip)); });
         if (widget->focusPolicy() & Qt::TabFocus)
             m_tabOrder.append(widget);
         return widget;
     }
-    QLabel* label(const char* name, const char* caption) { return add(new QLabel(text(caption)), name); }
+    // A button, check box or option, its caption translated.
+    template <class Button>
+    Button* captioned(Button* button, const char* name, const char* caption, const char* tip = nullptr)
+    {
+        m_texts.append([button, caption] { button->setText(translated(caption)); });
+        return add(button, name, tip);
+    }
+    QLabel* label(const char* name, const char* caption)
+    {
+        auto* shown = add(new QLabel, name);
+        m_texts.append([shown, caption] { shown->setText(translated(caption)); });
+        return shown;
+    }
     QCheckBox* check(const char* name, const char* caption, const char* tip = nullptr)
     {
-        return add(new QCheckBox(text(caption)), name, tip);
+        return captioned(new QCheckBox, name, caption, tip);
     }
     QRadioButton* option(QButtonGroup* group, int id, const char* name, const char* caption, const char* tip)
     {
-        auto* button = add(new QRadioButton(text(caption)), name, tip);
+        auto* button = captioned(new QRadioButton, name, caption, tip);
         group->addButton(button, id);
+        return button;
+    }
+    QPushButton* button(const char* name, const char* caption, const char* tip = nullptr)
+    {
+        auto* button = captioned(new QPushButton, name, caption, tip);
+        button->setAutoDefault(false);
         return button;
     }
     QSlider* slider(const char* name, SliderRange range, int largeStep, int tickEvery, const char* tip)
@@ -64,22 +88,30 @@ public:
     }
     QLabel* valueLabel(const char* name)
     {
-        QLabel* shown = label(name, "");
+        QLabel* shown = add(new QLabel, name);
         // Room for " 200" so that the sentence does not move while a slider is dragged.
         shown->setMinimumWidth(shown->fontMetrics().horizontalAdvance(QStringLiteral(" 000")));
         return shown;
     }
-    QComboBox* list(const char* name, const QStringList& entries, bool editable, const char* tip = nullptr)
+    QComboBox* list(const char* name, bool editable, const char* tip = nullptr)
     {
         auto* box = add(new QComboBox, name, tip);
         box->setEditable(editable);
-        box->addItems(entries);
         if (editable) {
             // The entry is the user's number as typed: never completed, never added to the list.
             box->setInsertPolicy(QComboBox::NoInsert);
             box->setCompleter(nullptr);
         }
         return box;
+    }
+    // List entries whose text is translated; the position (and the data) is what is stored.
+    void translatedItems(QComboBox* box, std::initializer_list<const char*> captions)
+    {
+        for (const char* caption : captions) {
+            const int index = box->count();
+            box->addItem(QString());
+            m_texts.append([box, index, caption] { box->setItemText(index, translated(caption)); });
+        }
     }
     QLineEdit* field(QLineEdit* edit, const char* name, const char* tip)
     {
@@ -89,9 +121,14 @@ public:
     }
     QGroupBox* frame(const char* name, const char* caption)
     {
-        auto* box = new QGroupBox(text(caption));
-        box->setObjectName(text(name));
+        auto* box = new QGroupBox;
+        box->setObjectName(QString::fromLatin1(name));
+        m_texts.append([box, caption] { box->setTitle(translated(caption)); });
         return box;
+    }
+    void title(const char* caption)
+    {
+        m_texts.append([dialog = &m_dialog, caption] { dialog->setWindowTitle(translated(caption)); });
     }
     // The keyboard walks the frames as they are read: left panel, right panel, then the buttons;
     // the dialog opens with the focus on the first control.
@@ -106,6 +143,7 @@ public:
 
 private:
     QDialog& m_dialog;
+    QList<std::function<void()>>& m_texts;
     QList<QWidget*> m_tabOrder;
 };
 
@@ -133,17 +171,21 @@ QWidget* panel(std::initializer_list<QGroupBox*> frames)
 
 QGroupBox* timerFrame(Builder& b, OptionForm& f)
 {
-    QGroupBox* frame = b.frame("Frame5", "タイマー設定");
-    f.chkTimer = b.check("chkTimer", "Timer ON", "タイマー自動切替を作動");
-    QLabel* caption = b.label("Label1", "Interval Time（秒）：");
-    f.txtTimer = b.add(new UpDownField(1, 32767), "txtTimer", "自動切替インターバルタイム設定");
+    QGroupBox* frame = b.frame("Frame5", QT_TRANSLATE_NOOP("OptionForm", "タイマー設定"));
+    f.chkTimer = b.check("chkTimer", QT_TRANSLATE_NOOP("OptionForm", "Timer ON"),
+                         QT_TRANSLATE_NOOP("OptionForm", "タイマー自動切替を作動"));
+    QLabel* caption = b.label("Label1", QT_TRANSLATE_NOOP("OptionForm", "Interval Time（秒）："));
+    f.txtTimer = b.add(new UpDownField(1, 32767), "txtTimer",
+                       QT_TRANSLATE_NOOP("OptionForm", "自動切替インターバルタイム設定"));
     f.txtTimer->setMinimumWidth(f.txtTimer->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 24);
     caption->setBuddy(f.txtTimer);
     auto* timerRow = row({f.chkTimer});
     timerRow->addWidget(caption);
     timerRow->addWidget(f.txtTimer);
-    f.chkChangeSchedule = b.check("chkChangeSchedule", "切替時刻を記憶する（再起動・スリープ後も間隔を保つ）",
-                                  "次の切替時刻を保存し、再起動やスリープの後もその時刻に切り替える");
+    f.chkChangeSchedule = b.check(
+        "chkChangeSchedule",
+        QT_TRANSLATE_NOOP("OptionForm", "切替時刻を記憶する（再起動・スリープ後も間隔を保つ）"),
+        QT_TRANSLATE_NOOP("OptionForm", "次の切替時刻を保存し、再起動やスリープの後もその時刻に切り替える"));
     auto* layout = new QVBoxLayout;
     layout->addLayout(timerRow);
     layout->addWidget(f.chkChangeSchedule);
@@ -153,14 +195,18 @@ QGroupBox* timerFrame(Builder& b, OptionForm& f)
 
 QGroupBox* changeModeFrame(Builder& b, OptionForm& f)
 {
-    QGroupBox* frame = b.frame("Frame1", "切替モード");
+    QGroupBox* frame = b.frame("Frame1", QT_TRANSLATE_NOOP("OptionForm", "切替モード"));
     f.optChangeMode = b.group();
     QRadioButton* random =
-        b.option(f.optChangeMode, 0, "optChangeMode0", "ランダム切替", "自動切替時にランダムに切り替える");
+        b.option(f.optChangeMode, 0, "optChangeMode0", QT_TRANSLATE_NOOP("OptionForm", "ランダム切替"),
+                 QT_TRANSLATE_NOOP("OptionForm", "自動切替時にランダムに切り替える"));
     QRadioButton* inOrder =
-        b.option(f.optChangeMode, 1, "optChangeMode1", "順次切替", "自動切替時に順番に切り替える");
-    f.chkRandomMode = b.check("chkRandomMode", "全画像を一巡するまで重複しない",
-                              "ランダム切替時に、すべての画像を一度ずつ表示してから次の一巡に移る");
+        b.option(f.optChangeMode, 1, "optChangeMode1", QT_TRANSLATE_NOOP("OptionForm", "順次切替"),
+                 QT_TRANSLATE_NOOP("OptionForm", "自動切替時に順番に切り替える"));
+    f.chkRandomMode =
+        b.check("chkRandomMode", QT_TRANSLATE_NOOP("OptionForm", "全画像を一巡するまで重複しない"),
+                QT_TRANSLATE_NOOP("OptionForm",
+                                  "ランダム切替時に、すべての画像を一度ずつ表示してから次の一巡に移る"));
     auto* layout = new QVBoxLayout;
     layout->addLayout(row({random, inOrder}));
     layout->addWidget(f.chkRandomMode);
@@ -170,25 +216,32 @@ QGroupBox* changeModeFrame(Builder& b, OptionForm& f)
 
 QGroupBox* placementFrame(Builder& b, OptionForm& f)
 {
-    QGroupBox* frame = b.frame("Frame3", "表示位置");
-    f.chkAutoTile = b.check("chkAutoTile", "自動", "表示位置を自動判定する");
+    QGroupBox* frame = b.frame("Frame3", QT_TRANSLATE_NOOP("OptionForm", "表示位置"));
+    f.chkAutoTile = b.check("chkAutoTile", QT_TRANSLATE_NOOP("OptionForm", "自動"),
+                            QT_TRANSLATE_NOOP("OptionForm", "表示位置を自動判定する"));
     f.optTileMode = b.group();
-    frame->setLayout(
-        row({f.chkAutoTile, b.option(f.optTileMode, 0, "optTileMode0", "中央", "壁紙を画面中央に表示"),
-             b.option(f.optTileMode, 1, "optTileMode1", "全体", "壁紙を画面全体に表示")}));
+    QRadioButton* centred =
+        b.option(f.optTileMode, 0, "optTileMode0", QT_TRANSLATE_NOOP("OptionForm", "中央"),
+                 QT_TRANSLATE_NOOP("OptionForm", "壁紙を画面中央に表示"));
+    QRadioButton* tiled = b.option(f.optTileMode, 1, "optTileMode1", QT_TRANSLATE_NOOP("OptionForm", "全体"),
+                                   QT_TRANSLATE_NOOP("OptionForm", "壁紙を画面全体に表示"));
+    frame->setLayout(row({f.chkAutoTile, centred, tiled}));
     return frame;
 }
 
 QGroupBox* sizeChangeFrame(Builder& b, OptionForm& f)
 {
-    QGroupBox* frame = b.frame("Frame2", "自動サイズ変更");
-    f.chkSizeChange = b.check("chkSizeChange", "自動サイズ変更を行う", "壁紙のサイズを自動的に変更する");
-    QLabel* before = b.label("Label6", "画像サイズが画面サイズの");
+    QGroupBox* frame = b.frame("Frame2", QT_TRANSLATE_NOOP("OptionForm", "自動サイズ変更"));
+    f.chkSizeChange = b.check("chkSizeChange", QT_TRANSLATE_NOOP("OptionForm", "自動サイズ変更を行う"),
+                              QT_TRANSLATE_NOOP("OptionForm", "壁紙のサイズを自動的に変更する"));
+    // One sentence in four labels around the slider's value.
+    QLabel* before = b.label("Label6", QT_TRANSLATE_NOOP("OptionForm", "画像サイズが画面サイズの"));
     f.lblSizeChangeLimit = b.valueLabel("lblSizeChangeLimit");
-    QLabel* after = b.label("Label5", "分の1より");
-    QLabel* end = b.label("Label3", "小さい場合は自動サイズ変更を行わない。");
-    f.sldSizeChangeLimit =
-        b.slider("sldSizeChangeLimit", SizeChangeLimitRange, 10, 10, "自動サイズ変更のしきい値を設定");
+    QLabel* after = b.label("Label5", QT_TRANSLATE_NOOP("OptionForm", "分の1より"));
+    QLabel* end =
+        b.label("Label3", QT_TRANSLATE_NOOP("OptionForm", "小さい場合は自動サイズ変更を行わない。"));
+    f.sldSizeChangeLimit = b.slider("sldSizeChangeLimit", SizeChangeLimitRange, 10, 10,
+                                    QT_TRANSLATE_NOOP("OptionForm", "自動サイズ変更のしきい値を設定"));
     auto* sentence = new QHBoxLayout;
     sentence->setSpacing(0);
     for (QWidget* part : {static_cast<QWidget*>(before), static_cast<QWidget*>(f.lblSizeChangeLimit),
@@ -205,56 +258,61 @@ QGroupBox* sizeChangeFrame(Builder& b, OptionForm& f)
 
 QGroupBox* effectFrame(Builder& b, OptionForm& f)
 {
-    QGroupBox* frame = b.frame("Frame4", "エフェクト関連");
-    f.chkEffect = b.check("chkEffect", "エフェクトをかける", "壁紙にエフェクトをかける");
-    QLabel* caption = b.label("Label2", "Effect Type：");
-    f.cboEffectType =
-        b.list("cboEffectType",
-               {QStringLiteral("Random"), QStringLiteral("#1"), QStringLiteral("#2"), QStringLiteral("#3")},
-               false, "エフェクト種類の選択");
+    QGroupBox* frame = b.frame("Frame4", QT_TRANSLATE_NOOP("OptionForm", "エフェクト関連"));
+    f.chkEffect = b.check("chkEffect", QT_TRANSLATE_NOOP("OptionForm", "エフェクトをかける"),
+                          QT_TRANSLATE_NOOP("OptionForm", "壁紙にエフェクトをかける"));
+    QLabel* caption = b.label("Label2", QT_TRANSLATE_NOOP("OptionForm", "Effect Type："));
+    f.cboEffectType = b.list("cboEffectType", false, QT_TRANSLATE_NOOP("OptionForm", "エフェクト種類の選択"));
+    b.translatedItems(f.cboEffectType, {QT_TRANSLATE_NOOP("OptionForm", "Random")});
+    f.cboEffectType->addItems({QStringLiteral("#1"), QStringLiteral("#2"), QStringLiteral("#3")});
     caption->setBuddy(f.cboEffectType);
-    f.cmdEffectEdit = b.add(new QPushButton(text("編集")), "cmdEffectEdit", "エフェクト内容を編集する");
-    f.cmdEffectEdit->setAutoDefault(false);
+    f.cmdEffectEdit = b.button("cmdEffectEdit", QT_TRANSLATE_NOOP("OptionForm", "編集"),
+                               QT_TRANSLATE_NOOP("OptionForm", "エフェクト内容を編集する"));
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(f.chkEffect);
     layout->addLayout(row({caption, f.cboEffectType, f.cmdEffectEdit}));
     return frame;
 }
 
-QGroupBox* singleBoxFrame(Builder& b, const char* name, const char* caption, QCheckBox* box)
+QGroupBox* singleBoxFrame(Builder& b, const char* name, const char* caption, QWidget* control)
 {
     QGroupBox* frame = b.frame(name, caption);
-    frame->setLayout(row({box}));
+    frame->setLayout(row({control}));
     return frame;
 }
 
 QGroupBox* collageFrame(Builder& b, OptionForm& f)
 {
-    QGroupBox* frame = b.frame("Frame8", "コラージュ");
-    f.chkCollage = b.check("chkCollage", "コラージュ ON", "コラージュ機能を作動");
+    QGroupBox* frame = b.frame("Frame8", QT_TRANSLATE_NOOP("OptionForm", "コラージュ"));
+    f.chkCollage = b.check("chkCollage", QT_TRANSLATE_NOOP("OptionForm", "コラージュ ON"),
+                           QT_TRANSLATE_NOOP("OptionForm", "コラージュ機能を作動"));
     f.chkCollageChange =
-        b.check("chkCollageChange", "ランダム合成", "合成するファイルをリストからランダムに選択");
-    f.chkTile = b.check("chkTile", "並べて表示");
-    QLabel* linesCaption = b.label("Label11", "行数：");
-    QStringList lines;
+        b.check("chkCollageChange", QT_TRANSLATE_NOOP("OptionForm", "ランダム合成"),
+                QT_TRANSLATE_NOOP("OptionForm", "合成するファイルをリストからランダムに選択"));
+    f.chkTile = b.check("chkTile", QT_TRANSLATE_NOOP("OptionForm", "並べて表示"));
+    QLabel* linesCaption = b.label("Label11", QT_TRANSLATE_NOOP("OptionForm", "行数："));
+    f.cboTileLines =
+        b.list("cboTileLines", true, QT_TRANSLATE_NOOP("OptionForm", "並べて表示する際の行数(0でランダム)"));
     for (int n = 0; n <= 10; ++n)
-        lines.append(QString::number(n));
-    f.cboTileLines = b.list("cboTileLines", lines, true, "並べて表示する際の行数(0でランダム)");
+        f.cboTileLines->addItem(QString::number(n));
     f.cboTileLines->setMaximumWidth(f.cboTileLines->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
                                     40);
     linesCaption->setBuddy(f.cboTileLines);
-    QLabel* countCaption = b.label("Label4", "貼付枚数：");
+    QLabel* countCaption = b.label("Label4", QT_TRANSLATE_NOOP("OptionForm", "貼付枚数："));
     f.lblCollageCount = b.valueLabel("lblCollageCount");
-    f.sldCollageCount = b.slider("sldCollageCount", CollageCountRange, 5, 1, "コラージュ貼付枚数を設定");
-    QLabel* scaleCaption = b.label("Label7", "最大倍率：");
+    f.sldCollageCount = b.slider("sldCollageCount", CollageCountRange, 5, 1,
+                                 QT_TRANSLATE_NOOP("OptionForm", "コラージュ貼付枚数を設定"));
+    QLabel* scaleCaption = b.label("Label7", QT_TRANSLATE_NOOP("OptionForm", "最大倍率："));
     f.lblCollageBairitu = b.valueLabel("lblCollageBairitu");
-    f.sldCollageBairitu =
-        b.slider("sldCollageBairitu", CollageBairituRange, 2, 1, "画像リサイズの最大倍率を設定");
+    f.sldCollageBairitu = b.slider("sldCollageBairitu", CollageBairituRange, 2, 1,
+                                   QT_TRANSLATE_NOOP("OptionForm", "画像リサイズの最大倍率を設定"));
     f.optCollageBase = b.group();
-    QRadioButton* byPicture = b.option(f.optCollageBase, 0, "optCollageBase0", "画像ファイルのサイズを基準",
-                                       "画像リサイズ時の基準を選択");
+    QRadioButton* byPicture = b.option(f.optCollageBase, 0, "optCollageBase0",
+                                       QT_TRANSLATE_NOOP("OptionForm", "画像ファイルのサイズを基準"),
+                                       QT_TRANSLATE_NOOP("OptionForm", "画像リサイズ時の基準を選択"));
     QRadioButton* byScreen =
-        b.option(f.optCollageBase, 1, "optCollageBase1", "画面サイズを基準", "画像リサイズ時の基準を選択");
+        b.option(f.optCollageBase, 1, "optCollageBase1", QT_TRANSLATE_NOOP("OptionForm", "画面サイズを基準"),
+                 QT_TRANSLATE_NOOP("OptionForm", "画像リサイズ時の基準を選択"));
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(f.chkCollage, 0, 0);
@@ -272,20 +330,24 @@ QGroupBox* collageFrame(Builder& b, OptionForm& f)
 
 QGroupBox* calendarFrame(Builder& b, OptionForm& f)
 {
-    QGroupBox* frame = b.frame("Frame9", "カレンダー");
-    f.chkCalendar = b.check("chkCalendar", "カレンダー ON", "カレンダー機能を作動");
-    f.cmdCalendarText =
-        b.add(new QPushButton(text("文字設定")), "cmdCalendarText", "カレンダ表示用フォント設定");
-    f.cmdCalendarText->setAutoDefault(false);
-    QLabel* placeCaption = b.label("Label8", "表示位置：");
-    f.cboOffsetMode =
-        b.list("cboOffsetMode", {text("左上"), text("右上"), text("左下"), text("右下")}, false);
+    QGroupBox* frame = b.frame("Frame9", QT_TRANSLATE_NOOP("OptionForm", "カレンダー"));
+    f.chkCalendar = b.check("chkCalendar", QT_TRANSLATE_NOOP("OptionForm", "カレンダー ON"),
+                            QT_TRANSLATE_NOOP("OptionForm", "カレンダー機能を作動"));
+    f.cmdCalendarText = b.button("cmdCalendarText", QT_TRANSLATE_NOOP("OptionForm", "文字設定"),
+                                 QT_TRANSLATE_NOOP("OptionForm", "カレンダ表示用フォント設定"));
+    QLabel* placeCaption = b.label("Label8", QT_TRANSLATE_NOOP("OptionForm", "表示位置："));
+    f.cboOffsetMode = b.list("cboOffsetMode", false);
+    b.translatedItems(f.cboOffsetMode,
+                      {QT_TRANSLATE_NOOP("OptionForm", "左上"), QT_TRANSLATE_NOOP("OptionForm", "右上"),
+                       QT_TRANSLATE_NOOP("OptionForm", "左下"), QT_TRANSLATE_NOOP("OptionForm", "右下")});
     placeCaption->setBuddy(f.cboOffsetMode);
-    QLabel* xCaption = b.label("Label10", "マージン　横：");
-    f.txtOffsetX = b.field(new QLineEdit, "txtOffsetX", "カレンダ表示位置横マージン");
+    QLabel* xCaption = b.label("Label10", QT_TRANSLATE_NOOP("OptionForm", "マージン　横："));
+    f.txtOffsetX =
+        b.field(new QLineEdit, "txtOffsetX", QT_TRANSLATE_NOOP("OptionForm", "カレンダ表示位置横マージン"));
     xCaption->setBuddy(f.txtOffsetX);
-    QLabel* yCaption = b.label("Label9", "縦：");
-    f.txtOffsetY = b.field(new QLineEdit, "txtOffsetY", "カレンダ表示位置縦マージン");
+    QLabel* yCaption = b.label("Label9", QT_TRANSLATE_NOOP("OptionForm", "縦："));
+    f.txtOffsetY =
+        b.field(new QLineEdit, "txtOffsetY", QT_TRANSLATE_NOOP("OptionForm", "カレンダ表示位置縦マージン"));
     yCaption->setBuddy(f.txtOffsetY);
 
     auto* layout = new QVBoxLayout(frame);
@@ -298,16 +360,30 @@ QGroupBox* calendarFrame(Builder& b, OptionForm& f)
 // Beyond the original dialog.
 QGroupBox* monitorFrame(Builder& b, OptionForm& f)
 {
-    QGroupBox* frame = b.frame("FrameMonitor", "マルチモニター");
+    QGroupBox* frame = b.frame("FrameMonitor", QT_TRANSLATE_NOOP("OptionForm", "マルチモニター"));
     f.optMonitorMode = b.group();
     auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(b.option(f.optMonitorMode, 0, "optMonitorMode0", "全モニターに同じ壁紙",
-                               "各モニターにそのサイズに合わせた同じ壁紙を表示"));
-    layout->addWidget(b.option(f.optMonitorMode, 1, "optMonitorMode1", "モニターごとに次の壁紙",
-                               "左のモニターから順に、切替順で次の画像を表示"));
-    layout->addWidget(b.option(f.optMonitorMode, 2, "optMonitorMode2", "全モニターにまたがる壁紙",
-                               "全モニターを囲む大きさで１枚の壁紙を表示"));
+    layout->addWidget(b.option(
+        f.optMonitorMode, 0, "optMonitorMode0", QT_TRANSLATE_NOOP("OptionForm", "全モニターに同じ壁紙"),
+        QT_TRANSLATE_NOOP("OptionForm", "各モニターにそのサイズに合わせた同じ壁紙を表示")));
+    layout->addWidget(b.option(
+        f.optMonitorMode, 1, "optMonitorMode1", QT_TRANSLATE_NOOP("OptionForm", "モニターごとに次の壁紙"),
+        QT_TRANSLATE_NOOP("OptionForm", "左のモニターから順に、切替順で次の画像を表示")));
+    layout->addWidget(b.option(f.optMonitorMode, 2, "optMonitorMode2",
+                               QT_TRANSLATE_NOOP("OptionForm", "全モニターにまたがる壁紙"),
+                               QT_TRANSLATE_NOOP("OptionForm", "全モニターを囲む大きさで１枚の壁紙を表示")));
     return frame;
+}
+
+// Beyond the original dialog. The languages' own names read the same in every language, so that
+// anyone finds their way back.
+QGroupBox* languageFrame(Builder& b, OptionForm& f)
+{
+    f.cboLanguage = b.list("cboLanguage", false);
+    b.translatedItems(f.cboLanguage, {QT_TRANSLATE_NOOP("OptionForm", "デスクトップに合わせる")});
+    f.cboLanguage->addItem(QStringLiteral("日本語"));
+    f.cboLanguage->addItem(QStringLiteral("English"));
+    return singleBoxFrame(b, "FrameLanguage", QT_TRANSLATE_NOOP("OptionForm", "言語"), f.cboLanguage);
 }
 
 } // namespace
@@ -323,30 +399,33 @@ QList<QWidget*> OptionForm::untiledCollageControls() const
 OptionForm BuildOptionForm(QDialog& dialog)
 {
     dialog.setObjectName(QStringLiteral("frmOption"));
-    dialog.setWindowTitle(text("オプション"));
-    Builder b(dialog);
     OptionForm f;
+    Builder b(dialog, f.texts);
+    b.title(QT_TRANSLATE_NOOP("OptionForm", "オプション"));
 
     QGroupBox* timer = timerFrame(b, f);
     QGroupBox* changeMode = changeModeFrame(b, f);
     QGroupBox* placement = placementFrame(b, f);
     QGroupBox* sizeChange = sizeChangeFrame(b, f);
     QGroupBox* effect = effectFrame(b, f);
+    QGroupBox* language = languageFrame(b, f);
     QGroupBox* collage = collageFrame(b, f);
     QGroupBox* calendar = calendarFrame(b, f);
-    f.chkPreviewPause =
-        b.check("chkPreviewPause", "ファイル選択後、プレビューで一時停止　クリックで壁紙変更する");
-    QGroupBox* preview = singleBoxFrame(b, "Frame6", "プレビュー", f.chkPreviewPause);
-    f.chkMinBoot = b.check("chkMinBoot", "起動時に自動的に最小化する");
-    QGroupBox* startUp = singleBoxFrame(b, "Frame7", "起動関連", f.chkMinBoot);
+    f.chkPreviewPause = b.check(
+        "chkPreviewPause",
+        QT_TRANSLATE_NOOP("OptionForm", "ファイル選択後、プレビューで一時停止　クリックで壁紙変更する"));
+    QGroupBox* preview =
+        singleBoxFrame(b, "Frame6", QT_TRANSLATE_NOOP("OptionForm", "プレビュー"), f.chkPreviewPause);
+    f.chkMinBoot = b.check("chkMinBoot", QT_TRANSLATE_NOOP("OptionForm", "起動時に自動的に最小化する"));
+    QGroupBox* startUp =
+        singleBoxFrame(b, "Frame7", QT_TRANSLATE_NOOP("OptionForm", "起動関連"), f.chkMinBoot);
     QGroupBox* monitors = monitorFrame(b, f);
-    f.cmdOk = b.add(new QPushButton(QStringLiteral("OK")), "cmdOk");
-    f.cmdCancel = b.add(new QPushButton(QStringLiteral("Cancel")), "cmdCancel");
+    f.cmdOk = b.captioned(new QPushButton, "cmdOk", QT_TRANSLATE_NOOP("OptionForm", "OK"));
+    f.cmdCancel = b.button("cmdCancel", QT_TRANSLATE_NOOP("OptionForm", "Cancel"));
     f.cmdOk->setDefault(true);
-    f.cmdCancel->setAutoDefault(false);
 
     auto* panels = new QHBoxLayout;
-    panels->addWidget(panel({timer, changeMode, placement, sizeChange, effect}));
+    panels->addWidget(panel({timer, changeMode, placement, sizeChange, effect, language}));
     panels->addWidget(panel({collage, calendar, preview, startUp, monitors}));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -356,7 +435,14 @@ OptionForm BuildOptionForm(QDialog& dialog)
     layout->addLayout(panels);
     layout->addLayout(buttons);
     b.applyTabOrder();
+    RetranslateOptionForm(f);
     return f;
+}
+
+void RetranslateOptionForm(const OptionForm& form)
+{
+    for (const std::function<void()>& setText : form.texts)
+        setText();
 }
 
 } // namespace velmora

@@ -3,6 +3,8 @@
 // captions and tooltips, laid out as frames in two panels that fit a 1024 x 768 screen.
 #include <QList>
 
+#include <functional>
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -53,6 +55,11 @@ struct OptionForm {
     QPushButton* cmdCancel = nullptr;
     // Beyond the original dialog: how the wallpaper covers several monitors (MonitorMode).
     QButtonGroup* optMonitorMode = nullptr;
+    // Beyond the original dialog: the interface language (Language), entries "", "ja", "en".
+    QComboBox* cboLanguage = nullptr;
+
+    // Each sets one caption, title, tooltip or list entry in the current language.
+    QList<std::function<void()>> texts;
 
     // What "並べて表示" switches: enabled while it is clear (cboTileLines the other way round).
     QList<QWidget*> untiledCollageControls() const;
@@ -60,5 +67,8 @@ struct OptionForm {
 
 // Builds the controls into the dialog, lists filled, in a tab order that follows the frames.
 OptionForm BuildOptionForm(QDialog& dialog);
+
+// Sets every text of the form in the current language: once built, and again after a switch.
+void RetranslateOptionForm(const OptionForm& form);
 
 } // namespace velmora

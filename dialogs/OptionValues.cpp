@@ -1,6 +1,7 @@
 #include "dialogs/OptionValues.h"
 
 #include "core/Failure.h"
+#include "core/Language.h"
 #include "core/NumberText.h"
 
 #include <algorithm>
@@ -47,7 +48,25 @@ template <class Field, class Convert> void storeText(const QString& text, Field&
         field = *value;
 }
 
+// The `Language` values in the order of the dialog's list.
+QString languageSetting(int choice)
+{
+    switch (choice) {
+    case 1: return QString::fromUtf16(JapaneseLanguage);
+    case 2: return QString::fromUtf16(EnglishLanguage);
+    default: return {};
+    }
+}
+
 } // namespace
+
+int LanguageChoice(const QString& language)
+{
+    for (int choice = 0; choice < 3; ++choice)
+        if (language == languageSetting(choice))
+            return choice;
+    return NoChoice;
+}
 
 int ChoiceOf(long long stored, int count)
 {
@@ -88,6 +107,7 @@ OptionValues LoadOptionValues(const Settings& settings, const QString& tileWallp
     values.offsetMode = ChoiceOf(settings.CalendarOffsetMode, 4);
     values.changeSchedule = settings.ChangeSchedule == 1;
     values.shuffledRounds = settings.RandomMode == 1;
+    values.language = LanguageChoice(settings.Language);
     return values;
 }
 
@@ -123,6 +143,8 @@ void StoreOptionValues(const OptionValues& values, Settings& settings, QString& 
         settings.NextChangeAt.clear();
     settings.ChangeSchedule = flag(values.changeSchedule);
     settings.RandomMode = flag(values.shuffledRounds);
+    if (values.language != NoChoice)
+        settings.Language = languageSetting(values.language);
 }
 
 } // namespace velmora

@@ -39,6 +39,7 @@ struct OptionValues {
     // Beyond the original dialog.
     bool changeSchedule = false; // chkChangeSchedule: ChangeSchedule 1
     bool shuffledRounds = false; // chkRandomMode: RandomMode 1
+    int language = NoChoice;     // cboLanguage: 0 the desktop's (""), 1 "ja", 2 "en"
 
     bool operator==(const OptionValues&) const = default;
 };
@@ -53,6 +54,9 @@ inline constexpr SliderRange CollageBairituRange{1, 10};
 
 // The option or list entry a stored number selects: itself when it is one of the count choices.
 int ChoiceOf(long long stored, int count);
+
+// The language entry of a `Language` setting; NoChoice for a value the list does not hold.
+int LanguageChoice(const QString& language);
 
 // The placement option of the desktop's placement text: its numeric value, an empty text centred.
 int TileModeChoice(const QString& tileWallpaper);
