@@ -62,7 +62,8 @@ FolderPage::FolderPage(Settings& settings, QWidget* parent)
     , m_lvwFileName(new FileNameListView(m_model))
     , m_picPanelFolderCmd(new QWidget)
     , m_cmdSearch(FolderButton(QStringLiteral("cmdSearch"), QIcon()))
-    , m_cmdAllAddFile(FolderButton(QStringLiteral("cmdAllAddFile"), MainWindowPicture(QStringLiteral("addall"))))
+    , m_cmdAllAddFile(
+          FolderButton(QStringLiteral("cmdAllAddFile"), MainWindowPicture(QStringLiteral("addall"))))
     , m_cmdSingleAddFile(
           FolderButton(QStringLiteral("cmdSingleAddFile"), MainWindowPicture(QStringLiteral("addselected"))))
     , m_splitter(new DragSplitter)

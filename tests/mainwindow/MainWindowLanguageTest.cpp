@@ -82,7 +82,8 @@ TEST(MainWindowLanguage, BuiltInEnglishTheWindowShowsNoJapanese)
     // A few of them by name, so that a text gone missing does not pass for a translated one.
     EXPECT_EQ(rig.window->menus().action(MainCommand::FileExit)->text(), u"&Quit"_s);
     EXPECT_EQ(rig.window->toolbar().button(u"btnOption"_s)->toolTip(), u"Show the options"_s);
-    EXPECT_EQ(rig.window->fileSelectTabs().tabFileSelect()->tabToolTip(1), u"Choose files from a file list"_s);
+    EXPECT_EQ(rig.window->fileSelectTabs().tabFileSelect()->tabToolTip(1),
+              u"Choose files from a file list"_s);
     EXPECT_EQ(rig.window->folderPage().fileModel()->headerData(0, Qt::Horizontal).toString(), u"Name"_s);
     EXPECT_EQ(rig.window->tray().mnuTrayExit()->text(), u"Quit"_s);
     EXPECT_EQ(languageItem(*rig.window, u"mnuToolLanguageDesktop"_s)->text(), u"Same as the desktop"_s);
@@ -182,8 +183,9 @@ TEST(MainWindowLanguage, MessagesSpeakTheLanguageShown)
     editing.InsertEntries({u"/1.jpg"_s, u"/2.jpg"_s});
     editing.InsertEntries({u"/3.jpg"_s, u"/4.jpg"_s});
     ASSERT_EQ(rig.prompter.count(), 2);
-    EXPECT_TRUE(rig.prompter.texts()[0].endsWith(u"1 path could not be added."_s)) << rig.prompter.texts()[0].toStdString();
-    EXPECT_TRUE(rig.prompter.texts()[1].endsWith(u"2 paths could not be added."_s)) << rig.prompter.texts()[1].toStdString();
+    const QStringList texts = rig.prompter.texts();
+    EXPECT_TRUE(texts[0].endsWith(u"1 path could not be added."_s)) << texts[0].toStdString();
+    EXPECT_TRUE(texts[1].endsWith(u"2 paths could not be added."_s)) << texts[1].toStdString();
 
     rig.prompter.clear();
     TempFolder nowhere;
