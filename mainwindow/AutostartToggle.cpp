@@ -32,7 +32,7 @@ void AutostartToggle::switchTo(bool on)
 {
     QString error;
     if (!platform::SetAutostart(m_entryPath, on, m_command, &error))
-        ShowWarning(QStringLiteral("ログイン時に起動する設定を変更できませんでした。\n%1").arg(error));
+        ShowWarning(tr("ログイン時に起動する設定を変更できませんでした。\n%1").arg(error));
     refresh();
 }
 

@@ -20,10 +20,9 @@ FileSelectTabs::FileSelectTabs(Settings& settings, QWidget* parent)
     m_tabFileSelect->setDrawBase(true);
     const int folder = m_tabFileSelect->addTab(QStringLiteral("Folder"));
     m_tabFileSelect->setTabData(folder, QStringLiteral("Folder"));
-    m_tabFileSelect->setTabToolTip(folder, QStringLiteral("ディスク上のフォルダよりファイルを選択"));
     const int list = m_tabFileSelect->addTab(QStringLiteral("File List"));
     m_tabFileSelect->setTabData(list, QStringLiteral("FileList"));
-    m_tabFileSelect->setTabToolTip(list, QStringLiteral("ファイルリストよりファイルを選択"));
+    retranslate();
 
     // Laid out by hand in resizeEvent: a short panel keeps its pages' heights.
     m_tabFileSelect->setParent(this);
@@ -38,6 +37,12 @@ FileSelectTabs::FileSelectTabs(Settings& settings, QWidget* parent)
         tabFileSelect_Click();
     });
     tabFileSelect_Click();
+}
+
+void FileSelectTabs::retranslate()
+{
+    m_tabFileSelect->setTabToolTip(0, tr("ディスク上のフォルダよりファイルを選択"));
+    m_tabFileSelect->setTabToolTip(1, tr("ファイルリストよりファイルを選択"));
 }
 
 QSize FileSelectTabs::sizeHint() const

@@ -30,6 +30,9 @@ public:
     // The key of a tab ("Folder", "FileList").
     QString tabKey(int index) const;
 
+    // Sets the tabs' tips again in the current language; their captions are the same in every one.
+    void retranslate();
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

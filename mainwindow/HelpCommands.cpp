@@ -1,5 +1,6 @@
 #include "mainwindow/HelpCommands.h"
 
+#include "core/Language.h"
 #include "core/PathRoutines.h"
 #include "core/Prompt.h"
 #include "core/ShellRoutines.h"
@@ -9,16 +10,16 @@
 #include "mainwindow/MainWindow.h"
 #include "platform/Documents.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
 namespace velmora {
 namespace {
 
-const QString& MissingDocumentText()
+QString MissingDocumentText()
 {
-    static const QString text = QStringLiteral("ドキュメントファイルが見つかりません");
-    return text;
+    return QCoreApplication::translate("HelpCommands", "ドキュメントファイルが見つかりません");
 }
 
 } // namespace
@@ -44,13 +45,24 @@ void HelpCommands::open(const QString& target) const
     Steps steps(AskUser);
     steps([&] {
         if (ShellOpen(target) <= 32)
-            throw Failure(ErrorCode::FileNotFound, QStringLiteral("%1 を開けませんでした。").arg(target));
+            throw Failure(ErrorCode::FileNotFound,
+                          QCoreApplication::translate("HelpCommands", "%1 を開けませんでした。").arg(target));
     });
+}
+
+QString HelpCommands::FindGuide() const
+{
+    // The guide in the language shown, when there is one in that language.
+    if (CurrentLanguage() == QString::fromUtf16(EnglishLanguage))
+        if (const QString english = FindDocument(QString::fromUtf16(platform::GuideEnglishFileName));
+            !english.isEmpty())
+            return english;
+    return FindDocument(QString::fromUtf16(platform::GuideFileName));
 }
 
 void HelpCommands::mnuHelpDoc() const
 {
-    const QString path = FindDocument(QString::fromUtf16(platform::GuideFileName));
+    const QString path = FindGuide();
     if (path.isEmpty()) {
         ShowWarning(MissingDocumentText());
         return;
@@ -70,7 +82,8 @@ void HelpCommands::mnuHelpHomepage() const
 
 void HelpCommands::mnuHelpDonation() const
 {
-    ShowNotice(QStringLiteral(
+    ShowNotice(QCoreApplication::translate(
+        "HelpCommands",
         "本ソフトはフリーウェアですのでご自由にお使いいただけます。\n"
         "開発にご支援いただける場合には次に表示されるリンクからオンラインショッピング等をお願いします。"));
     const QString page = FindDocumentationPage();

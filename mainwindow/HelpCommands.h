@@ -1,9 +1,10 @@
 #pragma once
-// The Help menu's documents: the user's guide "guide.pdf", the documentation page (the project has
-// no web site: the page made from the README and installed with the program stands in for the home
-// page) and its section on supporting the project. Each is looked for in the program folder first,
-// then in the installed documentation folders, and opened with the desktop's default viewer. And
-// the About box, which is out of reach while the automatic change runs (EnableOff).
+// The Help menu's documents: the user's guide "guide.pdf" (in English "guide.en.pdf" when there is
+// one), the documentation page (the project has no web site: the page made from the README and
+// installed with the program stands in for the home page) and its section on supporting the
+// project. Each is looked for in the program folder first, then in the installed documentation
+// folders, and opened with the desktop's default viewer. And the About box, which is out of reach
+// while the automatic change runs (EnableOff).
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,9 @@ public:
     // The first existing file of that name in the folders; empty when there is none.
     QString FindDocument(const QString& name) const;
     QString FindDocumentationPage() const;
+    // The user's guide: the English one when the program speaks English and it is there, otherwise
+    // the Japanese one.
+    QString FindGuide() const;
 
     void mnuHelpDoc() const;
     void mnuHelpHomepage() const;

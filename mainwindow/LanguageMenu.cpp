@@ -3,6 +3,7 @@
 #include "core/Language.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace velmora {
@@ -42,7 +43,7 @@ void LanguageMenu::setCurrent(const QString& setting)
 
 void LanguageMenu::retranslate()
 {
-    m_desktop->setText(tr("デスクトップに合わせる"));
+    m_desktop->setText(QCoreApplication::translate("LanguageMenu", "デスクトップに合わせる"));
 }
 
 } // namespace velmora

@@ -2,6 +2,8 @@
 
 #include "core/Prompt.h"
 
+#include <QCoreApplication>
+
 namespace velmora {
 
 Recovery LoadFailureHandler(const Failure& failure)
@@ -10,7 +12,7 @@ Recovery LoadFailureHandler(const Failure& failure)
     case ErrorCode::IndexOutOfBounds:
     case ErrorCode::ElementNotFound: break;
     case ErrorCode::InvalidPropertyArrayIndex:
-        ShowWarning(QStringLiteral("データファイルが見つかりません"));
+        ShowWarning(QCoreApplication::translate("MainLoadHandler", "データファイルが見つかりません"));
         break;
     default: ShowWarning(failure.text()); break;
     }

@@ -4,6 +4,8 @@
 #include "mainwindow/MainCommands.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QMenuBar;
@@ -17,8 +19,13 @@ public:
 
     QAction* action(MainCommand command) const { return m_actions[static_cast<int>(command)]; }
 
+    // Sets every menu's and item's caption again in the current language.
+    void retranslate();
+
 private:
     std::array<QAction*, MainCommandCount> m_actions{};
+    // Each menu's action and each item with its source caption.
+    std::vector<std::pair<QAction*, const char*>> m_captions;
 };
 
 } // namespace velmora

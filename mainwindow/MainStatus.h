@@ -3,7 +3,12 @@
 // collage's pieces) on the toolbar, hidden while there is none; and the status bar, there only while
 // it has something to say: a desktop the timer's changes cannot reach, or a settings file read only
 // in part.
+#include "core/BadSettingsFile.h"
+
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 class QMainWindow;
 class QProgressBar;
@@ -21,12 +26,18 @@ public:
     // No copy could be made: the file must not be overwritten at the exit.
     bool keepSettingsFile() const { return m_keepSettingsFile; }
 
+    // Says what the status bar says again in the current language.
+    void retranslate();
+
 private:
-    // Shows the text in the status bar, or hides the bar when it is empty.
-    void showStatus(const QString& text);
+    // Shows the status's text in the status bar, or hides the bar when it is empty; the status is
+    // kept to be said again after a change of language.
+    void showStatus(std::function<QString()> status);
+    QString settingsNotice() const;
 
     QMainWindow& m_window;
-    QString m_settingsNotice;
+    std::function<QString()> m_status;
+    std::optional<BadSettingsCopy> m_badSettings;
     bool m_keepSettingsFile = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QProgressBar>
 
@@ -13,15 +14,19 @@ namespace velmora {
 namespace {
 
 constexpr std::array<ToolbarButton, 9> kButtons{{
-    {u"btnExit", u"プログラムを終了", MainCommand::FileExit, "exit"},
-    {u"btnLargeIcon", u"大きいアイコン表示", MainCommand::ViewListviewMode0, "largeicon"},
-    {u"btnSmallIcon", u"小さいアイコン表示", MainCommand::ViewListviewMode1, "smallicon"},
-    {u"btnList", u"一覧表示", MainCommand::ViewListviewMode2, "list"},
-    {u"btnDetail", u"詳細表示", MainCommand::ViewListviewMode3, "detail"},
-    {u"btnDirimage", u"フォルダツリーのイメージを切り換え", MainCommand::ViewDirimage, "dirimage"},
-    {u"btnOption", u"オプション画面を表示", MainCommand::Option, "option"},
-    {u"btnThumbnail", u"サムネイル画面を表示", MainCommand::Thumbnail, "thumbnail"},
-    {u"phPbGeneral", u"", std::nullopt, nullptr},
+    {u"btnExit", QT_TRANSLATE_NOOP("MainToolbar", "プログラムを終了"), MainCommand::FileExit, "exit"},
+    {u"btnLargeIcon", QT_TRANSLATE_NOOP("MainToolbar", "大きいアイコン表示"), MainCommand::ViewListviewMode0,
+     "largeicon"},
+    {u"btnSmallIcon", QT_TRANSLATE_NOOP("MainToolbar", "小さいアイコン表示"), MainCommand::ViewListviewMode1,
+     "smallicon"},
+    {u"btnList", QT_TRANSLATE_NOOP("MainToolbar", "一覧表示"), MainCommand::ViewListviewMode2, "list"},
+    {u"btnDetail", QT_TRANSLATE_NOOP("MainToolbar", "詳細表示"), MainCommand::ViewListviewMode3, "detail"},
+    {u"btnDirimage", QT_TRANSLATE_NOOP("MainToolbar", "フォルダツリーのイメージを切り換え"),
+     MainCommand::ViewDirimage, "dirimage"},
+    {u"btnOption", QT_TRANSLATE_NOOP("MainToolbar", "オプション画面を表示"), MainCommand::Option, "option"},
+    {u"btnThumbnail", QT_TRANSLATE_NOOP("MainToolbar", "サムネイル画面を表示"), MainCommand::Thumbnail,
+     "thumbnail"},
+    {u"phPbGeneral", nullptr, std::nullopt, nullptr},
 }};
 
 bool isViewCommand(std::optional<MainCommand> command)
@@ -55,7 +60,6 @@ MainToolbar::MainToolbar(QWidget* parent)
     , m_pbGeneral(new QProgressBar)
 {
     setObjectName(QStringLiteral("tlbCommon"));
-    setWindowTitle(QStringLiteral("ツールバー"));
     setMovable(false);
     setFloatable(false);
     setIconSize(QSize(16, 16));
@@ -81,13 +85,26 @@ MainToolbar::MainToolbar(QWidget* parent)
             addWidget(place)->setObjectName(key);
             continue;
         }
-        QAction* action = addAction(MainWindowPicture(QString::fromLatin1(entry.picture)), QString::fromUtf16(entry.tip));
+        QAction* action = addAction(MainWindowPicture(QString::fromLatin1(entry.picture)), QString());
         action->setObjectName(key);
-        action->setToolTip(QString::fromUtf16(entry.tip));
         if (isViewCommand(entry.command)) {
             action->setCheckable(true);
             m_views->addAction(action);
         }
+    }
+    retranslate();
+}
+
+void MainToolbar::retranslate()
+{
+    setWindowTitle(tr("ツールバー"));
+    for (const ToolbarButton& entry : kButtons) {
+        if (!entry.tip)
+            continue;
+        const QString tip = QCoreApplication::translate("MainToolbar", entry.tip);
+        QAction* action = button(QString::fromUtf16(entry.key));
+        action->setText(tip);
+        action->setToolTip(tip);
     }
 }
 

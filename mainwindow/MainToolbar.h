@@ -16,7 +16,7 @@ namespace velmora {
 
 struct ToolbarButton {
     const char16_t* key;
-    const char16_t* tip;             // empty: none
+    const char* tip;                 // nullptr: none; shown through the "MainToolbar" context
     std::optional<MainCommand> command;
     const char* picture;             // nullptr: the progress bar's place
 };
@@ -39,6 +39,9 @@ public:
     void pressViewButton(int mode);
     // The pressed view button's mode, -1 when none is.
     int pressedViewButton() const;
+
+    // Sets the title, the captions and the tips again in the current language.
+    void retranslate();
 
 private:
     QActionGroup* m_views;

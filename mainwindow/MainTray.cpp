@@ -13,10 +13,11 @@ MainTray::MainTray(const QIcon& icon, QObject* parent)
 {
     m_menu->setObjectName(QStringLiteral("TrayMenu"));
     m_menu->setTitle(QStringLiteral("TrayMenu"));
-    m_size = m_menu->addAction(QStringLiteral("元の大きさに戻す"));
+    m_size = m_menu->addAction(QString());
     m_size->setObjectName(QStringLiteral("mnuTraySize"));
-    m_exit = m_menu->addAction(QStringLiteral("終了"));
+    m_exit = m_menu->addAction(QString());
     m_exit->setObjectName(QStringLiteral("mnuTrayExit"));
+    retranslate();
     m_icon->setToolTip(QStringLiteral("Velmora"));
     // The icon opens the menu on a right click itself, on XEmbed trays and StatusNotifierItem hosts.
     m_icon->setContextMenu(m_menu);
@@ -24,6 +25,12 @@ MainTray::MainTray(const QIcon& icon, QObject* parent)
         if (reason == QSystemTrayIcon::Trigger)
             Q_EMIT restoreRequested();
     });
+}
+
+void MainTray::retranslate()
+{
+    m_size->setText(tr("元の大きさに戻す"));
+    m_exit->setText(tr("終了"));
 }
 
 MainTray::~MainTray()

@@ -29,6 +29,9 @@ public:
     QAction* mnuTraySize() const { return m_size; }
     QAction* mnuTrayExit() const { return m_exit; }
 
+    // Sets the menu's captions again in the current language.
+    void retranslate();
+
 Q_SIGNALS:
     // The left button was pressed on the icon.
     void restoreRequested();

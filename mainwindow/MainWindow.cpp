@@ -326,7 +326,7 @@ void MainWindow::mnuFileExit_Click()
         qWarning("%s", qUtf8Printable(BadSettingsNotice(BadSettingsCopy::Failed)));
     } else if (!WriteSettingsFile(m_settings, path)) {
         // The previous file is still whole; the user should know this run's changes are not in it.
-        const QString text = QStringLiteral("設定ファイルを保存できませんでした。\n%1").arg(path);
+        const QString text = tr("設定ファイルを保存できませんでした。\n%1").arg(path);
         if (isVisible())
             ShowWarning(text);
         else
@@ -369,7 +369,15 @@ void MainWindow::setLanguage(const QString& setting)
 
 void MainWindow::retranslate()
 {
+    m_menus->retranslate();
     m_languageMenu->retranslate();
+    m_toolbar->retranslate();
+    m_tabs->retranslate();
+    m_folderPage->retranslate();
+    m_listPage->retranslate();
+    m_preview->retranslate();
+    m_tray->retranslate();
+    m_status->retranslate();
 }
 
 void MainWindow::changeEvent(QEvent* event)

@@ -15,7 +15,7 @@ PreviewPanel::PreviewPanel(EngineState& state, QWidget* parent)
 {
     setObjectName(QStringLiteral("picPanelTabOption"));
     m_view->setObjectName(QStringLiteral("leadWallPaper"));
-    m_view->setToolTip(QStringLiteral("クリックで壁紙チェンジ"));
+    retranslate();
     setMinimumSize(120, 90);
     // A dark surround, as picture viewers have, so that the wallpaper's own colours stand out.
     setAutoFillBackground(true);
@@ -23,6 +23,11 @@ PreviewPanel::PreviewPanel(EngineState& state, QWidget* parent)
     surround.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x30));
     setPalette(surround);
     connect(m_view, &PreviewView::clicked, this, &PreviewPanel::clicked);
+}
+
+void PreviewPanel::retranslate()
+{
+    m_view->setToolTip(tr("クリックで壁紙チェンジ"));
 }
 
 void PreviewPanel::resizeEvent(QResizeEvent* event)

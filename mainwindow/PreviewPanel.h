@@ -15,6 +15,9 @@ public:
     PreviewPanel(EngineState& state, QWidget* parent = nullptr);
     PreviewView* leadWallPaper() const { return m_view; }
 
+    // Sets the preview's tip again in the current language.
+    void retranslate();
+
 Q_SIGNALS:
     void clicked();
 

@@ -8,6 +8,8 @@
 namespace velmora::platform {
 
 inline constexpr char16_t GuideFileName[] = u"guide.pdf";
+// The guide in English, shown instead while the program speaks English.
+inline constexpr char16_t GuideEnglishFileName[] = u"guide.en.pdf";
 inline constexpr char16_t DocumentationPageFileName[] = u"index.html";
 // The documentation page's section on supporting the project.
 inline constexpr char16_t SupportSectionAnchor[] = u"supporting-velmora";

@@ -102,7 +102,7 @@ void SingleChange::ExitRoutine()
     m_wallpaper.cancel();
     const QString path = m_programFolder + QString::fromUtf16(SettingsFileName);
     if (!WriteSettingsFile(m_settings, path))
-        qWarning("%s", qUtf8Printable(QStringLiteral("設定ファイルを保存できませんでした。\n%1").arg(path)));
+        qWarning("%s", qUtf8Printable(tr("設定ファイルを保存できませんでした。\n%1").arg(path)));
 }
 
 QStringList SingleChange::entries() const

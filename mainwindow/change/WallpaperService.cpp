@@ -307,9 +307,9 @@ void WallpaperService::noteDesktop(const AppliedChange& change)
     m_desktopProblem = result.desktopErrors.join(u'\n');
     Q_EMIT desktopProblemChanged(m_desktopProblem);
     ShowWarning(
-        QStringLiteral("デスクトップの壁紙を更新できませんでした。\n%1\n\n"
-                       "壁紙の画像は「%2」に保存されています。"
-                       "壁紙を設定できるようになるまで、タイマーによる変更ではこのメッセージを表示しません。")
+        tr("デスクトップの壁紙を更新できませんでした。\n%1\n\n"
+           "壁紙の画像は「%2」に保存されています。"
+           "壁紙を設定できるようになるまで、タイマーによる変更ではこのメッセージを表示しません。")
             .arg(m_desktopProblem, m_programFolder + QString::fromUtf16(WallpaperFileName)));
 }
 

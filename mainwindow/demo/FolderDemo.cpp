@@ -1,6 +1,7 @@
 // A small window with the folder page alone: the Branchwise tree beside the file view.
 // Usage: velmora-folder-demo [folder] [view mode 0-3]
 #include "core/FileKinds.h"
+#include "core/Language.h"
 #include "core/Settings.h"
 #include "ui/MessageBoxPrompter.h"
 #include "mainwindow/FileSelectTabs.h"
@@ -18,6 +19,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    velmora::InstallLanguage(velmora::ResolveLanguage(QString()));
     velmora::BuildFileKindTable();
     velmora::MessageBoxPrompter prompter;
     velmora::PrompterScope prompts(prompter);
@@ -29,7 +31,7 @@ int main(int argc, char* argv[])
     const int mode = args.size() > 2 ? args.at(2).toInt() : 3;
 
     QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Velmora – フォルダ"));
+    window.setWindowTitle(QCoreApplication::translate("FolderDemo", "Velmora – フォルダ"));
     auto* tabs = new velmora::FileSelectTabs(settings);
     auto* page = new velmora::FolderPage(settings);
     tabs->setPage(0, page);

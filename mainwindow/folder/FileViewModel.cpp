@@ -42,14 +42,20 @@ QVariant FileViewModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::DisplayRole) {
-        static const std::array<const char*, ColumnCount> headers = {"FileName", "Size", "Date", "SizeDmy",
-                                                                     "Ext"};
-        return QString::fromLatin1(headers[section]);
+        static const std::array<const char*, ColumnCount> headers = {
+            QT_TR_NOOP("FileName"), QT_TR_NOOP("Size"), QT_TR_NOOP("Date"), QT_TR_NOOP("SizeDmy"),
+            QT_TR_NOOP("Ext")};
+        return tr(headers[section]);
     }
     if (role == Qt::TextAlignmentRole)
         return section == Size ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
+}
+
+void FileViewModel::retranslate()
+{
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
 void FileViewModel::setEntries(const QList<FileViewEntry>& entries)

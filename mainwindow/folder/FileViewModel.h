@@ -36,6 +36,9 @@ public:
     QString text(int row, int column) const;
     QString fileName(int row) const { return text(row, FileName); }
 
+    // The headers in the current language: the views ask for them again.
+    void retranslate();
+
     // Picture 1 of the icon lists, shown by every item.
     void setPicture(const QIcon& picture) { m_picture = picture; }
 

@@ -39,18 +39,16 @@ private:
     bool m_on = true;
 };
 
-QToolButton* FolderButton(const QString& name, const QString& tip, const QIcon& icon, const QString& caption)
+// A button with its picture, or with its caption alone when it has none; the tip and the caption
+// come from retranslate().
+QToolButton* FolderButton(const QString& name, const QIcon& icon)
 {
     auto* button = new QToolButton;
     button->setObjectName(name);
-    button->setToolTip(tip);
     button->setAutoRaise(true);
-    if (icon.isNull()) {
-        button->setText(caption);
-    } else {
+    if (!icon.isNull()) {
         button->setIcon(icon);
-        button->setText(caption);
-        button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
     return button;
 }
@@ -63,14 +61,11 @@ FolderPage::FolderPage(Settings& settings, QWidget* parent)
     , m_model(new FileViewModel(this))
     , m_lvwFileName(new FileNameListView(m_model))
     , m_picPanelFolderCmd(new QWidget)
-    , m_cmdSearch(FolderButton(QStringLiteral("cmdSearch"), QStringLiteral("検索ウィンドウを表示"), QIcon(),
-                               QStringLiteral("検索")))
-    , m_cmdAllAddFile(FolderButton(QStringLiteral("cmdAllAddFile"),
-                                   QStringLiteral("フォルダ内の全てのファイルをリストに追加"),
-                                   MainWindowPicture(QStringLiteral("addall")), QString()))
-    , m_cmdSingleAddFile(FolderButton(QStringLiteral("cmdSingleAddFile"),
-                                      QStringLiteral("選択中のファイルをリストへ追加"),
-                                      MainWindowPicture(QStringLiteral("addselected")), QString()))
+    , m_cmdSearch(FolderButton(QStringLiteral("cmdSearch"), QIcon()))
+    , m_cmdAllAddFile(
+          FolderButton(QStringLiteral("cmdAllAddFile"), MainWindowPicture(QStringLiteral("addall"))))
+    , m_cmdSingleAddFile(
+          FolderButton(QStringLiteral("cmdSingleAddFile"), MainWindowPicture(QStringLiteral("addselected"))))
     , m_splitter(new DragSplitter)
 {
     setObjectName(QStringLiteral("picPanelTabFileSelect0"));
@@ -102,6 +97,24 @@ FolderPage::FolderPage(Settings& settings, QWidget* parent)
     connect(m_lvwFileName, &FileNameListView::ColumnClick, this, &FolderPage::lvwFileName_ColumnClick);
     connect(m_lvwFileName, &FileNameListView::ItemClick, this,
             [this](int row) { Q_EMIT FileClicked(TreeDirectory() + m_model->fileName(row)); });
+    setTexts();
+}
+
+void FolderPage::retranslate()
+{
+    setTexts();
+    // The details view's columns fit their headers too.
+    if (m_lvwFileName->viewMode() == 3)
+        FitFileViewColumns();
+}
+
+void FolderPage::setTexts()
+{
+    m_cmdSearch->setToolTip(tr("検索ウィンドウを表示"));
+    m_cmdSearch->setText(tr("検索"));
+    m_cmdAllAddFile->setToolTip(tr("フォルダ内の全てのファイルをリストに追加"));
+    m_cmdSingleAddFile->setToolTip(tr("選択中のファイルをリストへ追加"));
+    m_model->retranslate();
 }
 
 void FolderPage::InitTree()

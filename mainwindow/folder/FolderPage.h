@@ -31,6 +31,9 @@ public:
     // Tree on the left, file view on the right, laid out by the main window's layout rules.
     DragSplitter* splitter() const { return m_splitter; }
 
+    // Sets the buttons' captions and tips and the file view's headers again in the current language.
+    void retranslate();
+
     // Start-up: the tree's CurrentDirectory and ImageType from the settings, then ApInit.
     void InitTree();
     // Refills the file view from the setting CurrentDirectory; returns at once while MainLoading.
@@ -58,6 +61,8 @@ private Q_SLOTS:
     void Branchwise_ChangeDirectory();
 
 private:
+    void setTexts();
+
     Settings& m_settings;
     QWidget* m_branchwise = nullptr;
     FileViewModel* m_model;

@@ -4,12 +4,18 @@
 #include "core/PathRoutines.h"
 #include "core/TextLines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
 
 namespace velmora {
+
+QString EmptyListPlaceholder()
+{
+    return QCoreApplication::translate("ListCatalog", "ファイルリストの設定をして下さい");
+}
 
 QStringList DefaultListEntries(const QString& sourceFolder)
 {
@@ -40,7 +46,7 @@ void CreateDefaultList(const QString& programFolder, const QString& name, const 
     // With neither a pictures folder nor a home, the list is made from the program folder.
     QStringList entries = DefaultListEntries(sourceFolder.isEmpty() ? folder : sourceFolder);
     if (entries.isEmpty())
-        entries << QString::fromUtf16(EmptyListPlaceholder);
+        entries << EmptyListPlaceholder();
     WriteLinesFile(listPath, entries);
 }
 

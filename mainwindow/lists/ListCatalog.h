@@ -8,8 +8,9 @@ namespace velmora {
 
 inline constexpr char16_t CatalogFileName[] = u"lfname.dat";
 inline constexpr char16_t DefaultListName[] = u"Velmora.lst";
-// The one line of a default list made from a folder without pictures.
-inline constexpr char16_t EmptyListPlaceholder[] = u"ファイルリストの設定をして下さい";
+// The one line of a default list made from a folder without pictures: a request to the user, in
+// the language shown when the list is made (once written, it is the list's own text).
+QString EmptyListPlaceholder();
 
 // The images of a folder as the default list holds them: full paths, in the file view's name order.
 QStringList DefaultListEntries(const QString& sourceFolder);

@@ -18,9 +18,9 @@ void ListEditing::InsertEntries(const QStringList& paths)
         ++added;
     }
     if (added < paths.size())
-        ShowWarning(QStringLiteral("リストの項目数が上限 (%1) に達したため、%2 件を追加できませんでした。")
-                        .arg(EntryCountText(m_capacity))
-                        .arg(paths.size() - added));
+        ShowWarning(tr("リストの項目数が上限 (%1) に達したため、%n 件を追加できませんでした。", nullptr,
+                       int(paths.size() - added))
+                        .arg(EntryCountText(m_capacity)));
 }
 
 void ListEditing::DeleteSelected()
@@ -69,7 +69,7 @@ void ListEditing::RemoveMissingFiles()
     for (int i = m_list.count() - 1; i >= 0; --i)
         if (!FileExists(m_list.text(i)))
             m_list.remove(i);
-    ShowNotice(QStringLiteral("削除完了しました"));
+    ShowNotice(tr("削除完了しました"));
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "core/ListFiles.h"
 #include "mainwindow/change/ChangeSources.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace velmora {
@@ -11,6 +12,8 @@ namespace velmora {
 class WallpaperChanger;
 
 class ListEditing {
+    Q_DECLARE_TR_FUNCTIONS(ListEditing)
+
 public:
     ListEditing(EntryList& list, WallpaperChanger& changer, int capacity = MaxListEntries)
         : m_list(list)

@@ -26,17 +26,14 @@
 namespace velmora {
 namespace {
 
-QToolButton* makeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& tip,
-                        const QString& text = {})
+// Its tip and caption come from retranslate().
+QToolButton* makeButton(QWidget* parent, QStyle::StandardPixmap icon, bool captioned = false)
 {
     auto* button = new QToolButton(parent);
     button->setIcon(parent->style()->standardIcon(icon));
-    button->setToolTip(tip);
     button->setAutoRaise(true);
-    if (!text.isEmpty()) {
-        button->setText(text);
+    if (captioned)
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    }
     return button;
 }
 
@@ -45,11 +42,6 @@ struct BusyCursor {
     BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
 };
-
-const QString ExistingName = QStringLiteral("すでに存在するファイル名です");
-const QString ExistingListQuestion =
-    QStringLiteral("%1 はすでに存在します。\nこのファイルをファイルリストに追加して開きますか?");
-const QString CannotReleaseAll = QStringLiteral("全てのファイルを解放することはできません。");
 
 // The local files of dragged data; web links and other addresses are no files to list.
 QStringList LocalFiles(const QMimeData* data)
@@ -75,20 +67,18 @@ ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
     buttons->setObjectName(QStringLiteral("picPanelListCmd"));
     auto* bar = new QHBoxLayout(buttons);
     bar->setContentsMargins(0, 0, 0, 0);
-    m_autoPilot = makeButton(buttons, QStyle::SP_BrowserReload, QStringLiteral("自動巡回ウィンドウを表示"),
-                             QStringLiteral("自動巡回"));
-    m_down = makeButton(buttons, QStyle::SP_ArrowDown, QStringLiteral("下へ移動"));
-    m_up = makeButton(buttons, QStyle::SP_ArrowUp, QStringLiteral("上へ移動"));
-    m_clear = makeButton(buttons, QStyle::SP_DialogResetButton, QStringLiteral("リストをクリア"));
-    m_del = makeButton(buttons, QStyle::SP_DialogDiscardButton, QStringLiteral("行削除"));
-    m_save = makeButton(buttons, QStyle::SP_DialogSaveButton, QStringLiteral("リストを上書き保存"));
+    m_autoPilot = makeButton(buttons, QStyle::SP_BrowserReload, true);
+    m_down = makeButton(buttons, QStyle::SP_ArrowDown);
+    m_up = makeButton(buttons, QStyle::SP_ArrowUp);
+    m_clear = makeButton(buttons, QStyle::SP_DialogResetButton);
+    m_del = makeButton(buttons, QStyle::SP_DialogDiscardButton);
+    m_save = makeButton(buttons, QStyle::SP_DialogSaveButton);
     bar->addWidget(m_autoPilot);
     bar->addStretch();
     for (QToolButton* button : {m_down, m_up, m_clear, m_del, m_save})
         bar->addWidget(button);
 
     m_catalogue->setObjectName(QStringLiteral("cboFileName"));
-    m_catalogue->setToolTip(QStringLiteral("ファイルリスト切替"));
     m_catalogue->setEditable(false);
     m_list->setObjectName(QStringLiteral("lstFileList"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -121,6 +111,19 @@ ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
                 Qt::QueuedConnection);
     });
     connect(m_save, &QToolButton::clicked, this, &ListPage::cmdSave_Click);
+    retranslate();
+}
+
+void ListPage::retranslate()
+{
+    m_autoPilot->setToolTip(tr("自動巡回ウィンドウを表示"));
+    m_autoPilot->setText(tr("自動巡回"));
+    m_down->setToolTip(tr("下へ移動"));
+    m_up->setToolTip(tr("上へ移動"));
+    m_clear->setToolTip(tr("リストをクリア"));
+    m_del->setToolTip(tr("行削除"));
+    m_save->setToolTip(tr("リストを上書き保存"));
+    m_catalogue->setToolTip(tr("ファイルリスト切替"));
 }
 
 QString ListPage::listPath(const QString& name) const
@@ -205,7 +208,7 @@ void ListPage::cmdSave_Click()
     const int index = m_catalogue->currentIndex();
     if (index < 0) {
         // No list is open: there is no file to save the entries under.
-        ShowWarning(QStringLiteral("保存先のファイルリストが選択されていません。"));
+        ShowWarning(tr("保存先のファイルリストが選択されていません。"));
         return;
     }
     int status = 99;
@@ -214,7 +217,7 @@ void ListPage::cmdSave_Click()
         status = SaveListFile(m_catalogue->itemText(index));
     }
     if (status == 0)
-        ShowNotice(QStringLiteral("保存しました"));
+        ShowNotice(tr("保存しました"));
 }
 
 bool ListPage::writeCatalogue()
@@ -225,18 +228,19 @@ bool ListPage::writeCatalogue()
 void ListPage::NewListFile()
 {
     const std::optional<QString> typed =
-        AskText(QStringLiteral("作成するファイル名を入力して下さい"), QStringLiteral("ファイル名入力"));
+        AskText(tr("作成するファイル名を入力して下さい"), tr("ファイル名入力"));
     if (!typed || typed->isEmpty())
         return;
     const QString name = NewListName(*typed);
     if (CatalogContains(catalogueNames(), name)) {
-        ShowWarning(ExistingName);
+        ShowWarning(tr("すでに存在するファイル名です"));
         return;
     }
     // A list released from the catalogue stays on disk: an empty one written in its place would
     // lose its entries, so the user may take the file back instead.
     if (QFileInfo(listPath(name)).isFile()) {
-        if (AskYesNo(ExistingListQuestion.arg(name)))
+        if (AskYesNo(
+                tr("%1 はすでに存在します。\nこのファイルをファイルリストに追加して開きますか?").arg(name)))
             catalogueAndOpen(name);
         return;
     }
@@ -282,7 +286,7 @@ void ListPage::AddListFile(const QString& chosenName)
     if (chosenName.isEmpty())
         return;
     if (CatalogContains(catalogueNames(), chosenName)) {
-        ShowWarning(ExistingName);
+        ShowWarning(tr("すでに存在するファイル名です"));
         return;
     }
     const QSignalBlocker blocker(m_catalogue);
@@ -294,7 +298,7 @@ bool ListPage::guardLastEntry()
 {
     if (m_catalogue->count() > 1)
         return true;
-    ShowWarning(CannotReleaseAll);
+    ShowWarning(tr("全てのファイルを解放することはできません。"));
     return false;
 }
 

@@ -34,6 +34,9 @@ public:
 
     QString CatalogPath() const { return m_catalogPath; }
 
+    // Sets the buttons' captions and tips again in the current language.
+    void retranslate();
+
     void lstFileRead();
     // True when the list was read into the list box.
     bool OpenListFile(const QString& name);

@@ -4,6 +4,7 @@
 
 #include "core/Prompt.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/WidgetTexts.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -52,6 +53,35 @@ TEST(HelpCommands, TheGuideIsFoundBesideTheProgramOrInstalled)
     ASSERT_EQ(rig.opened.urls.size(), 2);
     EXPECT_EQ(rig.opened.urls[1].toLocalFile(), rig.program.file(QStringLiteral("guide.pdf")))
         << "the program folder comes first";
+    EXPECT_EQ(rig.prompter.count(), 0);
+}
+
+TEST(HelpCommands, TheGuideSpeaksTheLanguageShownWhenItCan)
+{
+    HelpRig rig;
+    WriteBytes(rig.installed.file(QStringLiteral("guide.pdf")), "%PDF-1.4");
+    {
+        LanguageScope english(QStringLiteral("en"));
+        rig.help.mnuHelpDoc();
+        ASSERT_EQ(rig.opened.urls.size(), 1);
+        EXPECT_EQ(rig.opened.urls[0].toLocalFile(), rig.installed.file(QStringLiteral("guide.pdf")))
+            << "without an English guide, the Japanese one";
+
+        WriteBytes(rig.installed.file(QStringLiteral("guide.en.pdf")), "%PDF-1.4");
+        rig.help.mnuHelpDoc();
+        ASSERT_EQ(rig.opened.urls.size(), 2);
+        EXPECT_EQ(rig.opened.urls[1].toLocalFile(), rig.installed.file(QStringLiteral("guide.en.pdf")));
+
+        // The English guide wherever it is, before a Japanese one beside the program.
+        WriteBytes(rig.program.file(QStringLiteral("guide.pdf")), "%PDF-1.4");
+        rig.help.mnuHelpDoc();
+        ASSERT_EQ(rig.opened.urls.size(), 3);
+        EXPECT_EQ(rig.opened.urls[2].toLocalFile(), rig.installed.file(QStringLiteral("guide.en.pdf")));
+    }
+    rig.help.mnuHelpDoc();
+    ASSERT_EQ(rig.opened.urls.size(), 4);
+    EXPECT_EQ(rig.opened.urls[3].toLocalFile(), rig.program.file(QStringLiteral("guide.pdf")))
+        << "in Japanese, the Japanese guide";
     EXPECT_EQ(rig.prompter.count(), 0);
 }
 

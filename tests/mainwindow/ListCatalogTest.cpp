@@ -53,7 +53,7 @@ TEST(ListCatalog, DefaultListOfAFolderWithoutImagesAndAnExistingList)
     TempFolder empty;
     CreateDefaultList(program.path(), QStringLiteral("Velmora.lst"), empty.path());
     EXPECT_EQ(ReadBytes(program.file(QStringLiteral("Velmora.lst"))),
-              QString::fromUtf16(EmptyListPlaceholder).toUtf8() + "\r\n");
+              EmptyListPlaceholder().toUtf8() + "\r\n");
 
     // A lost catalogue must not cost the user a list of their own.
     WriteBytes(program.file(QStringLiteral("Velmora.lst")), "/mine.jpg\r\n");
