@@ -20,7 +20,10 @@ LanguageMenu::LanguageMenu(QMenu& menu, QAction* before)
         item->setObjectName(name);
         item->setCheckable(true);
         group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, setting] { Q_EMIT chosen(setting); });
+        connect(item, &QAction::triggered, this, [this, setting] {
+            m_setting = setting;
+            Q_EMIT chosen(setting);
+        });
         return item;
     };
     m_desktop = add(QStringLiteral("mnuToolLanguageDesktop"), QString(), QString());
@@ -33,6 +36,7 @@ LanguageMenu::LanguageMenu(QMenu& menu, QAction* before)
 
 void LanguageMenu::setCurrent(const QString& setting)
 {
+    m_setting = setting;
     if (setting == QString::fromUtf16(JapaneseLanguage))
         m_japanese->setChecked(true);
     else if (setting == QString::fromUtf16(EnglishLanguage))

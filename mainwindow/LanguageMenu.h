@@ -19,6 +19,8 @@ public:
 
     // Checks the item of a `Language` setting (anything unknown follows the desktop).
     void setCurrent(const QString& setting);
+    // The setting last checked or chosen.
+    const QString& current() const { return m_setting; }
 
     void retranslate();
 
@@ -30,6 +32,7 @@ private:
     QAction* m_desktop = nullptr;
     QAction* m_japanese = nullptr;
     QAction* m_english = nullptr;
+    QString m_setting;
 };
 
 } // namespace velmora

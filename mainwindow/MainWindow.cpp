@@ -155,7 +155,12 @@ void MainWindow::runModal(QWidget& box, const std::function<void()>& run)
 void MainWindow::connectParts()
 {
     connect(m_languageMenu, &LanguageMenu::chosen, this, &MainWindow::setLanguage);
-    connect(&m_store, &SettingsStore::changed, this, [this] { m_languageMenu->setCurrent(m_settings.Language); });
+    connect(&m_store, &SettingsStore::changed, this, [this] {
+        // A language chosen in the options is kept at once, as one chosen in the menu is.
+        if (m_languageMenu->current() != m_settings.Language)
+            keepLanguage();
+        m_languageMenu->setCurrent(m_settings.Language);
+    });
     m_listPage->entries().setSelectionHandler([this] { m_changer->ListSelectionChanged(); });
     connect(m_listPage, &ListPage::entryActivated, this, [this] { m_changer->ListSelectionChanged(); });
     connect(m_folderPage->lvwFileName(), &FileNameListView::ItemClick, this,
@@ -358,12 +363,17 @@ void MainWindow::showEvent(QShowEvent* event)
     m_mapWatch->start();
 }
 
+// Kept at once, as the schedule is: the choice should not wait for a clean exit.
+void MainWindow::keepLanguage()
+{
+    if (!m_status->keepSettingsFile())
+        StoreAddedSettings(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName));
+}
+
 void MainWindow::setLanguage(const QString& setting)
 {
     m_settings.Language = setting;
-    // Kept at once, as the schedule is: the choice should not wait for a clean exit.
-    if (!m_status->keepSettingsFile())
-        StoreAddedSettings(m_settings, m_programFolder + QString::fromUtf16(SettingsFileName));
+    keepLanguage();
     InstallLanguage(ResolveLanguage(setting));
 }
 

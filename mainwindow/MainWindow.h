@@ -144,6 +144,7 @@ private:
     void wireCommands();
     // The `Language` setting chosen in the menu, kept and shown at once.
     void setLanguage(const QString& setting);
+    void keepLanguage();
     // The texts the window sets itself, again in the current language.
     void retranslate();
     // ChangeSchedule 1: a change due while the machine slept comes as it wakes.
