@@ -39,7 +39,7 @@
     <name>velmora::PatrolWindow</name>
     <message>
         <source>自動巡回</source>
-        <translation>Patrol</translation>
+        <translation>Folder patrol</translation>
     </message>
     <message>
         <source>フォルダ選択：</source>
