@@ -5,6 +5,7 @@
 #include "core/TextLines.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -38,16 +39,20 @@ QString BadSettingsNotice(BadSettingsCopy copy)
     const QString kept = file + QString::fromUtf16(BadSettingsSuffix);
     switch (copy) {
     case BadSettingsCopy::Made:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "BadSettingsFile",
                    "設定ファイルを最後まで読み込めなかったため、元のファイルを %1 として残しました。")
             .arg(kept);
     case BadSettingsCopy::Earlier:
-        return QStringLiteral("設定ファイルを最後まで読み込めませんでした。%1 は以前のものを残しているため、"
-                              "%2 は終了時に上書きされます。")
+        return QCoreApplication::translate(
+                   "BadSettingsFile",
+                   "設定ファイルを最後まで読み込めませんでした。%1 は以前のものを残しているため、"
+                   "%2 は終了時に上書きされます。")
             .arg(kept, file);
     case BadSettingsCopy::Failed:
-        return QStringLiteral("設定ファイルを最後まで読み込めず、元のファイルを残せなかったため、"
-                              "終了時に設定を保存しません。");
+        return QCoreApplication::translate(
+            "BadSettingsFile", "設定ファイルを最後まで読み込めず、元のファイルを残せなかったため、"
+                               "終了時に設定を保存しません。");
     }
     return {};
 }

@@ -16,24 +16,23 @@ Failure::Failure(ErrorCode code, QString text)
 QString Failure::standardText(ErrorCode code)
 {
     switch (code) {
-    case ErrorCode::InvalidCall: return QStringLiteral("プロシージャの呼び出しが不正です。");
-    case ErrorCode::Overflow: return QStringLiteral("オーバーフローしました。");
-    case ErrorCode::OutOfMemory: return QStringLiteral("メモリが不足しています。");
-    case ErrorCode::SubscriptOutOfRange: return QStringLiteral("インデックスが有効範囲にありません。");
-    case ErrorCode::TypeMismatch: return QStringLiteral("型が一致しません。");
-    case ErrorCode::FileNotFound: return QStringLiteral("ファイルが見つかりません。");
-    case ErrorCode::DiskFull: return QStringLiteral("ディスクの空き容量が不足しています。");
-    case ErrorCode::PermissionDenied: return QStringLiteral("書き込みできません。アクセスが拒否されました。");
-    case ErrorCode::PathFileAccess: return QStringLiteral("パス名またはファイル名が無効です。");
-    case ErrorCode::PathNotFound: return QStringLiteral("パスが見つかりません。");
-    case ErrorCode::InvalidPropertyArrayIndex:
-        return QStringLiteral("プロパティ配列のインデックスが無効です。");
-    case ErrorCode::NotAvailableAtDesignTime: return QStringLiteral("デザイン時には設定できません。");
-    case ErrorCode::InvalidPicture: return QStringLiteral("画像が無効です。");
-    case ErrorCode::IndexOutOfBounds: return QStringLiteral("インデックスが範囲を超えています。");
-    case ErrorCode::ElementNotFound: return QStringLiteral("要素が見つかりません。");
+    case ErrorCode::InvalidCall: return tr("プロシージャの呼び出しが不正です。");
+    case ErrorCode::Overflow: return tr("オーバーフローしました。");
+    case ErrorCode::OutOfMemory: return tr("メモリが不足しています。");
+    case ErrorCode::SubscriptOutOfRange: return tr("インデックスが有効範囲にありません。");
+    case ErrorCode::TypeMismatch: return tr("型が一致しません。");
+    case ErrorCode::FileNotFound: return tr("ファイルが見つかりません。");
+    case ErrorCode::DiskFull: return tr("ディスクの空き容量が不足しています。");
+    case ErrorCode::PermissionDenied: return tr("書き込みできません。アクセスが拒否されました。");
+    case ErrorCode::PathFileAccess: return tr("パス名またはファイル名が無効です。");
+    case ErrorCode::PathNotFound: return tr("パスが見つかりません。");
+    case ErrorCode::InvalidPropertyArrayIndex: return tr("プロパティ配列のインデックスが無効です。");
+    case ErrorCode::NotAvailableAtDesignTime: return tr("デザイン時には設定できません。");
+    case ErrorCode::InvalidPicture: return tr("画像が無効です。");
+    case ErrorCode::IndexOutOfBounds: return tr("インデックスが範囲を超えています。");
+    case ErrorCode::ElementNotFound: return tr("要素が見つかりません。");
     }
-    return QStringLiteral("エラーが発生しました。");
+    return tr("エラーが発生しました。");
 }
 
 namespace {
@@ -45,14 +44,14 @@ QString accessText(ErrorCode code, FileAccess access)
     if (access == FileAccess::ListFolder) {
         switch (code) {
         case ErrorCode::PermissionDenied:
-            return QStringLiteral("フォルダを読み込めません。アクセスが拒否されました。");
-        case ErrorCode::PathNotFound: return QStringLiteral("フォルダが見つかりません。");
-        case ErrorCode::PathFileAccess: return QStringLiteral("フォルダを読み込めません。");
+            return Failure::tr("フォルダを読み込めません。アクセスが拒否されました。");
+        case ErrorCode::PathNotFound: return Failure::tr("フォルダが見つかりません。");
+        case ErrorCode::PathFileAccess: return Failure::tr("フォルダを読み込めません。");
         default: break;
         }
     }
     if (access == FileAccess::Read && code == ErrorCode::PermissionDenied)
-        return QStringLiteral("読み込みできません。アクセスが拒否されました。");
+        return Failure::tr("読み込みできません。アクセスが拒否されました。");
     return Failure::standardText(code);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The run-time error every routine raises and the uniform handler reports.
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -33,11 +34,13 @@ enum class ErrorCode : int {
 enum class FileAccess { Read, Write, ListFolder };
 
 class Failure : public std::exception {
+    Q_DECLARE_TR_FUNCTIONS(Failure)
+
 public:
     Failure(ErrorCode code, QString text);
 
     ErrorCode code() const { return m_code; }
-    // The text shown to the user, in the interface's language.
+    // The text shown to the user, in the interface's language when the failure was made.
     const QString& text() const { return m_text; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 

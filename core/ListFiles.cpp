@@ -5,6 +5,7 @@
 #include "core/TextLines.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -38,8 +39,9 @@ int LoadListEntries(const QString& path, QStringList& entries, const LineReader&
 
 QString TooManyEntriesText(const QString& path)
 {
-    return QStringLiteral("リストの項目が多すぎます (%1 項目を超えています)。\n"
-                          "このリストは読み込まず、ファイルはそのまま残します。\n%2")
+    return QCoreApplication::translate("ListFiles",
+                                       "リストの項目が多すぎます (%1 項目を超えています)。\n"
+                                       "このリストは読み込まず、ファイルはそのまま残します。\n%2")
         .arg(EntryCountText(MaxListEntries), path);
 }
 
@@ -53,7 +55,8 @@ int SaveListEntries(const QString& path, const QStringList& entries)
     // A line break inside an entry would read back as two entries; Linux file names may hold one.
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (entries[i].contains(u'\n') || entries[i].contains(u'\r')) {
-            ShowWarning(QStringLiteral("改行を含む項目はリストに保存できません。\n%1 行目: %2\n%3")
+            ShowWarning(QCoreApplication::translate(
+                            "ListFiles", "改行を含む項目はリストに保存できません。\n%1 行目: %2\n%3")
                             .arg(i + 1)
                             .arg(QString(entries[i]).replace(u'\r', u' ').replace(u'\n', u' '))
                             .arg(path));
@@ -76,7 +79,7 @@ int CreateEmptyListFile(const QString& path)
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return 0;
     if (errno == EEXIST || platform::PathExists(path))
-        ShowWarning(QStringLiteral("すでに存在するファイル名です\n%1").arg(path));
+        ShowWarning(QCoreApplication::translate("ListFiles", "すでに存在するファイル名です\n%1").arg(path));
     else
         ShowWarning(Failure::fromFile(file, path).text());
     return 1;

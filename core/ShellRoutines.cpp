@@ -4,6 +4,8 @@
 #include "core/Prompt.h"
 #include "platform/DesktopShell.h"
 
+#include <QCoreApplication>
+
 namespace velmora {
 namespace {
 constexpr long Declined = 1223; // the shell's "cancelled by the user"
@@ -18,15 +20,17 @@ long ShellDelete(const QString& path, bool toTrash)
     QString target = path;
     if (target.size() > 1 && target.endsWith(PathSep))
         target.chop(1);
-    const QString question = toTrash ? QStringLiteral("'%1' をごみ箱に移動しますか?").arg(target)
-                                     : QStringLiteral("'%1' を完全に削除しますか?").arg(target);
+    const QString question =
+        toTrash ? QCoreApplication::translate("ShellRoutines", "'%1' をごみ箱に移動しますか?").arg(target)
+                : QCoreApplication::translate("ShellRoutines", "'%1' を完全に削除しますか?").arg(target);
     if (!AskYesNo(question))
         return Declined;
     QString error;
     const bool done =
         toTrash ? platform::MoveToTrash(target, &error) : platform::DeletePermanently(target, &error);
     if (!done) {
-        ShowWarning(QStringLiteral("'%1' を削除できませんでした。\n%2").arg(target, error));
+        ShowWarning(QCoreApplication::translate("ShellRoutines", "'%1' を削除できませんでした。\n%2")
+                        .arg(target, error));
         return DeleteFailed;
     }
     return 0;

@@ -53,8 +53,7 @@ void ShuffleRounds::store(const ShuffleSource& source, bool wholeRound)
     }
     if (!written && !m_warned) {
         m_warned = true;
-        qWarning("%s",
-                 qUtf8Printable(QStringLiteral("シャッフルの順番を保存できませんでした。\n%1").arg(m_file)));
+        qWarning("%s", qUtf8Printable(tr("シャッフルの順番を保存できませんでした。\n%1").arg(m_file)));
     }
 }
 

@@ -3,9 +3,13 @@
 // file beside the settings and fitted to the source whenever it changed.
 #include "core/ShuffleFile.h"
 
+#include <QCoreApplication>
+
 namespace velmora {
 
 class ShuffleRounds {
+    Q_DECLARE_TR_FUNCTIONS(ShuffleRounds)
+
 public:
     explicit ShuffleRounds(ShuffledRound::Draw draw);
 

@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -16,7 +17,9 @@ Failure tooLarge(const QString& path, qint64 maxBytes)
 {
     return Failure(
         ErrorCode::OutOfMemory,
-        QStringLiteral("ファイルが大きすぎます (%1 MB を超えています)。\n%2").arg(maxBytes >> 20).arg(path));
+        QCoreApplication::translate("TextLines", "ファイルが大きすぎます (%1 MB を超えています)。\n%2")
+            .arg(maxBytes >> 20)
+            .arg(path));
 }
 
 // Opens the file or throws a Failure that says why not.
@@ -27,13 +30,16 @@ void openForReading(const platform::RegularFile& file, const QString& path)
     case platform::RegularFile::Refusal::Failed:
         throw Failure::fromErrno(file.error(), path, FileAccess::Read);
     case platform::RegularFile::Refusal::Folder:
-        throw Failure(ErrorCode::PathFileAccess,
-                      QStringLiteral("%1\n%2").arg(QStringLiteral("ファイルではなくフォルダーです。"), path));
-    case platform::RegularFile::Refusal::Special:
         throw Failure(
             ErrorCode::PathFileAccess,
             QStringLiteral("%1\n%2").arg(
-                QStringLiteral("通常のファイルではありません (パイプ、ソケット、デバイスなど)。"), path));
+                QCoreApplication::translate("TextLines", "ファイルではなくフォルダーです。"), path));
+    case platform::RegularFile::Refusal::Special:
+        throw Failure(ErrorCode::PathFileAccess,
+                      QStringLiteral("%1\n%2").arg(
+                          QCoreApplication::translate(
+                              "TextLines", "通常のファイルではありません (パイプ、ソケット、デバイスなど)。"),
+                          path));
     }
 }
 

@@ -3,6 +3,8 @@
 #include "engine/BmpWriter.h"
 #include "platform/wallpaper/WallpaperBackend.h"
 
+#include <QCoreApplication>
+
 namespace velmora {
 
 QString ReadTileWallpaper(platform::WallpaperBackend& backend)
@@ -12,9 +14,11 @@ QString ReadTileWallpaper(platform::WallpaperBackend& backend)
 
 QString MonitorModeNote(const QString& desktop, platform::MonitorMode mode)
 {
-    const QString what = mode == platform::MonitorMode::Each ? QStringLiteral("モニターごとに別の壁紙")
-                                                             : QStringLiteral("全モニターにまたがる壁紙");
-    return QStringLiteral("%1 では%2を表示できないため、各モニターに同じ壁紙を表示します。")
+    const QString what = mode == platform::MonitorMode::Each
+                             ? QCoreApplication::translate("ApplyWallpaper", "モニターごとに別の壁紙")
+                             : QCoreApplication::translate("ApplyWallpaper", "全モニターにまたがる壁紙");
+    return QCoreApplication::translate("ApplyWallpaper",
+                                       "%1 では%2を表示できないため、各モニターに同じ壁紙を表示します。")
         .arg(desktop, what);
 }
 

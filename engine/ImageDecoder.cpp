@@ -14,6 +14,7 @@
 #include "engine/TiffHandlerGuard.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QHash>
 #include <QImageReader>
 
@@ -142,7 +143,7 @@ QImage DecodeImageData(const QByteArray& bytes, const QString& extension, QSize 
 {
     if (bytes.isEmpty())
         throw Failure(ErrorCode::InvalidPicture,
-                      QStringLiteral("画像ファイルが空です (0 バイト)。") +
+                      QCoreApplication::translate("ImageDecoder", "画像ファイルが空です (0 バイト)。") +
                           (path.isEmpty() ? QString() : QStringLiteral("\n") + path));
     if (LooksLikeJpeg(bytes)) {
         // Cameras store portraits sideways with an orientation tag; the wallpaper shows them upright.

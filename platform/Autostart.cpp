@@ -98,11 +98,17 @@ QString CurrentAutostartCommand()
 
 QByteArray AutostartEntryText(const QString& command)
 {
+    // The entry carries its comment in both languages, whichever the program shows; the desktop picks
+    // by the session's locale. The Japanese one is kept in the catalogue beside its English form.
+    static const char* const japaneseComment =
+        QT_TRANSLATE_NOOP("Autostart", "ログイン時に Velmora をウィンドウを出さずに起動します");
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Velmora\n"
            "Comment=Start Velmora hidden with the session\n"
-           "Comment[ja]=ログイン時に Velmora をウィンドウを出さずに起動します\n"
+           "Comment[ja]=" +
+           QByteArray(japaneseComment) +
+           "\n"
            "Exec=" +
            command.toUtf8() +
            " -ng\n"

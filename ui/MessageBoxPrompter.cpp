@@ -29,9 +29,9 @@ Answer MessageBoxPrompter::ask(const PromptRequest& request)
     switch (request.kind) {
     case PromptKind::AbortRetryIgnore:
         box.setIcon(QMessageBox::Warning);
-        add(QStringLiteral("中止(&A)"), QMessageBox::RejectRole, Answer::Abort);
-        box.setDefaultButton(add(QStringLiteral("再試行(&R)"), QMessageBox::AcceptRole, Answer::Retry));
-        add(QStringLiteral("無視(&I)"), QMessageBox::ApplyRole, Answer::Ignore);
+        add(tr("中止(&A)"), QMessageBox::RejectRole, Answer::Abort);
+        box.setDefaultButton(add(tr("再試行(&R)"), QMessageBox::AcceptRole, Answer::Retry));
+        add(tr("無視(&I)"), QMessageBox::ApplyRole, Answer::Ignore);
         break;
     case PromptKind::Warning:
     case PromptKind::Information:
@@ -43,13 +43,13 @@ Answer MessageBoxPrompter::ask(const PromptRequest& request)
         break;
     case PromptKind::YesNo:
         box.setIcon(QMessageBox::Question);
-        box.setDefaultButton(add(QStringLiteral("はい(&Y)"), QMessageBox::YesRole, Answer::Yes));
-        add(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole, Answer::No);
+        box.setDefaultButton(add(tr("はい(&Y)"), QMessageBox::YesRole, Answer::Yes));
+        add(tr("いいえ(&N)"), QMessageBox::NoRole, Answer::No);
         break;
     case PromptKind::OkCancel:
         box.setIcon(QMessageBox::Question);
         box.setDefaultButton(add(QStringLiteral("OK"), QMessageBox::AcceptRole, Answer::Ok));
-        add(QStringLiteral("キャンセル"), QMessageBox::RejectRole, Answer::Cancel);
+        add(tr("キャンセル"), QMessageBox::RejectRole, Answer::Cancel);
         break;
     }
     box.exec();
@@ -75,7 +75,7 @@ std::optional<QString> MessageBoxPrompter::askText(const TextRequest& request)
     dialog.setLabelText(request.prompt);
     dialog.setTextValue(request.initial);
     dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    dialog.setCancelButtonText(tr("キャンセル"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -1,12 +1,16 @@
 #pragma once
-// Prompts as message boxes with the program's title and Japanese buttons.
+// Prompts as message boxes with the program's title and buttons in the interface's language.
 #include "core/Prompt.h"
+
+#include <QCoreApplication>
 
 class QWidget;
 
 namespace velmora {
 
 class MessageBoxPrompter final : public Prompter {
+    Q_DECLARE_TR_FUNCTIONS(MessageBoxPrompter)
+
 public:
     // parentProvider gives the window the box belongs to (may return nullptr).
     explicit MessageBoxPrompter(QWidget* (*parentProvider)() = nullptr)

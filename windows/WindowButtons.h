@@ -10,7 +10,10 @@ class QWidget;
 
 namespace velmora {
 
-QPushButton* CommandButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip);
-QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& picture, const QString& tip);
+// Windows that follow the interface's language set the captions and tips in their retranslate().
+QPushButton* CommandButton(QWidget* parent, const QString& name, const QString& caption = {},
+                           const QString& tip = {});
+QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& picture,
+                           const QString& tip = {});
 
 } // namespace velmora

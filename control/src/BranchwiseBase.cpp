@@ -110,10 +110,9 @@ QString BranchwiseBase::LastErrorText() const
 {
     switch (m_lastError) {
     case 0: return {};
-    case ErrorNotAvailableAtDesignTime:
-        return QStringLiteral("デザイン時にはこのプロパティを設定できません。");
-    case ErrorInvalidPropertyValue: return QStringLiteral("プロパティの値が不正です。");
-    default: return QStringLiteral("エラー %1").arg(m_lastError);
+    case ErrorNotAvailableAtDesignTime: return tr("デザイン時にはこのプロパティを設定できません。");
+    case ErrorInvalidPropertyValue: return tr("プロパティの値が不正です。");
+    default: return tr("エラー %1").arg(m_lastError);
     }
 }
 

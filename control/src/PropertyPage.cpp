@@ -14,14 +14,14 @@ BranchwisePropertyPage::BranchwisePropertyPage(QWidget* parent)
     , m_buttons(
           new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply))
 {
-    setWindowTitle(QStringLiteral("プロパティ"));
+    setWindowTitle(tr("プロパティ"));
     m_chkQuickMode->setObjectName(QStringLiteral("chkQuickMode"));
     auto* page = new QWidget;
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addWidget(m_chkQuickMode);
     pageLayout->addStretch();
     auto* tabs = new QTabWidget;
-    tabs->addTab(page, QStringLiteral("全般"));
+    tabs->addTab(page, tr("全般"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(m_buttons);

@@ -19,7 +19,7 @@ QString alternate(const QString& folder, const QString& stem, const QString& suf
 
 WallpaperResult writeFailure(const QString& path, const QString& detail)
 {
-    return WallpaperResult::failure(QStringLiteral("壁紙のファイル「%1」を作成できません。\n(%2)")
+    return WallpaperResult::failure(FreshWallpaperFile::tr("壁紙のファイル「%1」を作成できません。\n(%2)")
                                         .arg(QDir::toNativeSeparators(path), detail));
 }
 

@@ -4,6 +4,7 @@
 // the desktop has taken the new one.
 #include "platform/wallpaper/WallpaperResult.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@
 namespace velmora::platform {
 
 class FreshWallpaperFile {
+    Q_DECLARE_TR_FUNCTIONS(FreshWallpaperFile)
+
 public:
     // The alternates are <folder>/<stem>-1<suffix> and <folder>/<stem>-2<suffix>; by default the
     // wallpaper file's own folder, name and suffix ("$$WALL$$-1.BMP").

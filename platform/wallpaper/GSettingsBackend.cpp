@@ -118,7 +118,7 @@ WallpaperResult GSettingsBackend::SetWallpaper(const WallpaperPicture& picture)
             bounds = bounds.united(monitor.geometry);
         const QImage canvas = ComposeMonitorsImage(picture.monitors, bounds);
         if (canvas.isNull())
-            return WallpaperResult::failure(QStringLiteral("全モニターの壁紙を作るメモリーが足りません。"));
+            return WallpaperResult::failure(tr("全モニターの壁紙を作るメモリーが足りません。"));
         if (WallpaperResult written = fresh.prepareFromImage(canvas); !written)
             return written;
         if (WallpaperResult spanned =
@@ -135,8 +135,8 @@ WallpaperResult GSettingsBackend::SetWallpaper(const WallpaperPicture& picture)
             QImageReader reader(file);
             image = reader.read();
             if (image.isNull())
-                return WallpaperResult::failure(QStringLiteral("壁紙の画像「%1」を読み込めません。\n(%2)")
-                                                    .arg(file, reader.errorString()));
+                return WallpaperResult::failure(
+                    tr("壁紙の画像「%1」を読み込めません。\n(%2)").arg(file, reader.errorString()));
         }
         const QSize screen = picture.largestScreen.isEmpty() ? m_screenSize() : picture.largestScreen;
         prepared = screen.isEmpty() ? fresh.prepareFromWallpaper()
@@ -170,7 +170,7 @@ WallpaperResult GSettingsBackend::setKey(const QString& key, const QString& lite
     const ToolRun run = ToolRun::run(m_program, {QStringLiteral("set"), m_flavour.schema, key, literal});
     if (run.ok)
         return WallpaperResult::success();
-    return WallpaperResult::failure(QStringLiteral("%1 の壁紙の設定 (%2 %3) を書き込めません。\n%4")
+    return WallpaperResult::failure(tr("%1 の壁紙の設定 (%2 %3) を書き込めません。\n%4")
                                         .arg(m_flavour.desktop, m_flavour.schema, key, run.error));
 }
 
@@ -179,8 +179,7 @@ WallpaperResult GSettingsBackend::presentPictureKeys(QStringList* keys)
     const ToolRun run = ToolRun::run(m_program, {QStringLiteral("list-keys"), m_flavour.schema});
     if (!run.ok)
         return WallpaperResult::failure(
-            QStringLiteral(
-                "%1 の壁紙の設定 (%2) を読めません。スキーマがインストールされていない可能性があります。\n%3")
+            tr("%1 の壁紙の設定 (%2) を読めません。スキーマがインストールされていない可能性があります。\n%3")
                 .arg(m_flavour.desktop, m_flavour.schema, run.error));
     const QStringList present = run.output.split(u'\n', Qt::SkipEmptyParts);
     for (const QString& key : m_flavour.pictureKeys)
@@ -188,7 +187,7 @@ WallpaperResult GSettingsBackend::presentPictureKeys(QStringList* keys)
             keys->append(key);
     if (keys->isEmpty() || keys->front() != m_flavour.pictureKeys.front())
         return WallpaperResult::failure(
-            QStringLiteral("%1 の壁紙の設定 (%2) にキー「%3」がありません。")
+            tr("%1 の壁紙の設定 (%2) にキー「%3」がありません。")
                 .arg(m_flavour.desktop, m_flavour.schema, m_flavour.pictureKeys.front()));
     return WallpaperResult::success();
 }

@@ -3,6 +3,7 @@
 // written with the gsettings tool, so the desktop's own backend (dconf) receives them.
 #include "platform/wallpaper/WallpaperBackend.h"
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QStringList>
 
@@ -31,6 +32,8 @@ struct GSettingsFlavour {
 };
 
 class GSettingsBackend final : public WallpaperBackend {
+    Q_DECLARE_TR_FUNCTIONS(GSettingsBackend)
+
 public:
     using ScreenSize = std::function<QSize()>;
     // screenSize gives the size of the pre-tiled picture in device pixels; by default the largest

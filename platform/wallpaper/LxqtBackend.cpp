@@ -21,13 +21,13 @@ WallpaperResult LxqtBackend::WriteTileWallpaper(const QString& value)
 WallpaperResult LxqtBackend::SetWallpaper(const WallpaperPicture& picture)
 {
     if (!m_desktopRunning())
-        return WallpaperResult::failure(QStringLiteral(
-            "LXQt のデスクトップ (pcmanfm-qt --desktop) が動いていないため、壁紙を設定できません。"));
+        return WallpaperResult::failure(
+            tr("LXQt のデスクトップ (pcmanfm-qt --desktop) が動いていないため、壁紙を設定できません。"));
     const QString mode = IsTiled(picture.tileWallpaper) ? QStringLiteral("tile") : QStringLiteral("center");
     const ToolRun run = ToolRun::run(m_program, {QStringLiteral("--set-wallpaper"), picture.file,
                                                  QStringLiteral("--wallpaper-mode"), mode});
     if (!run.ok)
-        return WallpaperResult::failure(QStringLiteral("LXQt の壁紙を設定できません。\n%1").arg(run.error));
+        return WallpaperResult::failure(tr("LXQt の壁紙を設定できません。\n%1").arg(run.error));
     return WallpaperResult::success();
 }
 

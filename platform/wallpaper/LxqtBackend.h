@@ -5,11 +5,15 @@
 // Without a running desktop the tool forgets the picture and still succeeds: that is reported.
 #include "platform/wallpaper/WallpaperBackend.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 namespace velmora::platform {
 
 class LxqtBackend final : public WallpaperBackend {
+    Q_DECLARE_TR_FUNCTIONS(LxqtBackend)
+
 public:
     // program is the pcmanfm-qt tool; desktopRunning tells whether "pcmanfm-qt --desktop" runs (by
     // default, looked up among the user's processes).

@@ -3,16 +3,20 @@
 // told so once.
 #include "platform/wallpaper/WallpaperBackend.h"
 
+#include <QCoreApplication>
+
 namespace velmora::platform {
 
 class NullBackend final : public WallpaperBackend {
+    Q_DECLARE_TR_FUNCTIONS(NullBackend)
+
 public:
     // desktop: what the session calls itself (XDG_CURRENT_DESKTOP), named in the notice when known.
     explicit NullBackend(QString desktop = {})
         : m_desktop(std::move(desktop))
     {}
 
-    QString name() const override { return QStringLiteral("なし"); }
+    QString name() const override { return tr("なし"); }
     QString ReadTileWallpaper() override { return m_tile.ReadTileWallpaper(); }
     WallpaperResult WriteTileWallpaper(const QString& value) override
     {

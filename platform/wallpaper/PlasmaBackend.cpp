@@ -95,11 +95,11 @@ WallpaperResult PlasmaBackend::evaluate(const QString& script, QString* output)
     const QString detail = QStringLiteral("%1: %2").arg(reply.errorName(), reply.errorMessage());
     if (reply.errorName() == u"org.freedesktop.DBus.Error.ServiceUnknown" || !m_bus.isConnected())
         return WallpaperResult::failure(
-            QStringLiteral("KDE Plasma のシェル (plasmashell) に接続できません。\n(%1)").arg(detail));
+            tr("KDE Plasma のシェル (plasmashell) に接続できません。\n(%1)").arg(detail));
     // Plasma refuses scripts while the widgets are locked; the user has to unlock them.
-    return WallpaperResult::failure(QStringLiteral("KDE Plasma "
-                                                   "が壁紙の変更を受け付けませんでした。ウィジェットがロック"
-                                                   "されている場合は、ロックを解除してください。\n(%1)")
+    return WallpaperResult::failure(tr("KDE Plasma "
+                                       "が壁紙の変更を受け付けませんでした。ウィジェットがロック"
+                                       "されている場合は、ロックを解除してください。\n(%1)")
                                         .arg(detail));
 }
 

@@ -4,11 +4,14 @@
 // with several monitors each desktop gets its screen's picture ("$$WALL$$-<corner>-1.BMP" ...).
 #include "platform/wallpaper/WallpaperBackend.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 
 namespace velmora::platform {
 
 class PlasmaBackend final : public WallpaperBackend {
+    Q_DECLARE_TR_FUNCTIONS(PlasmaBackend)
+
 public:
     explicit PlasmaBackend(QDBusConnection bus = QDBusConnection::sessionBus());
 

@@ -72,7 +72,7 @@ WallpaperResult SwayBackend::SetWallpaper(const WallpaperPicture& picture)
     }
     if (!IsPlainPath(folder + u'/'))
         return WallpaperResult::failure(
-            QStringLiteral("sway に渡せる壁紙のファイル名を作れません (フォルダー「%1」)。").arg(folder));
+            tr("sway に渡せる壁紙のファイル名を作れません (フォルダー「%1」)。").arg(folder));
     // An output sway's command line would misread cannot be named: every output gets the primary's.
     const bool perOutput =
         !picture.monitors.empty() && std::all_of(picture.monitors.begin(), picture.monitors.end(),
@@ -86,7 +86,7 @@ WallpaperResult SwayBackend::SetWallpaper(const WallpaperPicture& picture)
                                                  QStringLiteral("bg"), fresh.path(), modeOf(tileWallpaper)});
     if (!run.ok) {
         fresh.discard();
-        return WallpaperResult::failure(QStringLiteral("sway の壁紙を設定できません。\n%1").arg(run.error));
+        return WallpaperResult::failure(tr("sway の壁紙を設定できません。\n%1").arg(run.error));
     }
     fresh.commit();
     removeOthers(folder, {fresh.path()});
@@ -127,7 +127,7 @@ WallpaperResult SwayBackend::setPerOutput(const WallpaperPicture& picture, const
             for (const auto& shown : handed)
                 shown->commit();
             return WallpaperResult::failure(
-                QStringLiteral("sway の出力 %1 の壁紙を設定できません。\n%2").arg(monitor.name, run.error));
+                tr("sway の出力 %1 の壁紙を設定できません。\n%2").arg(monitor.name, run.error));
         }
         keep << fresh->path();
         handed.push_back(std::move(fresh));

@@ -6,9 +6,13 @@
 // own path has other characters).
 #include "platform/wallpaper/WallpaperBackend.h"
 
+#include <QCoreApplication>
+
 namespace velmora::platform {
 
 class SwayBackend final : public WallpaperBackend {
+    Q_DECLARE_TR_FUNCTIONS(SwayBackend)
+
 public:
     // runtimeFolder holds the handed-over file when the program folder's path is not plain;
     // by default $XDG_RUNTIME_DIR/velmora. program is the swaymsg tool.

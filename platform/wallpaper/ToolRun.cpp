@@ -13,7 +13,7 @@ ToolRun ToolRun::run(const QString& program, const QStringList& arguments, int t
     process.setStandardInputFile(QProcess::nullDevice());
     process.start();
     if (!process.waitForStarted(timeoutMs)) {
-        result.error = QStringLiteral("壁紙の設定に使うプログラム「%1」を起動できません。\n(%2)")
+        result.error = tr("壁紙の設定に使うプログラム「%1」を起動できません。\n(%2)")
                            .arg(program, process.errorString());
         return result;
     }
@@ -21,16 +21,15 @@ ToolRun ToolRun::run(const QString& program, const QStringList& arguments, int t
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(1000);
-        result.error = QStringLiteral("壁紙の設定に使うプログラム「%1」が応答しません。").arg(program);
+        result.error = tr("壁紙の設定に使うプログラム「%1」が応答しません。").arg(program);
         return result;
     }
     result.output = QString::fromUtf8(process.readAllStandardOutput());
     const QString errors = QString::fromUtf8(process.readAllStandardError()).trimmed();
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        result.error =
-            QStringLiteral("壁紙の設定に使うプログラム「%1」がエラーで終了しました (終了コード %2)。")
-                .arg(program)
-                .arg(process.exitCode());
+        result.error = tr("壁紙の設定に使うプログラム「%1」がエラーで終了しました (終了コード %2)。")
+                           .arg(program)
+                           .arg(process.exitCode());
         if (!errors.isEmpty())
             result.error += u'\n' + errors;
         return result;

@@ -6,7 +6,8 @@ namespace velmora::platform {
 
 struct WallpaperResult {
     bool ok = true;
-    // Japanese, ready to show; may end with the technical detail (a tool's message, an X error).
+    // In the interface's language, ready to show; may end with the technical detail (a tool's
+    // message, an X error).
     QString error;
 
     static WallpaperResult success() { return {}; }

@@ -62,7 +62,7 @@ WallpaperResult WindowsBackend::WriteTileWallpaper(const QString& value)
         RegCloseKey(key);
     }
     if (status != ERROR_SUCCESS)
-        return WallpaperResult::failure(QStringLiteral("レジストリに壁紙の配置を書き込めません。\n(%1)")
+        return WallpaperResult::failure(tr("レジストリに壁紙の配置を書き込めません。\n(%1)")
                                             .arg(systemMessage(static_cast<DWORD>(status))));
     return WallpaperResult::success();
 }
@@ -74,7 +74,7 @@ WallpaperResult WindowsBackend::SetWallpaper(const WallpaperPicture& picture)
     if (!SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(),
                                SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE))
         return WallpaperResult::failure(
-            QStringLiteral("壁紙を設定できません。\n(%1)").arg(systemMessage(GetLastError())));
+            tr("壁紙を設定できません。\n(%1)").arg(systemMessage(GetLastError())));
     return WallpaperResult::success();
 }
 

@@ -80,7 +80,7 @@ QString displayName(const QString& name)
 WallpaperResult noDisplay(const QString& name)
 {
     return WallpaperResult::failure(
-        QStringLiteral("X サーバー「%1」に接続できません。").arg(displayName(name)));
+        X11RootBackend::tr("X サーバー「%1」に接続できません。").arg(displayName(name)));
 }
 
 XID idProperty(Display* display, Window window, Atom property, Atom type)
@@ -359,7 +359,7 @@ WallpaperResult X11RootBackend::WriteTileWallpaper(const QString& value)
                     reinterpret_cast<const unsigned char*>(bytes.constData()),
                     static_cast<int>(bytes.size()));
     if (x.failed())
-        return WallpaperResult::failure(QStringLiteral("X サーバーに壁紙の配置を記録できません。"));
+        return WallpaperResult::failure(tr("X サーバーに壁紙の配置を記録できません。"));
     return WallpaperResult::success();
 }
 
@@ -371,8 +371,8 @@ WallpaperResult X11RootBackend::SetWallpaper(const WallpaperPicture& picture)
         QImageReader reader(picture.file);
         image = reader.read();
         if (image.isNull())
-            return WallpaperResult::failure(QStringLiteral("壁紙の画像「%1」を読み込めません。\n(%2)")
-                                                .arg(picture.file, reader.errorString()));
+            return WallpaperResult::failure(
+                tr("壁紙の画像「%1」を読み込めません。\n(%2)").arg(picture.file, reader.errorString()));
     }
 
     XConnection x(m_display);
@@ -390,7 +390,7 @@ WallpaperResult X11RootBackend::SetWallpaper(const WallpaperPicture& picture)
 
     const Pixmap pixmap = makePixmap(display, screenNumber, picture, image, screen);
     if (pixmap == None || x.failed())
-        return WallpaperResult::failure(QStringLiteral(
+        return WallpaperResult::failure(tr(
             "X サーバーに壁紙の画像を送れません (画面の色の形式に対応していないか、メモリーが足りません)。"));
 
     XChangeProperty(display, root, rootId, XA_PIXMAP, 32, PropModeReplace,
@@ -402,7 +402,7 @@ WallpaperResult X11RootBackend::SetWallpaper(const WallpaperPicture& picture)
     XClearWindow(display, root);
     XSetCloseDownMode(display, RetainPermanent);
     if (x.failed())
-        return WallpaperResult::failure(QStringLiteral("X サーバーの背景を設定できません。"));
+        return WallpaperResult::failure(tr("X サーバーの背景を設定できません。"));
     return WallpaperResult::success();
 }
 

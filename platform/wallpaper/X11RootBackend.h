@@ -6,9 +6,13 @@
 // run of this program set is freed (another program's is left to it).
 #include "platform/wallpaper/WallpaperBackend.h"
 
+#include <QCoreApplication>
+
 namespace velmora::platform {
 
 class X11RootBackend final : public WallpaperBackend {
+    Q_DECLARE_TR_FUNCTIONS(X11RootBackend)
+
 public:
     // display: an X display name such as ":0"; empty for $DISPLAY.
     explicit X11RootBackend(QString display = {});

@@ -72,7 +72,7 @@ WallpaperResult XfceBackend::targets(const QString& leaf, QStringList* existing,
         created->append(QStringLiteral("/backdrop/screen0/monitor%1/workspace0/%2").arg(monitor, leaf));
     if (created->isEmpty())
         return WallpaperResult::failure(
-            QStringLiteral("XFCE のデスクトップ設定に壁紙の項目 (%1) が見つかりません。").arg(leaf));
+            tr("XFCE のデスクトップ設定に壁紙の項目 (%1) が見つかりません。").arg(leaf));
     return WallpaperResult::success();
 }
 
@@ -94,8 +94,8 @@ WallpaperResult XfceBackend::setAll(const QString& leaf, const QString& type, co
     for (const QStringList& arguments : calls) {
         const ToolRun run = ToolRun::run(m_program, arguments);
         if (!run.ok)
-            return WallpaperResult::failure(QStringLiteral("XFCE の壁紙の設定 (%1) を書き込めません。\n%2")
-                                                .arg(arguments.at(3), run.error));
+            return WallpaperResult::failure(
+                tr("XFCE の壁紙の設定 (%1) を書き込めません。\n%2").arg(arguments.at(3), run.error));
         if (written)
             ++*written;
     }
@@ -178,7 +178,7 @@ WallpaperResult XfceBackend::setPerMonitor(const WallpaperPicture& picture)
                 for (const auto& shown : handed)
                     shown->commit();
                 return WallpaperResult::failure(
-                    QStringLiteral("XFCE の壁紙の設定 (%1) を書き込めません。\n%2").arg(property, run.error));
+                    tr("XFCE の壁紙の設定 (%1) を書き込めません。\n%2").arg(property, run.error));
             }
         }
         keep << fresh->path();

@@ -5,11 +5,14 @@
 // properties get that monitor's picture.
 #include "platform/wallpaper/WallpaperBackend.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace velmora::platform {
 
 class XfceBackend final : public WallpaperBackend {
+    Q_DECLARE_TR_FUNCTIONS(XfceBackend)
+
 public:
     // monitors: output names ("HDMI-1") used only when xfdesktop has written no property yet;
     // by default the names of the screens. program is the xfconf-query tool.

@@ -12,6 +12,7 @@
 
 #include <branchwise/ControlFactory.h>
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,10 +60,10 @@ PatrolWindow::PatrolWindow(const QString& programFolder, const TreeStart& tree, 
     , m_list(list)
 {
     setObjectName(QStringLiteral("frmAutoPilot"));
-    setWindowTitle(QStringLiteral("自動巡回"));
     if (parent)
         setWindowIcon(parent->windowIcon());
     buildControls();
+    retranslate();
     loadTree(tree);
     // Read afresh at every opening: folder list edits that were not saved are gone.
     if (FileExists(m_folderFile)) {
@@ -82,25 +83,20 @@ void PatrolWindow::buildControls()
 {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("picPanelTabFile"));
-    m_label2 = new QLabel(QStringLiteral("フォルダ選択："), panel);
+    m_label2 = new QLabel(panel);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label3 = new QLabel(QStringLiteral("巡回先フォルダリスト："), panel);
+    m_label3 = new QLabel(panel);
     m_label3->setObjectName(QStringLiteral("Label3"));
     m_lstFolder = new ListBox(panel);
     m_lstFolder->setObjectName(QStringLiteral("lstFolder"));
     m_lstFolder->setSelectionMode(QAbstractItemView::SingleSelection);
     m_cmdSingleAddFolder =
-        PictureButton(panel, QStringLiteral("cmdSingleAddFolder"), QStringLiteral("addfolder"),
-                      QStringLiteral("選択中のフォルダをリストへ追加"));
-    m_cmdDelFolder = PictureButton(panel, QStringLiteral("cmdDelFolder"), QStringLiteral("removefolder"),
-                                   QStringLiteral("リストから削除"));
-    m_cmdClearFolder = PictureButton(panel, QStringLiteral("cmdClearFolder"), QStringLiteral("clearfolders"),
-                                     QStringLiteral("リストから全て削除"));
-    m_cmdSaveFolder = CommandButton(panel, QStringLiteral("cmdSaveFolder"), QStringLiteral("巡回先保存"),
-                                    QStringLiteral("巡回先フォルダリストを保存"));
-    m_cmdRefresh = CommandButton(panel, QStringLiteral("cmdRefresh"), QStringLiteral("巡回実行"),
-                                 QStringLiteral("自動巡回を実行し、ファイルリストを更新"));
-    m_cmdOk = CommandButton(panel, QStringLiteral("cmdOk"), QStringLiteral("OK"), QString());
+        PictureButton(panel, QStringLiteral("cmdSingleAddFolder"), QStringLiteral("addfolder"));
+    m_cmdDelFolder = PictureButton(panel, QStringLiteral("cmdDelFolder"), QStringLiteral("removefolder"));
+    m_cmdClearFolder = PictureButton(panel, QStringLiteral("cmdClearFolder"), QStringLiteral("clearfolders"));
+    m_cmdSaveFolder = CommandButton(panel, QStringLiteral("cmdSaveFolder"));
+    m_cmdRefresh = CommandButton(panel, QStringLiteral("cmdRefresh"));
+    m_cmdOk = CommandButton(panel, QStringLiteral("cmdOk"), QStringLiteral("OK"));
     m_pbPilotFolder = ProgressBar(panel, QStringLiteral("pbPilotFolder"));
     m_pbPilotFiles = ProgressBar(panel, QStringLiteral("pbPilotFiles"));
 
@@ -150,6 +146,27 @@ void PatrolWindow::buildControls()
     connect(m_cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+void PatrolWindow::retranslate()
+{
+    setWindowTitle(tr("自動巡回"));
+    m_label2->setText(tr("フォルダ選択："));
+    m_label3->setText(tr("巡回先フォルダリスト："));
+    m_cmdSingleAddFolder->setToolTip(tr("選択中のフォルダをリストへ追加"));
+    m_cmdDelFolder->setToolTip(tr("リストから削除"));
+    m_cmdClearFolder->setToolTip(tr("リストから全て削除"));
+    m_cmdSaveFolder->setText(tr("巡回先保存"));
+    m_cmdSaveFolder->setToolTip(tr("巡回先フォルダリストを保存"));
+    m_cmdRefresh->setText(tr("巡回実行"));
+    m_cmdRefresh->setToolTip(tr("自動巡回を実行し、ファイルリストを更新"));
+}
+
+void PatrolWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
 void PatrolWindow::loadTree(const TreeStart& tree)
 {
     if (!m_branchwiseFolder)
@@ -192,7 +209,7 @@ void PatrolWindow::cmdSaveFolder_Click()
     const int status = SavePatrolFolders(m_folderFile, PatrolFolders(*m_lstFolder));
     cursor.restore();
     if (status == 0)
-        ShowNotice(QStringLiteral("保存しました"));
+        ShowNotice(tr("保存しました"));
 }
 
 void PatrolWindow::cmdRefresh_Click()
@@ -243,14 +260,13 @@ void PatrolWindow::patrolEnded()
     if (outcome.failure) {
         ShowWarning(outcome.failure->text());
     } else if (outcome.value && outcome.value->end == PatrolEnd::Full) {
-        ShowWarning(
-            QStringLiteral("リストの項目数が上限 (%1) に達したため、巡回を途中で終えました。\n"
-                           "%2 の残りのファイルと、それ以降のフォルダのファイルは追加されていません。")
-                .arg(EntryCountText(MaxListEntries))
-                .arg(outcome.value->fullFolder));
-        ShowNotice(QStringLiteral("巡回完了"));
+        ShowWarning(tr("リストの項目数が上限 (%1) に達したため、巡回を途中で終えました。\n"
+                       "%2 の残りのファイルと、それ以降のフォルダのファイルは追加されていません。")
+                        .arg(EntryCountText(MaxListEntries))
+                        .arg(outcome.value->fullFolder));
+        ShowNotice(tr("巡回完了"));
     } else if (outcome.value && outcome.value->end == PatrolEnd::Complete) {
-        ShowNotice(QStringLiteral("巡回完了"));
+        ShowNotice(tr("巡回完了"));
     }
     Q_EMIT patrolFinished();
 }

@@ -16,8 +16,6 @@ class QToolButton;
 
 namespace velmora {
 
-
-
 class CurrentList;
 
 // What the patrol tree takes over from the main window's tree when the window loads.
@@ -60,9 +58,12 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
+    // Sets every caption and tip in the interface's language.
+    void retranslate();
     void loadTree(const TreeStart& tree);
     void patrolEnded();
 

@@ -9,6 +9,7 @@
 #include "windows/WindowButtons.h"
 #include "windows/search/SearchBatcher.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -28,10 +29,10 @@ constexpr int NamedUnreadable = 5;
 QString Reason(int error)
 {
     switch (error) {
-    case ENOENT: return QStringLiteral("見つかりません");
+    case ENOENT: return SearchWindow::tr("見つかりません");
     case EACCES:
-    case EPERM: return QStringLiteral("アクセスが拒否されました");
-    case ENOTDIR: return QStringLiteral("フォルダではありません");
+    case EPERM: return SearchWindow::tr("アクセスが拒否されました");
+    case ENOTDIR: return SearchWindow::tr("フォルダではありません");
     default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
@@ -40,12 +41,12 @@ QString Reason(int error)
 
 QString UnreadableFoldersText(const QList<UnreadableFolder>& folders)
 {
-    QString text =
-        QStringLiteral("%1 個のフォルダを読み取れなかったため、検索から除きました。").arg(folders.size());
+    QString text = SearchWindow::tr("%n 個のフォルダを読み取れなかったため、検索から除きました。", nullptr,
+                                    int(folders.size()));
     for (qsizetype i = 0; i < folders.size() && i < NamedUnreadable; ++i)
         text += QStringLiteral("\n%1 (%2)").arg(folders[i].path, Reason(folders[i].error));
     if (folders.size() > NamedUnreadable)
-        text += QStringLiteral("\nほか %1 個").arg(folders.size() - NamedUnreadable);
+        text += u'\n' + SearchWindow::tr("ほか %n 個", nullptr, int(folders.size()) - NamedUnreadable);
     return text;
 }
 
@@ -56,20 +57,17 @@ SearchWindow::SearchWindow(const QString& startFolder, CurrentList& list, QWidge
     , m_capacity(capacity)
 {
     setObjectName(QStringLiteral("frmSearch"));
-    setWindowTitle(QStringLiteral("サブフォルダ一括検索"));
     if (parent)
         setWindowIcon(parent->windowIcon());
 
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("picPanelTabFile"));
-    m_lblFolderName = new QLabel(QStringLiteral("検索対象フォルダ：") + FolderText(startFolder), panel);
+    m_lblFolderName = new QLabel(panel);
     m_lblFolderName->setObjectName(QStringLiteral("lblFolderName"));
     m_lblFolderName->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_cmdSearch = CommandButton(panel, QStringLiteral("cmdSearch"), QStringLiteral("検索実行"),
-                                QStringLiteral("対象フォルダ配下の全画像ファイルを検索"));
-    m_cmdSearchStop = CommandButton(panel, QStringLiteral("cmdSearchStop"), QStringLiteral("検索中断"),
-                                    QStringLiteral("ファイルを検索処理を中断"));
-    m_lblfound = new QLabel(QStringLiteral("検索されたファイル："), panel);
+    m_cmdSearch = CommandButton(panel, QStringLiteral("cmdSearch"));
+    m_cmdSearchStop = CommandButton(panel, QStringLiteral("cmdSearchStop"));
+    m_lblfound = new QLabel(panel);
     m_lblfound->setObjectName(QStringLiteral("lblfound"));
     m_lblCount = new QLabel(QStringLiteral("0"), panel);
     m_lblCount->setObjectName(QStringLiteral("lblCount"));
@@ -77,14 +75,12 @@ SearchWindow::SearchWindow(const QString& startFolder, CurrentList& list, QWidge
     m_lstFoundFiles->setObjectName(QStringLiteral("lstFoundFiles"));
     m_lstFoundFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_lstFoundFiles->setUniformItemSizes(true);
-    m_cmdAllAddFound = PictureButton(panel, QStringLiteral("cmdAllAddFound"), QStringLiteral("addallfound"),
-                                     QStringLiteral("検索結果の全てのファイルをリストに追加"));
+    m_cmdAllAddFound = PictureButton(panel, QStringLiteral("cmdAllAddFound"), QStringLiteral("addallfound"));
     m_cmdSingleAddFound =
-        PictureButton(panel, QStringLiteral("cmdSingleAddFound"), QStringLiteral("addselectedfound"),
-                      QStringLiteral("検索結果のファイルで選択中のものをリストへ追加"));
-    m_cmdNoSelFound = CommandButton(panel, QStringLiteral("cmdNoSelFound"), QStringLiteral("選択解除"),
-                                    QStringLiteral("検索結果のファイル選択状態を解除"));
-    m_cmdOk = CommandButton(panel, QStringLiteral("cmdOk"), QStringLiteral("OK"), QString());
+        PictureButton(panel, QStringLiteral("cmdSingleAddFound"), QStringLiteral("addselectedfound"));
+    m_cmdNoSelFound = CommandButton(panel, QStringLiteral("cmdNoSelFound"));
+    m_cmdOk = CommandButton(panel, QStringLiteral("cmdOk"), QStringLiteral("OK"));
+    retranslate();
 
     auto* commands = new QHBoxLayout;
     commands->addWidget(m_cmdSearch);
@@ -130,6 +126,28 @@ SearchWindow::SearchWindow(const QString& startFolder, CurrentList& list, QWidge
 
 // Closing the window while a search runs drops the job, which stops the walk.
 SearchWindow::~SearchWindow() = default;
+
+void SearchWindow::retranslate()
+{
+    setWindowTitle(tr("サブフォルダ一括検索"));
+    m_lblFolderName->setText(tr("検索対象フォルダ：") + FolderText(m_startFolder));
+    m_cmdSearch->setText(tr("検索実行"));
+    m_cmdSearch->setToolTip(tr("対象フォルダ配下の全画像ファイルを検索"));
+    m_cmdSearchStop->setText(tr("検索中断"));
+    m_cmdSearchStop->setToolTip(tr("ファイルを検索処理を中断"));
+    m_lblfound->setText(tr("検索されたファイル："));
+    m_cmdAllAddFound->setToolTip(tr("検索結果の全てのファイルをリストに追加"));
+    m_cmdSingleAddFound->setToolTip(tr("検索結果のファイルで選択中のものをリストへ追加"));
+    m_cmdNoSelFound->setText(tr("選択解除"));
+    m_cmdNoSelFound->setToolTip(tr("検索結果のファイル選択状態を解除"));
+}
+
+void SearchWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
 
 void SearchWindow::setListButtonsEnabled(bool enabled)
 {
@@ -196,12 +214,12 @@ void SearchWindow::searchEnded(SearchEnd end, const QString& failure)
     m_searched = true;
     unsetCursor();
     if (end == SearchEnd::Full)
-        ShowNotice(QStringLiteral("ﾘｽﾄ ﾎﾞｯｸｽがいっぱいになりました。検索を中止します。"));
+        ShowNotice(tr("ﾘｽﾄ ﾎﾞｯｸｽがいっぱいになりました。検索を中止します。"));
     if (!failure.isEmpty())
         ShowWarning(failure);
     if (!m_unreadable.isEmpty())
         ShowWarning(UnreadableFoldersText(m_unreadable));
-    ShowInformation(QStringLiteral("検索完了!"));
+    ShowInformation(tr("検索完了!"));
     setListButtonsEnabled(true);
     m_cmdSearch->setEnabled(false);
     FitListScrollWidth(*m_lstFoundFiles);

@@ -15,8 +15,6 @@ class QToolButton;
 
 namespace velmora {
 
-
-
 class CurrentList;
 struct SearchBatch;
 
@@ -51,7 +49,12 @@ Q_SIGNALS:
     // The search is over (finished, stopped or abandoned) and its messages have been shown.
     void searchFinished();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Sets every caption and tip in the interface's language.
+    void retranslate();
     void receive(const SearchBatch& batch);
     void searchEnded(SearchEnd end, const QString& failure = {});
     void setListButtonsEnabled(bool enabled);

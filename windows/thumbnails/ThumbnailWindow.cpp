@@ -9,6 +9,7 @@
 #include "windows/thumbnails/ThumbnailGridView.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -44,8 +45,8 @@ ThumbnailWindow::ThumbnailWindow(Settings& settings, ThumbnailHost host, QWidget
     : QWidget(parent, Qt::Window)
     , m_settings(settings)
     , m_host(std::move(host))
-    , m_frame1(new QGroupBox(QStringLiteral("クリック時の動作"), this))
-    , m_cmdReset(new QPushButton(QStringLiteral("再読込"), this))
+    , m_frame1(new QGroupBox(this))
+    , m_cmdReset(new QPushButton(this))
     , m_model(new ThumbnailGridModel(this))
     , m_grid(new ThumbnailGridView(PictureBox, this))
 {
@@ -53,9 +54,8 @@ ThumbnailWindow::ThumbnailWindow(Settings& settings, ThumbnailHost host, QWidget
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     auto* options = new QHBoxLayout(m_frame1);
     options->setContentsMargins(8, 0, 8, 0);
-    const char* captions[] = {"プレビュー", "リストに追加"};
     for (int index = 0; index < 2; ++index) {
-        auto* option = new QRadioButton(QString::fromUtf8(captions[index]), m_frame1);
+        auto* option = new QRadioButton(m_frame1);
         option->setObjectName(QStringLiteral("optClickMode%1").arg(index));
         connect(option, &QRadioButton::clicked, this,
                 [this, index] { m_settings.ThumbClickMode = Integer(index); });
@@ -73,10 +73,30 @@ ThumbnailWindow::ThumbnailWindow(Settings& settings, ThumbnailHost host, QWidget
     m_flush.setSingleShot(true);
     m_flush.setInterval(FlushMs);
     connect(&m_flush, &QTimer::timeout, this, &ThumbnailWindow::flush);
-    layOut();
+    retranslate();
 }
 
 ThumbnailWindow::~ThumbnailWindow() = default;
+
+void ThumbnailWindow::retranslate()
+{
+    m_frame1->setTitle(tr("クリック時の動作"));
+    m_optClickMode[0]->setText(tr("プレビュー"));
+    m_optClickMode[1]->setText(tr("リストに追加"));
+    m_cmdReset->setText(tr("再読込"));
+    // After a fill the title is the folder, which stays as it is.
+    if (m_loading)
+        setWindowTitle(tr("読込中"));
+    // The strip is as wide as its captions.
+    layOut();
+}
+
+void ThumbnailWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
 
 void ThumbnailWindow::Form_Load()
 {
@@ -94,7 +114,8 @@ void ThumbnailWindow::ThumbReset()
     m_pending.clear();
     m_model->clear();
     setCursor(Qt::BusyCursor);
-    setWindowTitle(QStringLiteral("読込中"));
+    m_loading = true;
+    setWindowTitle(tr("読込中"));
     m_thumbFolder = m_host.currentFolder ? m_host.currentFolder() : QString();
 
     // Pictures are made for the screen's pixels, up to the cache's own size.
@@ -149,6 +170,7 @@ void ThumbnailWindow::fillEnded()
 {
     flush();
     unsetCursor();
+    m_loading = false;
     setWindowTitle(m_thumbFolder);
     Q_EMIT fillFinished();
 }

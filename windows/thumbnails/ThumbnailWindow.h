@@ -56,8 +56,11 @@ Q_SIGNALS:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Sets every caption in the interface's language.
+    void retranslate();
     void fillEnded();
     void layOut();
     void receive(QList<ThumbnailItem> items);
@@ -68,6 +71,8 @@ private:
     ThumbnailHost m_host;
     ThumbnailMaker m_make;
     QString m_thumbFolder;
+    // The title says "loading" from a reset until its fill ends.
+    bool m_loading = false;
     QGroupBox* m_frame1;
     std::array<QRadioButton*, 2> m_optClickMode{};
     QPushButton* m_cmdReset;
