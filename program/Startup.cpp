@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLibraryInfo>
-#include <QListWidget>
 #include <QLocale>
 #include <QSessionManager>
 #include <QTranslator>

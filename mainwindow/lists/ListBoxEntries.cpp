@@ -1,52 +1,55 @@
-#include "mainwindow/lists/ListWidgetEntries.h"
+#include "mainwindow/lists/ListBoxEntries.h"
 
-#include <QListWidget>
+#include "ui/ListBox.h"
+
 #include <QSignalBlocker>
 
 namespace velmora {
 
-int ListWidgetEntries::count() const
+int ListBoxEntries::count() const
 {
     return m_list.count();
 }
 
-QString ListWidgetEntries::text(int index) const
+QString ListBoxEntries::text(int index) const
 {
-    const QListWidgetItem* item = m_list.item(index);
-    return item ? item->text() : QString();
+    return m_list.text(index);
 }
 
-int ListWidgetEntries::selected() const
+int ListBoxEntries::selected() const
 {
-    const QListWidgetItem* item = m_list.currentItem();
-    return item && item->isSelected() ? m_list.row(item) : -1;
+    const int row = m_list.currentRow();
+    return row >= 0 && m_list.isRowSelected(row) ? row : -1;
 }
 
-void ListWidgetEntries::select(int index)
+void ListBoxEntries::select(int index)
 {
     {
         // The handler runs once below, also when the entry was already selected.
         const QSignalBlocker blocker(m_list);
         m_list.setCurrentRow(index);
-        if (index >= 0 && m_list.item(index))
-            m_list.item(index)->setSelected(true);
     }
     m_list.viewport()->update();
     if (m_handler)
         m_handler();
 }
 
-void ListWidgetEntries::insert(int index, const QString& text)
+void ListBoxEntries::insert(int index, const QString& text)
 {
-    const QSignalBlocker blocker(m_list);
-    m_list.insertItem(index, text);
+    insertMany(index, {text});
 }
 
-void ListWidgetEntries::remove(int index)
+void ListBoxEntries::insertMany(int index, const QStringList& texts)
+{
+    const QSignalBlocker blocker(m_list);
+    m_list.insertEntries(index, texts);
+}
+
+void ListBoxEntries::remove(int index)
 {
     const QSignalBlocker blocker(m_list);
     const bool wasSelected = selected() == index;
-    delete m_list.takeItem(index);
+    m_list.removeEntry(index);
     if (wasSelected) {
         m_list.setCurrentRow(-1);
         m_list.clearSelection();
@@ -54,7 +57,7 @@ void ListWidgetEntries::remove(int index)
     m_list.viewport()->update();
 }
 
-void ListWidgetEntries::clear()
+void ListBoxEntries::clear()
 {
     const QSignalBlocker blocker(m_list);
     m_list.clear();
