@@ -91,7 +91,7 @@ QString ListFileLines::line(int index) const
         scanner.next(found);
     m_cursorLine = index + 1;
     m_cursorAt = scanner.position();
-    return QString::fromUtf8(found);
+    return DecodeUtf8Line(found);
 }
 
 QStringList ListFileLines::all() const

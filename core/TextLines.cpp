@@ -86,21 +86,32 @@ bool LineScanner::next(QByteArrayView& line)
     const qsizetype size = m_bytes.size();
     if (m_at >= size)
         return false;
-    // memchr runs far quicker than a loop over the bytes; most lines end in CR LF.
+    // memchr runs far quicker than a loop over the bytes. The next LF is kept, so that a file of lone
+    // CRs is not searched to its end for an LF at every line.
     const char* data = m_bytes.data();
-    const char* from = data + m_at;
-    const size_t left = size_t(size - m_at);
-    const char* lf = static_cast<const char*>(std::memchr(from, '\n', left));
-    const char* cr = static_cast<const char*>(std::memchr(from, '\r', lf ? size_t(lf - from) : left));
-    const char* end = cr ? cr : lf ? lf : data + size;
-    line = QByteArrayView(from, end - from);
-    m_at = end - data;
+    if (m_lf < m_at) {
+        const void* lf = std::memchr(data + m_at, '\n', size_t(size - m_at));
+        m_lf = lf ? static_cast<const char*>(lf) - data : size;
+    }
+    const void* cr = std::memchr(data + m_at, '\r', size_t(m_lf - m_at));
+    const qsizetype end = cr ? static_cast<const char*>(cr) - data : m_lf;
+    line = QByteArrayView(data + m_at, end - m_at);
+    m_at = end;
     if (m_at < size) {
         ++m_at;
-        if (*end == '\r' && m_at < size && data[m_at] == '\n')
+        if (data[end] == '\r' && m_at < size && data[m_at] == '\n')
             ++m_at;
     }
     return true;
+}
+
+QString DecodeUtf8Line(QByteArrayView line)
+{
+    if (!line.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(line);
+    // fromUtf8 drops a byte order mark at the start; inside a file it is part of the line.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(line);
 }
 
 qsizetype CountLines(QByteArrayView bytes)
@@ -126,7 +137,7 @@ QStringList DecodeLines(const QByteArray& bytes)
     LineScanner scanner(bytes);
     QByteArrayView line;
     while (scanner.next(line))
-        lines.append(QString::fromUtf8(line));
+        lines.append(DecodeUtf8Line(line));
     return lines;
 }
 

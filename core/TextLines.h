@@ -30,12 +30,20 @@ public:
     // Where the next line starts, from the start of the bytes given.
     qsizetype position() const { return m_at; }
     // Goes on from a position that position() gave.
-    void seek(qsizetype at) { m_at = at; }
+    void seek(qsizetype at)
+    {
+        m_at = at;
+        m_lf = -1;
+    }
 
 private:
     QByteArrayView m_bytes;
     qsizetype m_at = 0;
+    qsizetype m_lf = -1; // the next LF at or after m_at (the end when none), once found
 };
+
+// One line's bytes, valid UTF-8, as the whole file's decoding gives them.
+QString DecodeUtf8Line(QByteArrayView line);
 
 // How many lines SplitLines makes of the text these bytes decode to, in UTF-8 or Shift_JIS alike
 // (neither uses the bytes of CR and LF inside a character).

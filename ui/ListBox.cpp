@@ -116,9 +116,15 @@ int ListBox::currentRow() const
 void ListBox::setCurrentRow(int row)
 {
     const QModelIndex index = m_model->index(row, 0);
-    selectionModel()->setCurrentIndex(index, selectionMode() == QAbstractItemView::SingleSelection
-                                                 ? QItemSelectionModel::ClearAndSelect
-                                                 : QItemSelectionModel::NoUpdate);
+    switch (selectionMode()) {
+    case QAbstractItemView::SingleSelection:
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        break;
+    case QAbstractItemView::NoSelection:
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        break;
+    default: selectionModel()->setCurrentIndex(index, QItemSelectionModel::SelectCurrent); break;
+    }
 }
 
 bool ListBox::isRowSelected(int row) const

@@ -35,7 +35,7 @@ public:
 
     // -1 when no entry is current.
     int currentRow() const;
-    // Makes the row current and, in single selection, the one selected entry; -1 clears both.
+    // Makes the row current and selected (in single selection the one selected entry); -1: none.
     void setCurrentRow(int row);
     bool isRowSelected(int row) const;
     void setRowSelected(int row, bool selected);
