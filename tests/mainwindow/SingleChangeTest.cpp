@@ -19,10 +19,10 @@ namespace {
 struct ChangeOutcome {
     QStringList calls;
     QByteArray bitmap;
-    Integer fileIndex2 = -1;
+    Long fileIndex2 = -1;
 };
 
-Integer StoredFileIndex2(const QString& programFolder)
+Long StoredFileIndex2(const QString& programFolder)
 {
     Settings stored;
     ResetSettings(stored, CurrentSettingsEnvironment());
