@@ -15,26 +15,89 @@ namespace velmora {
 
 int LoadListEntries(const QString& path, QStringList& entries)
 {
-    return LoadListEntries(path, entries,
-                           [](const QByteArray& bytes) { return SplitLines(DecodeText(bytes)); });
+    return LoadListEntries(path, entries, [](const QByteArray& bytes) { return DecodeLines(bytes); });
 }
+
+namespace {
+
+// The file's bytes when they make a list within the bounds; throws the failure to show otherwise.
+QByteArray ReadListBytes(const QString& path, qsizetype* lineCount)
+{
+    QByteArray bytes = ReadWholeFile(path, MaxListFileBytes);
+    // Counted before the lines are made: ten million empty strings alone take hundreds of megabytes.
+    const qsizetype lines = CountLines(bytes);
+    if (lines > MaxListEntries)
+        throw Failure(ErrorCode::OutOfMemory, TooManyEntriesText(path));
+    if (lineCount)
+        *lineCount = lines;
+    return bytes;
+}
+
+} // namespace
 
 int LoadListEntries(const QString& path, QStringList& entries, const LineReader& readLines)
 {
     QByteArray bytes;
     try {
-        bytes = ReadWholeFile(path, MaxListFileBytes);
+        bytes = ReadListBytes(path, nullptr);
     } catch (const Failure& failure) {
         ShowWarning(failure.text());
         return 1;
     }
-    // Counted before the lines are made: ten million empty strings alone take hundreds of megabytes.
-    if (CountLines(bytes) > MaxListEntries) {
-        ShowWarning(TooManyEntriesText(path));
-        return 1;
-    }
     entries = readLines(bytes);
     return 0;
+}
+
+int ListFileLines::load(const QString& path)
+{
+    QByteArray bytes;
+    qsizetype count = 0;
+    try {
+        bytes = ReadListBytes(path, &count);
+    } catch (const Failure& failure) {
+        ShowWarning(failure.text());
+        return 1;
+    }
+    *this = ListFileLines();
+    QByteArrayView text(bytes);
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    if (text.startsWith("\xEF\xBB\xBF") || !text.isValidUtf8()) {
+        // Shift_JIS lists come from the Windows program, which kept them short: decoded whole.
+        m_decoded = DecodeLines(bytes);
+        m_count = int(m_decoded.size());
+        return 0;
+    }
+    m_bytes = std::move(bytes);
+    m_count = int(count);
+    m_whole = false;
+    return 0;
+}
+
+QString ListFileLines::line(int index) const
+{
+    if (index < 0 || index >= m_count)
+        return {};
+    if (m_whole)
+        return m_decoded.value(index);
+    LineScanner scanner(m_bytes);
+    int at = 0;
+    // Lines are asked for in order mostly: the scan goes on after the last one found.
+    if (m_cursorLine > 0 && index >= m_cursorLine) {
+        scanner.seek(m_cursorAt);
+        at = m_cursorLine;
+    }
+    QByteArrayView found;
+    for (; at <= index; ++at)
+        scanner.next(found);
+    m_cursorLine = index + 1;
+    m_cursorAt = scanner.position();
+    return DecodeUtf8Line(found);
+}
+
+QStringList ListFileLines::all() const
+{
+    return m_whole ? m_decoded : DecodeLines(m_bytes);
 }
 
 QString TooManyEntriesText(const QString& path)

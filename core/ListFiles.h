@@ -24,6 +24,27 @@ int LoadListEntries(const QString& path, QStringList& entries);
 using LineReader = std::function<QStringList(const QByteArray& bytes)>;
 int LoadListEntries(const QString& path, QStringList& entries, const LineReader& readLines);
 
+// A list file read for a run that needs only a few of its entries: checked as LoadListEntries checks
+// it (the bounds, the encoding), but its lines are decoded only when asked for; in order, each line
+// costs the scan of its own bytes.
+class ListFileLines {
+public:
+    // 0 when read; 1 after showing the failure, and the lines as they were.
+    int load(const QString& path);
+    int count() const { return m_count; }
+    // Empty past the end.
+    QString line(int index) const;
+    QStringList all() const;
+
+private:
+    QByteArray m_bytes;    // UTF-8, decoded line by line
+    QStringList m_decoded; // anything else, decoded whole
+    bool m_whole = true;
+    int m_count = 0;
+    mutable int m_cursorLine = 0; // the line that starts at m_cursorAt; 0: none found yet
+    mutable qsizetype m_cursorAt = 0;
+};
+
 // The message for a list file past MaxListEntries lines.
 QString TooManyEntriesText(const QString& path);
 // A count as the messages write it, with thousands separated: "10,000,000".

@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 #include <cerrno>
 
 namespace velmora {
@@ -79,19 +80,70 @@ QStringList SplitLines(const QString& text)
     return lines;
 }
 
-qsizetype CountLines(QByteArrayView bytes)
+LineScanner::LineScanner(QByteArrayView bytes)
+    : m_bytes(bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    qsizetype lines = 0;
-    const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == size || bytes[i + 1] != '\n')))
-            ++lines;
+        m_at = 3;
+}
+
+bool LineScanner::next(QByteArrayView& line)
+{
+    const qsizetype size = m_bytes.size();
+    if (m_at >= size)
+        return false;
+    // memchr runs far quicker than a loop over the bytes. The next LF is kept, so that a file of lone
+    // CRs is not searched to its end for an LF at every line.
+    const char* data = m_bytes.data();
+    if (m_lf < m_at) {
+        const void* lf = std::memchr(data + m_at, '\n', size_t(size - m_at));
+        m_lf = lf ? static_cast<const char*>(lf) - data : size;
     }
-    // The text after the last line break is a line of its own.
-    if (size > 0 && bytes[size - 1] != '\n' && bytes[size - 1] != '\r')
-        ++lines;
+    const void* cr = std::memchr(data + m_at, '\r', size_t(m_lf - m_at));
+    const qsizetype end = cr ? static_cast<const char*>(cr) - data : m_lf;
+    line = QByteArrayView(data + m_at, end - m_at);
+    m_at = end;
+    if (m_at < size) {
+        ++m_at;
+        if (data[end] == '\r' && m_at < size && data[m_at] == '\n')
+            ++m_at;
+    }
+    return true;
+}
+
+QString DecodeUtf8Line(QByteArrayView line)
+{
+    if (!line.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(line);
+    // fromUtf8 drops a byte order mark at the start; inside a file it is part of the line.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(line);
+}
+
+qsizetype CountLines(QByteArrayView bytes)
+{
+    LineScanner lines(bytes);
+    QByteArrayView line;
+    qsizetype count = 0;
+    while (lines.next(line))
+        ++count;
+    return count;
+}
+
+QStringList DecodeLines(const QByteArray& bytes)
+{
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    // A second byte order mark is the decoder's to judge, as is anything not UTF-8.
+    if (view.startsWith("\xEF\xBB\xBF") || !view.isValidUtf8())
+        return SplitLines(DecodeText(bytes));
+    QStringList lines;
+    lines.reserve(CountLines(bytes));
+    LineScanner scanner(bytes);
+    QByteArrayView line;
+    while (scanner.next(line))
+        lines.append(DecodeUtf8Line(line));
     return lines;
 }
 
@@ -154,7 +206,7 @@ void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes)
 
 QStringList ReadLinesFile(const QString& path, qint64 maxBytes)
 {
-    return SplitLines(DecodeText(ReadWholeFile(path, maxBytes)));
+    return DecodeLines(ReadWholeFile(path, maxBytes));
 }
 
 void WriteWholeFile(const QString& path, const QByteArray& bytes)

@@ -15,6 +15,36 @@ inline constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
 
 QString DecodeText(const QByteArray& bytes);
 QStringList SplitLines(const QString& text);
+// SplitLines(DecodeText(bytes)), without the whole text in between: UTF-8 lines are decoded one by
+// one, straight from the bytes.
+QStringList DecodeLines(const QByteArray& bytes);
+
+// The lines of a file's bytes one after another, as SplitLines cuts them, without decoding
+// anything: a line's bytes are CR and LF free in UTF-8 and Shift_JIS alike.
+class LineScanner {
+public:
+    // A leading UTF-8 byte order mark is passed over.
+    explicit LineScanner(QByteArrayView bytes);
+    // The next line, false after the last.
+    bool next(QByteArrayView& line);
+    // Where the next line starts, from the start of the bytes given.
+    qsizetype position() const { return m_at; }
+    // Goes on from a position that position() gave.
+    void seek(qsizetype at)
+    {
+        m_at = at;
+        m_lf = -1;
+    }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+    qsizetype m_lf = -1; // the next LF at or after m_at (the end when none), once found
+};
+
+// One line's bytes, valid UTF-8, as the whole file's decoding gives them.
+QString DecodeUtf8Line(QByteArrayView line);
+
 // How many lines SplitLines makes of the text these bytes decode to, in UTF-8 or Shift_JIS alike
 // (neither uses the bytes of CR and LF inside a character).
 qsizetype CountLines(QByteArrayView bytes);

@@ -19,7 +19,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QListWidget>
 #include <QSessionManager>
 
 #include <memory>

@@ -4,30 +4,23 @@
 #include "ui/ListBox.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
-#include <QListWidget>
 
 #include <algorithm>
 
 namespace velmora {
 
-int ListBoxLoad(const QString& path, QListWidget& list)
+int ListBoxLoad(const QString& path, ListBox& list)
 {
     QStringList entries;
     if (LoadListEntries(path, entries) != 0)
         return 1;
-    list.clear();
-    list.addItems(entries);
+    list.setEntries(std::move(entries));
     return 0;
 }
 
-int ListBoxSave(const QString& path, const QListWidget& list)
+int ListBoxSave(const QString& path, const ListBox& list)
 {
-    QStringList entries;
-    entries.reserve(list.count());
-    for (int i = 0; i < list.count(); ++i)
-        entries << list.item(i)->text();
-    return SaveListEntries(path, entries);
+    return SaveListEntries(path, list.entries());
 }
 
 int ComboLoad(const QString& path, QComboBox& combo)
@@ -51,12 +44,10 @@ int ComboSave(const QString& path, const QComboBox& combo)
 
 void FitListScrollWidth(ListBox& list)
 {
-    const QFontMetrics metrics(list.font());
-    int longest = -1;
-    for (int i = 0; i < list.count(); ++i)
-        longest = std::max(longest, metrics.horizontalAdvance(list.item(i)->text()));
     const int visible = list.viewport()->width();
-    list.setHorizontalExtent(visible * 0.95 >= longest ? 0 : longest + 8);
+    list.measureLongestEntry([&list, visible](int longest) {
+        list.setHorizontalExtent(visible * 0.95 >= longest ? 0 : longest + 8);
+    });
 }
 
 } // namespace velmora

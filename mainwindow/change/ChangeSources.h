@@ -19,6 +19,12 @@ public:
     // entry as it moves; removing the selected entry leaves nothing selected.
     // index == count() appends.
     virtual void insert(int index, const QString& text) = 0;
+    // The texts in order in front of index, as inserting them one after another would put them.
+    virtual void insertMany(int index, const QStringList& texts)
+    {
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            insert(index + int(i), texts[i]);
+    }
     virtual void remove(int index) = 0;
     virtual void clear() = 0;
 };

@@ -75,9 +75,8 @@ void SingleChange::readList()
     const QString catalogPath = m_programFolder + QString::fromUtf16(CatalogFileName);
     if (LoadListEntries(catalogPath, catalogue) != 0 || !catalogue.contains(m_settings.ListFileName))
         return;
-    QStringList entries;
-    if (LoadListEntries(m_programFolder + m_settings.ListFileName, entries) == 0)
-        m_list.entries = entries;
+    // Only the entries the change takes are decoded: a long list costs little more than a short one.
+    m_list.load(m_programFolder + m_settings.ListFileName);
 }
 
 void SingleChange::RestoreSelection()
@@ -107,7 +106,7 @@ void SingleChange::ExitRoutine()
 
 QStringList SingleChange::entries() const
 {
-    return m_list.entries;
+    return m_list.all();
 }
 
 } // namespace velmora

@@ -49,7 +49,7 @@ private:
     Settings& m_settings;
     QString m_programFolder;
     WallpaperService m_wallpaper;
-    EntryVector m_list;
+    FileEntries m_list;
     ItemVector m_folder; // the list mode never looks at the file view
     WallpaperChanger m_changer;
     bool m_exited = false;

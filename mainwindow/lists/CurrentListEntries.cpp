@@ -2,6 +2,8 @@
 
 #include "mainwindow/lists/ListEditing.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 int CurrentListEntries::count() const
@@ -16,11 +18,10 @@ void CurrentListEntries::clear()
 
 void CurrentListEntries::appendEntries(const QStringList& paths)
 {
-    for (const QString& path : paths) {
-        if (m_entries.count() >= m_editing.capacity())
-            return;
-        m_entries.insert(m_entries.count(), path);
-    }
+    const qsizetype room = std::max(0, m_editing.capacity() - m_entries.count());
+    if (room == 0 || paths.isEmpty())
+        return;
+    m_entries.insertMany(m_entries.count(), room >= paths.size() ? paths : paths.first(room));
 }
 
 void CurrentListEntries::insertEntries(const QStringList& paths)

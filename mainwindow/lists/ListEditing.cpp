@@ -5,18 +5,20 @@
 #include "core/Prompt.h"
 #include "mainwindow/change/WallpaperChanger.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 void ListEditing::InsertEntries(const QStringList& paths)
 {
-    qsizetype added = 0;
-    for (const QString& path : paths) {
-        if (m_list.count() >= m_capacity)
-            break;
-        const int selected = m_list.selected();
-        m_list.insert(selected < 0 ? m_list.count() : selected, path);
-        ++added;
-    }
+    const qsizetype room = std::max(0, m_capacity - m_list.count());
+    const qsizetype added = std::min(room, paths.size());
+    // One block in front of the selected entry is what inserting them one by one there gives: the
+    // selection moves on with its entry after each.
+    const int selected = m_list.selected();
+    if (added > 0)
+        m_list.insertMany(selected < 0 ? m_list.count() : selected,
+                          added == paths.size() ? paths : paths.first(added));
     if (added < paths.size())
         ShowWarning(tr("リストの項目数が上限 (%1) に達したため、%n 件を追加できませんでした。", nullptr,
                        int(paths.size() - added))

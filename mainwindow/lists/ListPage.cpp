@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -98,14 +97,15 @@ ListPage::ListPage(Settings& settings, QString programFolder, QWidget* parent)
         if (index >= 0)
             openCatalogueEntry(index);
     });
-    connect(m_list, &QListWidget::currentRowChanged, this, [this] { Q_EMIT entryActivated(); });
+    connect(m_list, &ListBox::currentRowChanged, this, [this] { Q_EMIT entryActivated(); });
     // A click on the entry that is already selected chooses it again.
-    connect(m_list, &QListWidget::itemPressed, this, [this](QListWidgetItem* item) {
-        if (item == m_list->currentItem() && item->isSelected())
+    connect(m_list, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+        const int row = index.row();
+        if (row == m_list->currentRow() && m_list->isRowSelected(row))
             QMetaObject::invokeMethod(
                 this,
-                [this, item] {
-                    if (m_list->currentItem() == item)
+                [this, row] {
+                    if (m_list->currentRow() == row)
                         Q_EMIT entryActivated();
                 },
                 Qt::QueuedConnection);

@@ -2,7 +2,7 @@
 // The list page of the main window: the catalogue drop-down, the current list and its buttons.
 // It loads, saves, creates, adds, releases and deletes lists; the editing buttons are wired by the
 // main window to ListEditing.
-#include "mainwindow/lists/ListWidgetEntries.h"
+#include "mainwindow/lists/ListBoxEntries.h"
 #include "ui/ListBox.h"
 
 #include <QWidget>
@@ -23,7 +23,7 @@ public:
 
     QComboBox* cboFileName() const { return m_catalogue; }
     ListBox* lstFileList() const { return m_list; }
-    ListWidgetEntries& entries() { return m_entries; }
+    ListBoxEntries& entries() { return m_entries; }
 
     QToolButton* cmdAutoPilot() const { return m_autoPilot; }
     QToolButton* cmdDown() const { return m_down; }
@@ -76,7 +76,7 @@ private:
     std::optional<QString> m_openName; // the list the box holds, once one was read
     QComboBox* m_catalogue;
     ListBox* m_list;
-    ListWidgetEntries m_entries;
+    ListBoxEntries m_entries;
     QToolButton* m_autoPilot;
     QToolButton* m_down;
     QToolButton* m_up;

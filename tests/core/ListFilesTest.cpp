@@ -2,10 +2,10 @@
 #include "core/Prompt.h"
 #include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
+#include "ui/ListBox.h"
 #include "ui/ListControls.h"
 
 #include <QComboBox>
-#include <QListWidget>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +45,43 @@ TEST(ListFiles, AHundredThousandEntriesLoadWholeAndSaveBackUnchanged)
     EXPECT_EQ(saved.count('\n'), 100001);
     EXPECT_EQ(saved.size(), bytes.size() + QByteArray("/pics/added.jpg\r\n").size());
     EXPECT_EQ(prompter.count(), 0);
+}
+
+TEST(ListFiles, LinesDecodedOnDemandAreTheLinesALoadGives)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("big.lst"));
+    test::WriteBytes(path, "\xEF\xBB\xBF" + numberedLines(1000) + "/\xe5\x86\x99.jpg\r\n\r\nlast");
+
+    ScriptedPrompter prompter;
+    PrompterScope scope(prompter);
+    QStringList entries;
+    ASSERT_EQ(LoadListEntries(path, entries), 0);
+    ListFileLines lines;
+    ASSERT_EQ(lines.load(path), 0);
+    ASSERT_EQ(lines.count(), entries.size());
+    // In order, then back, then jumping on: the scan starts again or goes on as it must.
+    for (const int i : {0, 1, 2, 500, 501, 1000, 1001, 1002, 3, 0, 999, 1002})
+        EXPECT_EQ(lines.line(i), entries[i]) << i;
+    EXPECT_EQ(lines.line(-1), QString());
+    EXPECT_EQ(lines.line(lines.count()), QString());
+    EXPECT_EQ(lines.all(), entries);
+
+    // A Shift_JIS list of the Windows program.
+    test::WriteBytes(path, "C:\\\x95\x5c\\a.jpg\r\nb\r\n");
+    ASSERT_EQ(lines.load(path), 0);
+    EXPECT_EQ(lines.count(), 2);
+    EXPECT_EQ(lines.line(0), QStringLiteral("C:\\表\\a.jpg"));
+    EXPECT_EQ(lines.line(1), QStringLiteral("b"));
+
+    // Refused as a load refuses it: one message, and the lines read before stay.
+    const QByteArray tooMany(MaxListEntries + 1, '\n');
+    test::WriteBytes(path, tooMany);
+    EXPECT_EQ(lines.load(path), 1);
+    EXPECT_EQ(lines.count(), 2);
+    ASSERT_EQ(prompter.count(), 1);
+    EXPECT_TRUE(prompter.texts()[0].contains(QStringLiteral("10,000,000")));
+    EXPECT_EQ(test::ReadBytes(path), tooMany);
 }
 
 TEST(ListFiles, AFilePastTheBoundIsRefusedWholeAndLeftAsItIs)
@@ -135,11 +172,11 @@ TEST(ListControls, ListBoxAndComboRoundTripExactBytes)
     const QByteArray bytes("/b.jpg\r\n/a.jpg\r\n/b.jpg\r\n \r\n");
     test::WriteBytes(path, bytes);
 
-    QListWidget list;
-    list.addItem(QStringLiteral("replaced"));
+    ListBox list;
+    list.addEntries({QStringLiteral("replaced")});
     ASSERT_EQ(ListBoxLoad(path, list), 0);
     ASSERT_EQ(list.count(), 4);
-    EXPECT_EQ(list.item(3)->text(), QStringLiteral(" "));
+    EXPECT_EQ(list.text(3), QStringLiteral(" "));
     const QString copy = folder.file(QStringLiteral("copy.lst"));
     ASSERT_EQ(ListBoxSave(copy, list), 0);
     EXPECT_EQ(test::ReadBytes(copy), bytes);

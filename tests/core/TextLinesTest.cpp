@@ -45,6 +45,36 @@ TEST(TextLines, CountingTheBytesAgreesWithSplittingTheText)
         EXPECT_EQ(CountLines(bytes), SplitLines(DecodeText(bytes)).size()) << bytes.toHex().constData();
 }
 
+// Lines decoded one by one from the bytes must be exactly the lines of the decoded text, whatever
+// the bytes hold: the encoding is still decided by the whole file.
+TEST(TextLines, DecodingLineByLineAgreesWithDecodingTheWholeText)
+{
+    const QList<QByteArray> cases = {
+        QByteArray(),
+        QByteArray("/a.jpg\r\n/b.jpg\r\n"),
+        QByteArray("a\r\r\nb\n\rc\rd"),
+        QByteArray("\xEF\xBB\xBF/bom.jpg\r\n"),
+        QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF/two-boms.jpg\r\n"),
+        QByteArray("/a.jpg\r\n\xEF\xBB\xBF/mid-file-bom.jpg\r\n"),
+        QByteArray("/\xe5\x86\x99\xe7\x9c\x9f.jpg\r\n/\xf0\x9f\x98\x80.png"),
+        QByteArray("/ok.jpg\r\nC:\\\x95\x5c\\a.jpg\r\n"),   // Shift_JIS in a later line
+        QByteArray("/cut\xe5\x86\r\n/next.jpg\r\n"),          // a character cut by a line end
+        QByteArray("/overlong\xc0\xaf.jpg\r\n"),
+        QByteArray("/surrogate\xed\xa0\x80.jpg\r\n"),
+        QByteArray("/nul\0inside.jpg\r\n"),
+    };
+    for (const QByteArray& bytes : cases) {
+        const QStringList whole = SplitLines(DecodeText(bytes));
+        EXPECT_EQ(DecodeLines(bytes), whole) << bytes.toHex().constData();
+        LineScanner scanner(bytes);
+        QByteArrayView line;
+        qsizetype count = 0;
+        while (scanner.next(line))
+            ++count;
+        EXPECT_EQ(count, whole.size()) << bytes.toHex().constData();
+    }
+}
+
 TEST(TextLines, WritesUtf8WithCrLfAfterEveryLine)
 {
     EXPECT_EQ(EncodeLines({QStringLiteral("写真"), QString(), QStringLiteral("b\nc")}),

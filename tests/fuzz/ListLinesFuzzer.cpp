@@ -1,5 +1,5 @@
 // The reader of list files and of the catalogue "lfname.dat": any bytes, UTF-8 or Shift_JIS, CR LF,
-// lone CR or LF, more lines than a list may hold.
+// lone CR or LF, more lines than a list may hold; read whole and line by line on demand.
 #include "tests/fuzz/FuzzTarget.h"
 
 #include "core/ListFiles.h"
@@ -44,5 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Broken("a readable list file failed to load");
     if (entries != lines)
         fuzz::Broken("the loaded entries are not the file's lines");
+
+    // A one-shot run's reading, line by line on demand: the same lines, in order and back.
+    ListFileLines onDemand;
+    if (onDemand.load(file.path()) != 0 || onDemand.count() != lines.size())
+        fuzz::Broken("the lines read on demand are not counted as loaded");
+    for (int i = 0; i < onDemand.count(); ++i)
+        if (onDemand.line(i) != lines[i])
+            fuzz::Broken("a line read on demand differs from the loaded entry");
+    if (!lines.isEmpty() && onDemand.line(0) != lines.first())
+        fuzz::Broken("the first line read again differs");
     return 0;
 }

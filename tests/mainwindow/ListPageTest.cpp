@@ -5,6 +5,7 @@
 #include "core/Settings.h"
 #include "dialogs/ListFileSelectDialog.h"
 #include "mainwindow/lists/ListPage.h"
+#include "ui/ListBox.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -45,13 +47,7 @@ struct Rig {
         page->lstFileRead();
     }
 
-    QStringList entries() const
-    {
-        QStringList all;
-        for (int i = 0; i < page->lstFileList()->count(); ++i)
-            all << page->lstFileList()->item(i)->text();
-        return all;
-    }
+    QStringList entries() const { return page->lstFileList()->entries(); }
 };
 
 } // namespace
@@ -179,7 +175,7 @@ TEST(ListPage, AListThatCannotBeReadIsNeverSavedOver)
     EXPECT_EQ(rig.prompter.count(), 1) << "the failed read";
     EXPECT_EQ(rig.page->cboFileName()->currentText(), QStringLiteral("a.lst"));
     EXPECT_EQ(rig.settings.ListFileName, QStringLiteral("a.lst"));
-    rig.page->lstFileList()->addItem(QStringLiteral("/2.jpg"));
+    rig.page->lstFileList()->addEntries({QStringLiteral("/2.jpg")});
     rig.page->cmdSave_Click();
     EXPECT_EQ(ReadBytes(rig.program.file(QStringLiteral("a.lst"))), "/1.jpg\r\n/2.jpg\r\n");
     EXPECT_EQ(QFileInfo(big.fileName()).size(), MaxListFileBytes + 1);
@@ -288,7 +284,7 @@ TEST(ListPage, HorizontalRangeReachesEightPixelsPastTheLongestEntry)
     Rig rig("long.lst\r\nshort.lst\r\nempty.lst\r\n",
             {{"long.lst", "/a.jpg\r\n" + longPath + "\r\n"}, {"short.lst", "/a.jpg\r\n"}, {"empty.lst", ""}},
             QStringLiteral("empty.lst"));
-    QListWidget* list = rig.page->lstFileList();
+    ListBox* list = rig.page->lstFileList();
     list->resize(200, 300);
     const auto range = [list] {
         list->doItemsLayout();
@@ -300,6 +296,42 @@ TEST(ListPage, HorizontalRangeReachesEightPixelsPastTheLongestEntry)
     EXPECT_EQ(range() + list->viewport()->width(), longest + 8);
     rig.page->cboFileName()->setCurrentIndex(1);
     EXPECT_EQ(range(), 0) << "entries that fit need no scrolling";
+}
+
+TEST(ListPage, AHundredThousandEntriesLoadEditAndSaveWhole)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 100000; ++i)
+        bytes += "/pictures/" + QByteArray::number(i % 300) + "/写真 " + QByteArray::number(i) + ".jpg\r\n";
+    Rig rig("big.lst\r\n", {{"big.lst", bytes}}, QStringLiteral("big.lst"));
+    const QString path = rig.program.file(QStringLiteral("big.lst"));
+    ListBox* list = rig.page->lstFileList();
+    ASSERT_EQ(list->count(), 100000);
+    EXPECT_EQ(list->text(99999), QStringLiteral("/pictures/99/写真 99999.jpg"));
+
+    rig.page->cmdSave_Click();
+    EXPECT_EQ(ReadBytes(path), bytes) << "a save without edits writes the same bytes";
+
+    // An entry put in front of one selected past 32,767: the selection moves on with its entry.
+    list->setCurrentRow(70000);
+    rig.page->entries().insert(rig.page->entries().selected(), QStringLiteral("/added.jpg"));
+    EXPECT_EQ(list->currentRow(), 70001);
+    EXPECT_EQ(list->text(70000), QStringLiteral("/added.jpg"));
+    rig.page->cmdSave_Click();
+    const QByteArray saved = ReadBytes(path);
+    EXPECT_EQ(saved.count('\n'), 100001);
+    EXPECT_EQ(saved.size(), bytes.size() + QByteArray("/added.jpg\r\n").size());
+    EXPECT_TRUE(saved.startsWith(bytes.left(bytes.indexOf("/pictures/100/写真 70000.jpg"))));
+    EXPECT_EQ(rig.prompter.texts(), (QStringList{QStringLiteral("保存しました"), QStringLiteral("保存しました")}));
+
+    // The scroll range of so many entries is measured in the background, as the window measures.
+    ASSERT_TRUE(WaitUntil([list] { return !list->measuring(); }));
+    const QFontMetrics metrics(list->font());
+    int longest = 0;
+    for (const QString& entry : list->entries())
+        longest = std::max(longest, metrics.horizontalAdvance(entry));
+    const int visible = list->viewport()->width();
+    EXPECT_EQ(list->horizontalExtent(), visible * 0.95 >= longest ? 0 : longest + 8);
 }
 
 TEST(ListPage, DropsOfLocalFilesOnly)

@@ -14,6 +14,7 @@
 #include "mainwindow/lists/ListPage.h"
 #include "platform/Monitors.h"
 #include "platform/Screen.h"
+#include "ui/ListBox.h"
 #include "windows/patrol/PatrolWindow.h"
 #include "windows/search/SearchWindow.h"
 #include "windows/thumbnails/ThumbnailGridModel.h"
@@ -27,7 +28,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -67,6 +67,28 @@ TEST(MainWindow, LoadRestoresTheListAndThePlacement)
     EXPECT_TRUE(rig.window->Timer1().isActive());
     EXPECT_EQ(rig.window->wallpaper().state().TileWallpaper, QStringLiteral("0"));
     EXPECT_TRUE(rig.backend->calls.isEmpty()) << "restoring a selection installs nothing";
+}
+
+TEST(MainWindow, PositionsPastTheOldLimitAreRestoredAndStored)
+{
+    TempFolder pictures;
+    QStringList entries;
+    for (int i = 0; i < 100000; ++i)
+        entries << QStringLiteral("/nowhere/%1.png").arg(i);
+    entries[70001] = pictures.file(QStringLiteral("next.png"));
+    ASSERT_TRUE(QImage(8, 8, QImage::Format_RGB32).save(entries[70001]));
+    Rig rig(entries, "ListMode= 2\r\nChangeMode= 1\r\nFileIndex2= 70000\r\nPreviewPauseMode= 0\r\n");
+    ListBox* list = rig.window->listPage().lstFileList();
+    ASSERT_EQ(list->count(), 100000);
+    EXPECT_EQ(list->currentRow(), 70000);
+
+    rig.window->AutoChange();
+    rig.settle();
+    EXPECT_EQ(rig.prompter.count(), 0) << rig.prompter.texts().join(u'|').toStdString();
+    EXPECT_EQ(list->currentRow(), 70001);
+    EXPECT_EQ(rig.backend->calls.filter(QStringLiteral("set ")).size(), 1);
+    rig.window->mnuFileExit_Click();
+    EXPECT_TRUE(ReadBytes(rig.program.file(QStringLiteral("Velmora.INI"))).contains("\r\nFileIndex2= 70001\r\n"));
 }
 
 TEST(MainWindow, AMissingOrCorruptEntryGetsThePromptAndLosesNothing)
@@ -258,7 +280,7 @@ TEST(MainWindow, PatrolAndSearchWorkOnTheCurrentList)
     Rig rig({"/old1.jpg", "/old2.jpg"},
             "ListMode= 1\r\nCurrentDirectory=" + pictures.path().toUtf8() + "\r\nTimerOnMode= 0\r\n");
     WriteBytes(rig.program.file(QStringLiteral("lfolder.dat")), pictures.path().toUtf8() + "\r\n");
-    QListWidget* list = rig.window->listPage().lstFileList();
+    ListBox* list = rig.window->listPage().lstFileList();
     ASSERT_TRUE(rig.window->listPage().cmdAutoPilot()->isEnabled());
     ASSERT_TRUE(rig.window->folderPage().cmdSearch()->isEnabled());
 
@@ -273,8 +295,8 @@ TEST(MainWindow, PatrolAndSearchWorkOnTheCurrentList)
     });
     rig.window->listPage().cmdAutoPilot()->click();
     ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(0)->text(), pictures.path() + "p1.jpg");
-    EXPECT_EQ(list->item(1)->text(), pictures.path() + "p2.png");
+    EXPECT_EQ(list->text(0), pictures.path() + "p1.jpg");
+    EXPECT_EQ(list->text(1), pictures.path() + "p2.png");
 
     // The search: the list page comes forward, and the finds go in front of the selected entry.
     rig.window->changer().SelectListEntryQuietly(1);
@@ -291,9 +313,9 @@ TEST(MainWindow, PatrolAndSearchWorkOnTheCurrentList)
     rig.window->folderPage().cmdSearch()->click();
     EXPECT_EQ(rig.window->fileSelectTabs().tabFileSelect()->currentIndex(), 1);
     ASSERT_EQ(list->count(), 5);
-    EXPECT_EQ(list->item(1)->text(), pictures.path() + "sub/s.gif");
-    EXPECT_EQ(list->item(3)->text(), pictures.path() + "p2.png");
-    EXPECT_EQ(list->item(4)->text(), pictures.path() + "p2.png");
+    EXPECT_EQ(list->text(1), pictures.path() + "sub/s.gif");
+    EXPECT_EQ(list->text(3), pictures.path() + "p2.png");
+    EXPECT_EQ(list->text(4), pictures.path() + "p2.png");
     EXPECT_EQ(list->currentRow(), 4) << "the selected entry stays selected";
     EXPECT_EQ(rig.prompter.texts(), (QStringList{QStringLiteral("巡回完了"), QStringLiteral("検索完了!")}));
 }
@@ -325,7 +347,7 @@ TEST(MainWindow, TheThumbnailMenuShowsTheTreeFolderAndTheExitClosesItFirst)
     rig.settings.ThumbClickMode = 1;
     thumbnails->LEADImgList1_Click(0);
     ASSERT_EQ(rig.window->listPage().lstFileList()->count(), 1);
-    EXPECT_EQ(rig.window->listPage().lstFileList()->item(0)->text(), picture);
+    EXPECT_EQ(rig.window->listPage().lstFileList()->text(0), picture);
 
     thumbnails->setGeometry(60, 45, 420, 300);
     rig.window->mnuFileExit_Click();

@@ -5,6 +5,7 @@
 #include "mainwindow/change/SingleChange.h"
 #include "platform/Screen.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QImage>
 
@@ -18,10 +19,10 @@ namespace {
 struct ChangeOutcome {
     QStringList calls;
     QByteArray bitmap;
-    Integer fileIndex2 = -1;
+    Long fileIndex2 = -1;
 };
 
-Integer StoredFileIndex2(const QString& programFolder)
+Long StoredFileIndex2(const QString& programFolder)
 {
     Settings stored;
     ResetSettings(stored, CurrentSettingsEnvironment());
@@ -104,6 +105,36 @@ TEST(SingleChange, ChangesAndStoresExactlyAsTheWindowDoes)
         EXPECT_TRUE(single.bitmap == window.bitmap) << "the same picture composed the same way";
         EXPECT_EQ(single.fileIndex2, window.fileIndex2);
     }
+    platform::OverridePrimaryScreen(std::nullopt);
+}
+
+// The change decodes only the entries it takes: on a long list it costs about what it costs on a
+// short one, and it still wraps at the end.
+TEST(SingleChange, OnALongListTakesTheEntryAfterTheStoredPositionWithoutAWindow)
+{
+    platform::OverridePrimaryScreen(platform::ScreenPixels{QSize(64, 48), 96});
+    TempFolder pictures;
+    QStringList entries;
+    for (int i = 0; i < 100000; ++i)
+        entries << QStringLiteral("/nowhere/写真 %1.png").arg(i);
+    entries[0] = pictures.file(QStringLiteral("first.png"));
+    entries[70001] = pictures.file(QStringLiteral("next.png"));
+    for (const int i : {0, 70001})
+        ASSERT_TRUE(PhotoLikeImage(32, 24, quint32(i)).save(entries[i]));
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    for (const auto& [stored, taken] : {std::pair{70000, 70001}, std::pair{99999, 0}}) {
+        SCOPED_TRACE(stored);
+        SingleRig rig;
+        WriteProgramFolder(rig.program, entries,
+                           "ListMode= 2\r\nChangeMode= 1\r\nFileIndex2= " + QByteArray::number(stored) + "\r\n");
+        rig.load();
+        rig.changeOnce();
+        EXPECT_EQ(rig.prompter.count(), 0) << rig.prompter.texts().join(u'|').toStdString();
+        ASSERT_EQ(rig.backend->calls.filter(QStringLiteral("set ")).size(), 1);
+        EXPECT_EQ(StoredFileIndex2(rig.program.path()), taken);
+        EXPECT_EQ(rig.change->entries(), entries) << "the list as the file holds it";
+    }
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows) << "no window was made";
     platform::OverridePrimaryScreen(std::nullopt);
 }
 

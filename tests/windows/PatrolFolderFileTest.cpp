@@ -3,9 +3,9 @@
 #include "core/ListFiles.h"
 #include "core/Prompt.h"
 #include "windows/patrol/PatrolFolderFile.h"
+#include "ui/ListBox.h"
 #include "windows/patrol/PatrolFolderList.h"
 
-#include <QListWidget>
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,7 @@ TEST(PatrolFolderFile, FailuresAreShownAndLoseNothing)
 
 TEST(PatrolFolderList, AddsWithoutExactDuplicates)
 {
-    QListWidget list;
+    ListBox list;
     EXPECT_TRUE(AddPatrolFolder(list, "/Photos/"));
     EXPECT_FALSE(AddPatrolFolder(list, "/Photos/"));
     EXPECT_TRUE(AddPatrolFolder(list, "/photos/")) << "letter case counts";
@@ -83,32 +83,30 @@ TEST(PatrolFolderList, AddsWithoutExactDuplicates)
 
 TEST(PatrolFolderList, DeleteSelectsBySelectionRule)
 {
-    auto three = [](QListWidget& list, int selected) {
-        list.addItems({"/a/", "/b/", "/c/"});
+    auto three = [](ListBox& list, int selected) {
+        list.addEntries({"/a/", "/b/", "/c/"});
         if (selected >= 0)
             list.setCurrentRow(selected);
     };
-    QListWidget first;
+    ListBox first;
     three(first, 0);
     DeletePatrolFolder(first);
     EXPECT_EQ(PatrolFolders(first), (QStringList{"/b/", "/c/"}));
-    EXPECT_TRUE(first.selectedItems().isEmpty());
+    EXPECT_TRUE(first.selectedRows().isEmpty());
 
-    QListWidget middle;
+    ListBox middle;
     three(middle, 1);
     DeletePatrolFolder(middle);
     EXPECT_EQ(PatrolFolders(middle), (QStringList{"/a/", "/c/"}));
     EXPECT_EQ(middle.currentRow(), 1);
-    ASSERT_EQ(middle.selectedItems().size(), 1);
-    EXPECT_EQ(middle.selectedItems()[0]->text(), "/c/");
+    EXPECT_EQ(middle.selectedRows(), QList<int>{1}) << "/c/";
 
-    QListWidget last;
+    ListBox last;
     three(last, 2);
     DeletePatrolFolder(last);
-    ASSERT_EQ(last.selectedItems().size(), 1);
-    EXPECT_EQ(last.selectedItems()[0]->text(), "/b/");
+    EXPECT_EQ(last.selectedRows(), QList<int>{1}) << "/b/";
 
-    QListWidget none;
+    ListBox none;
     three(none, -1);
     DeletePatrolFolder(none);
     EXPECT_EQ(none.count(), 3);

@@ -5,7 +5,6 @@
 #include "core/Prompt.h"
 #include "windows/patrol/PatrolWindow.h"
 
-#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -59,7 +58,7 @@ TEST(PatrolWindow, OpensTheTreeOnTheMainWindowsFolderAndAddsItOnce)
     window->cmdSingleAddFolder_Click();
     window->cmdSingleAddFolder_Click();
     EXPECT_EQ(window->lstFolder()->count(), 1);
-    EXPECT_EQ(window->lstFolder()->item(0)->text(), rig.pictures.path());
+    EXPECT_EQ(window->lstFolder()->text(0), rig.pictures.path());
 }
 
 TEST(PatrolWindow, ReadsTheFolderFileAtEveryOpeningAndWritesItOnlyOnSave)

@@ -6,7 +6,6 @@
 #include "windows/search/SearchWindow.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -42,10 +41,7 @@ bool Search(SearchWindow& window)
 
 QStringList Found(const SearchWindow& window)
 {
-    QStringList paths;
-    for (int i = 0; i < window.lstFoundFiles()->count(); ++i)
-        paths << window.lstFoundFiles()->item(i)->text();
-    return paths;
+    return window.lstFoundFiles()->entries();
 }
 
 } // namespace
@@ -163,14 +159,14 @@ TEST(SearchWindow, AddsAllOrTheSelectedFindsInFoundOrder)
     EXPECT_EQ(rig.list.insertions[0],
               (QStringList{root + "a.jpg", root + "b.jpg", root + "c.jpg", root + "d.jpg"}));
 
-    window->lstFoundFiles()->item(3)->setSelected(true);
-    window->lstFoundFiles()->item(1)->setSelected(true);
+    window->lstFoundFiles()->setRowSelected(3, true);
+    window->lstFoundFiles()->setRowSelected(1, true);
     window->cmdSingleAddFound_Click();
     ASSERT_EQ(rig.list.insertions.size(), 2);
     EXPECT_EQ(rig.list.insertions[1], (QStringList{root + "b.jpg", root + "d.jpg"}));
 
     window->cmdNoSelFound_Click();
-    EXPECT_TRUE(window->lstFoundFiles()->selectedItems().isEmpty());
+    EXPECT_TRUE(window->lstFoundFiles()->selectedRows().isEmpty());
     window->cmdSingleAddFound_Click();
     EXPECT_TRUE(rig.list.insertions.last().isEmpty());
 }

@@ -1,25 +1,23 @@
 #include "windows/patrol/PatrolFolderList.h"
 
-#include <QListWidget>
+#include "ui/ListBox.h"
 
 namespace velmora {
 
-bool AddPatrolFolder(QListWidget& list, const QString& folder)
+bool AddPatrolFolder(ListBox& list, const QString& folder)
 {
-    for (int i = 0; i < list.count(); ++i)
-        if (list.item(i)->text() == folder)
-            return false;
-    list.addItem(folder);
+    if (list.entries().contains(folder))
+        return false;
+    list.addEntries({folder});
     return true;
 }
 
-void DeletePatrolFolder(QListWidget& list)
+void DeletePatrolFolder(ListBox& list)
 {
-    const QListWidgetItem* current = list.currentItem();
-    if (!current || !current->isSelected())
+    const int position = list.currentRow();
+    if (position < 0 || !list.isRowSelected(position))
         return;
-    const int position = list.row(current);
-    delete list.takeItem(position);
+    list.removeEntry(position);
     if (position == 0 || list.count() == 0) {
         list.setCurrentRow(-1);
         list.clearSelection();
@@ -28,13 +26,9 @@ void DeletePatrolFolder(QListWidget& list)
     list.setCurrentRow(position < list.count() ? position : list.count() - 1);
 }
 
-QStringList PatrolFolders(const QListWidget& list)
+QStringList PatrolFolders(const ListBox& list)
 {
-    QStringList folders;
-    folders.reserve(list.count());
-    for (int i = 0; i < list.count(); ++i)
-        folders.append(list.item(i)->text());
-    return folders;
+    return list.entries();
 }
 
 } // namespace velmora

@@ -16,7 +16,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -69,8 +68,7 @@ PatrolWindow::PatrolWindow(const QString& programFolder, const TreeStart& tree, 
     if (FileExists(m_folderFile)) {
         QStringList folders;
         if (LoadPatrolFolders(m_folderFile, folders) == 0) {
-            m_lstFolder->clear();
-            m_lstFolder->addItems(folders);
+            m_lstFolder->setEntries(folders);
         }
     }
     connect(&m_job, &JobBase::finished, this, &PatrolWindow::patrolEnded);

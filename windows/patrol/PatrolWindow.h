@@ -9,7 +9,6 @@
 #include <QDialog>
 
 class QLabel;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
@@ -42,7 +41,7 @@ public:
 
     // The embedded tree; null when the Branchwise library offers no tree control.
     QWidget* BranchwiseFolder() const { return m_branchwiseFolder; }
-    QListWidget* lstFolder() const { return m_lstFolder; }
+    ListBox* lstFolder() const { return m_lstFolder; }
     QToolButton* cmdSingleAddFolder() const { return m_cmdSingleAddFolder; }
     QToolButton* cmdDelFolder() const { return m_cmdDelFolder; }
     QToolButton* cmdClearFolder() const { return m_cmdClearFolder; }

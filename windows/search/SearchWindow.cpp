@@ -12,7 +12,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -74,7 +73,6 @@ SearchWindow::SearchWindow(const QString& startFolder, CurrentList& list, QWidge
     m_lstFoundFiles = new ListBox(panel);
     m_lstFoundFiles->setObjectName(QStringLiteral("lstFoundFiles"));
     m_lstFoundFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_lstFoundFiles->setUniformItemSizes(true);
     m_cmdAllAddFound = PictureButton(panel, QStringLiteral("cmdAllAddFound"), QStringLiteral("addallfound"));
     m_cmdSingleAddFound =
         PictureButton(panel, QStringLiteral("cmdSingleAddFound"), QStringLiteral("addselectedfound"));
@@ -193,7 +191,7 @@ void SearchWindow::receive(const SearchBatch& batch)
 {
     if (!m_searchActive)
         return; // after a stop: the finds shown at the stop are the result
-    m_lstFoundFiles->addItems(batch.finds);
+    m_lstFoundFiles->addEntries(batch.finds);
     m_unreadable.append(batch.unreadable);
     if (m_lstFoundFiles->count() > 0)
         m_lblCount->setText(NumberField(m_lstFoundFiles->count()));
@@ -228,19 +226,14 @@ void SearchWindow::searchEnded(SearchEnd end, const QString& failure)
 
 void SearchWindow::cmdAllAddFound_Click()
 {
-    QStringList paths;
-    paths.reserve(m_lstFoundFiles->count());
-    for (int i = 0; i < m_lstFoundFiles->count(); ++i)
-        paths.append(m_lstFoundFiles->item(i)->text());
-    m_list.insertEntries(paths);
+    m_list.insertEntries(m_lstFoundFiles->entries());
 }
 
 void SearchWindow::cmdSingleAddFound_Click()
 {
     QStringList paths;
-    for (int i = 0; i < m_lstFoundFiles->count(); ++i)
-        if (m_lstFoundFiles->item(i)->isSelected())
-            paths.append(m_lstFoundFiles->item(i)->text());
+    for (const int row : m_lstFoundFiles->selectedRows())
+        paths.append(m_lstFoundFiles->text(row));
     m_list.insertEntries(paths);
 }
 

@@ -9,7 +9,6 @@
 #include <QDialog>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QToolButton;
 
@@ -37,7 +36,7 @@ public:
 
     QLabel* lblFolderName() const { return m_lblFolderName; }
     QLabel* lblCount() const { return m_lblCount; }
-    QListWidget* lstFoundFiles() const { return m_lstFoundFiles; }
+    ListBox* lstFoundFiles() const { return m_lstFoundFiles; }
     QPushButton* cmdSearch() const { return m_cmdSearch; }
     QPushButton* cmdSearchStop() const { return m_cmdSearchStop; }
     QToolButton* cmdAllAddFound() const { return m_cmdAllAddFound; }

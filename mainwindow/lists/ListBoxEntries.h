@@ -4,13 +4,13 @@
 
 #include <functional>
 
-class QListWidget;
-
 namespace velmora {
 
-class ListWidgetEntries final : public EntryList {
+class ListBox;
+
+class ListBoxEntries final : public EntryList {
 public:
-    explicit ListWidgetEntries(QListWidget& list)
+    explicit ListBoxEntries(ListBox& list)
         : m_list(list)
     {}
 
@@ -22,11 +22,12 @@ public:
     int selected() const override;
     void select(int index) override;
     void insert(int index, const QString& text) override;
+    void insertMany(int index, const QStringList& texts) override;
     void remove(int index) override;
     void clear() override;
 
 private:
-    QListWidget& m_list;
+    ListBox& m_list;
     std::function<void()> m_handler;
 };
 
