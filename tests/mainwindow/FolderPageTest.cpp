@@ -233,13 +233,13 @@ TEST_F(FolderPageTest, LargeFolderFillsInNameOrderWhileTheWindowGoesOn)
     int turns = 0;
     int turnsBeforeTheEnd = 0;
     int turnsAtFirstRows = -1;
-    connect(page.fileModel(), &QAbstractItemModel::rowsInserted, &page, [&] {
+    QObject::connect(page.fileModel(), &QAbstractItemModel::rowsInserted, &page, [&] {
         if (batches++ == 0)
             turnsAtFirstRows = turns;
     });
-    connect(&page, &FolderPage::FilesLoaded, &page, [&] { turnsBeforeTheEnd = turns; });
+    QObject::connect(&page, &FolderPage::FilesLoaded, &page, [&] { turnsBeforeTheEnd = turns; });
     QTimer turn;
-    connect(&turn, &QTimer::timeout, &page, [&] { ++turns; });
+    QObject::connect(&turn, &QTimer::timeout, &page, [&] { ++turns; });
     turn.start(0);
     page.FileNameLoad();
     // Nothing is read on the window thread: the call returns before a single row is in.
@@ -262,11 +262,11 @@ TEST_F(FolderPageTest, FolderChangedDuringAFillShowsOnlyTheNewFolder)
     MakeManyPictures(folder, QStringLiteral("many/"), 20000);
     settings.CurrentDirectory = folder.file("many/");
     QStringList inserted;
-    connect(page.fileModel(), &QAbstractItemModel::rowsInserted, &page,
-            [&](const QModelIndex&, int first, int last) {
-                for (int row = first; row <= last; ++row)
-                    inserted << page.fileModel()->fileName(row);
-            });
+    QObject::connect(page.fileModel(), &QAbstractItemModel::rowsInserted, &page,
+                     [&](const QModelIndex&, int first, int last) {
+                         for (int row = first; row <= last; ++row)
+                             inserted << page.fileModel()->fileName(row);
+                     });
     QSignalSpy loaded(&page, &FolderPage::FilesLoaded);
     page.FileNameLoad();
     // The first part of the big folder is in; the rest is still on its way.
