@@ -93,7 +93,8 @@ MainWindow::MainWindow(SettingsStore& settings, QString programFolder,
     documentFolders << platform::DocumentationFolders();
     m_help = std::make_unique<HelpCommands>(documentFolders);
 
-    m_folderItems = std::make_unique<FileViewItems>(*m_folderPage->lvwFileName());
+    m_folderItems = std::make_unique<FileViewItems>(*m_folderPage->lvwFileName(),
+                                                    [page = m_folderPage] { return page->loadingFiles(); });
     m_changer =
         std::make_unique<WallpaperChanger>(m_settings, *m_folderItems, m_listPage->entries(), *m_wallpaper);
     m_changer->setShuffleFile(m_programFolder + QString::fromUtf16(ShuffleFileName));
@@ -223,6 +224,8 @@ void MainWindow::load()
     steps([&] { MainLoading = false; });
     steps([&] { FileNameLoad(); });
     steps([&] { RestoreSelection(); });
+    // The folder's part waits for the folder to be read.
+    steps([&] { m_folderPage->whenFilesLoaded([this] { m_changer->RestoreFolderSelection(); }); });
     steps([&] {
         if (firstStart)
             m_placement->fitFirstStart(*m_folderPage->lvwFileName()->detailsView(),
@@ -243,6 +246,11 @@ void MainWindow::lstFileRead()
 void MainWindow::FileNameLoad()
 {
     m_folderPage->FileNameLoad();
+}
+
+void MainWindow::whenFilesLoaded(std::function<void()> call)
+{
+    m_folderPage->whenFilesLoaded(std::move(call));
 }
 
 void MainWindow::ApplyStartupState()

@@ -61,6 +61,8 @@ public:
     void iniDataWrite() { m_placement->iniDataWrite(); }
     void lstFileRead();
     void FileNameLoad();
+    // Calls call once the file view holds the whole folder (now when it does).
+    void whenFilesLoaded(std::function<void()> call);
     void ApplyStartupState();
     // Applies ListViewMode (refitting the columns) and TBDispMode to the controls.
     void Form_Paint() { m_viewCommands->Form_Paint(); }

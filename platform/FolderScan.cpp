@@ -7,6 +7,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmora::platform {
 namespace {
@@ -96,6 +97,28 @@ FolderListing ScanFolder(const QString& folder, const ScanOptions& options)
         }
         result.entries.append(std::move(file));
     }
+    return result;
+}
+
+FolderListing ReadFileDetails(const QString& folder, QList<FolderEntry> files)
+{
+    FolderListing result;
+    const QByteArray path = QFile::encodeName(folder);
+    const int fd = open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        result.error = errno;
+        return result;
+    }
+    result.entries.reserve(files.size());
+    for (FolderEntry& file : files) {
+        struct stat info {};
+        if (fstatat(fd, QFile::encodeName(file.name).constData(), &info, 0) != 0 || !S_ISREG(info.st_mode))
+            continue; // gone or replaced since it was listed
+        file.size = std::uint64_t(info.st_size);
+        file.modified = info.st_mtim.tv_sec;
+        result.entries.append(std::move(file));
+    }
+    close(fd);
     return result;
 }
 

@@ -41,6 +41,11 @@ struct FolderListing {
 // FIFOs, sockets and devices (and links to them) are left out.
 FolderListing ScanFolder(const QString& folder, const ScanOptions& options = {});
 
+// The size and time of each of files (found in folder by ScanFolder), in the order given; one that
+// is gone since, or is no longer a regular file, is left out. error: errno when the folder cannot
+// be opened. Lets a caller list a large folder by name first and look up the details of a part.
+FolderListing ReadFileDetails(const QString& folder, QList<FolderEntry> files);
+
 struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     bool valid = false;

@@ -133,14 +133,25 @@ int RunProgram(QApplication& app, const CommandLine& commandLine)
     QObject::connect(&app, &QGuiApplication::commitDataRequest, window.get(),
                      [&window](QSessionManager&) { window->mnuFileExit_Click(); });
 
+    // Outlive the block: the start may come from the loop below.
+    bool started = false;
+    bool endedAtOnce = false;
     if (commandLine.oneShot) {
-        // The change runs in the background; the program ends when it has.
-        if (!StartSingleChange(*window)) {
-            window->mnuFileExit_Click();
+        // The change runs in the background; the program ends when it has. It draws from the whole
+        // folder, so it starts once the file view holds it.
+        window->whenFilesLoaded([&window, &started, &endedAtOnce] {
+            started = true;
+            if (!StartSingleChange(*window)) {
+                endedAtOnce = true;
+                window->mnuFileExit_Click();
+                return;
+            }
+            QObject::connect(&window->wallpaper(), &WallpaperService::idle, window.get(),
+                             [&window] { window->mnuFileExit_Click(); });
+        });
+        // Without anything to wait for, nothing would end the loop below.
+        if (started && endedAtOnce)
             return 0;
-        }
-        QObject::connect(&window->wallpaper(), &WallpaperService::idle, window.get(),
-                         [&window] { window->mnuFileExit_Click(); });
     }
     // A one-shot run waits in a loop of its own even when it shows its window (the folder mode goes
     // through the window): the window is there only until the change ends, and the application's

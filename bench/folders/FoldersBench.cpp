@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -128,7 +129,13 @@ int main(int argc, char* argv[])
     velmora::FolderPage page(settings);
     page.resize(900, 600);
     page.mnuViewListviewMode(3);
-    const double loadOurs = Measure(runs, [&] { page.FileNameLoad(); });
+    // The fill runs on the pool; a load ends when the view holds the whole folder.
+    const double loadOurs = Measure(runs, [&] {
+        QEventLoop loop;
+        QObject::connect(&page, &velmora::FolderPage::FilesLoaded, &loop, &QEventLoop::quit);
+        page.FileNameLoad();
+        loop.exec();
+    });
     const int listed = page.fileModel()->rowCount();
     const double loadPeer = Measure(runs, [&] {
         RunFind({files, QStringLiteral("-maxdepth"), QStringLiteral("1"), QStringLiteral("-type"),

@@ -39,6 +39,8 @@ public:
     virtual int selected() const = 0;
     // Selects without the item-click handling.
     virtual void select(int index) = 0;
+    // False while the folder is still being read into the view: the items are only its first part.
+    virtual bool complete() const { return true; }
 };
 
 // Who asked for a change: the user (a click, "-s") is asked about every failure; the timer's changes

@@ -43,6 +43,12 @@ int WallpaperChanger::randomIndex(int count)
     return index >= 0 && index < count ? index : draw(count);
 }
 
+bool WallpaperChanger::folderLoading() const
+{
+    // A due change waits for the folder: the next tick finds it read.
+    return m_settings.ListMode == 1 && !m_folder.complete();
+}
+
 void WallpaperChanger::Tick()
 {
     if (m_settings.ChangeSchedule == 1) {
@@ -52,7 +58,7 @@ void WallpaperChanger::Tick()
     ++TickCount;
     // A tick that comes while a change is still under way is counted but starts nothing: the
     // running change resets the count when it ends, so the next change comes a full interval after.
-    if (m_changing || m_installer.busy() || TickCount < m_settings.ChangeTimer)
+    if (m_changing || m_installer.busy() || TickCount < m_settings.ChangeTimer || folderLoading())
         return;
     AutoChange(ChangeOrigin::Timer);
     TickCount = 0;
@@ -60,7 +66,8 @@ void WallpaperChanger::Tick()
 
 void WallpaperChanger::CheckSchedule()
 {
-    if (m_settings.ChangeSchedule != 1 || m_changing || m_installer.busy() || !m_schedule.Due(m_settings))
+    if (m_settings.ChangeSchedule != 1 || m_changing || m_installer.busy() || folderLoading() ||
+        !m_schedule.Due(m_settings))
         return;
     AutoChange(ChangeOrigin::Timer);
     // Moved at once too, so that a source with nothing to show is not tried again every second.
@@ -101,7 +108,8 @@ QString WallpaperChanger::advance()
 {
     if (m_settings.ListMode == 1) {
         const int count = m_folder.count();
-        if (count == 0)
+        // A part of the folder would move a shuffled round to a source it has not got.
+        if (count == 0 || !m_folder.complete())
             return {};
         if (m_folder.selected() == 0)
             m_folder.select(1);
@@ -197,12 +205,17 @@ void WallpaperChanger::PreviewClicked()
 
 void WallpaperChanger::RestoreSelection()
 {
+    RestoreFolderSelection();
+    if (m_list.count() > 0 && m_settings.FileIndex2 >= 0 && m_settings.FileIndex2 < m_list.count())
+        SelectListEntryQuietly(m_settings.FileIndex2);
+}
+
+void WallpaperChanger::RestoreFolderSelection()
+{
     const int items = m_folder.count();
     // An index below 1 selects nothing: the file view has no item 0.
     if (items > 0 && m_settings.FileIndex1 >= 1 && m_settings.FileIndex1 <= items)
         m_folder.select(m_settings.FileIndex1);
-    if (m_list.count() > 0 && m_settings.FileIndex2 >= 0 && m_settings.FileIndex2 < m_list.count())
-        SelectListEntryQuietly(m_settings.FileIndex2);
 }
 
 CollageSource WallpaperChanger::CollageSourceNow() const

@@ -40,6 +40,8 @@ public:
     // A click on the preview or the panel around it.
     void PreviewClicked();
     void RestoreSelection();
+    // The file view's part of RestoreSelection, for when the folder has been read.
+    void RestoreFolderSelection();
 
     // Selects a list entry without the selection handling installing anything.
     void SelectListEntryQuietly(int index);
@@ -56,6 +58,7 @@ public:
     QString LastItemPath;
 
 private:
+    bool folderLoading() const;
     int draw(int count);
     // The random choice of RandomMode: a fresh draw, or the next of the shuffled round.
     int randomIndex(int count);

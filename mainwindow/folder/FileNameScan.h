@@ -1,9 +1,12 @@
 #pragma once
 // One pass over a folder for the file view: the image files with their sizes and dates.
+#include "platform/FolderScan.h"
+
 #include <QList>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace velmora {
 
@@ -22,5 +25,17 @@ struct FileNameScanResult {
 // over, and so is an entry named exactly "pagefile.sys"; a file that vanishes while being listed is
 // left out. Requires the file-kind table (BuildFileKindTable).
 FileNameScanResult ScanImageFiles(const QString& folder);
+
+// The first half of ScanImageFiles, for a folder too large to wait for: the same files by name
+// alone (no call per file where the file system gives the kind), in name order. The listing ends
+// early when stop (may be empty) says so.
+platform::FolderListing ListImageFiles(const QString& folder, const std::function<bool()>& stop = {});
+
+// The second half: the sizes and dates of the listed files, handed to deliver in name order in
+// batches (a small first one, so that the first rows come at once). Stops between batches when
+// canceled says so. Returns the number of entries delivered; error: errno when the folder went away.
+int DescribeImageFiles(const QString& folder, const QList<platform::FolderEntry>& files,
+                       const std::function<bool()>& canceled,
+                       const std::function<void(QList<FileViewEntry>)>& deliver, int* error = nullptr);
 
 } // namespace velmora

@@ -64,11 +64,83 @@ void FileViewModel::setEntries(const QList<FileViewEntry>& entries)
     m_rows.clear();
     m_rows.reserve(entries.size());
     for (const FileViewEntry& entry : entries)
-        m_rows.append(Row{entry.name, SizeText(entry.size), entry.date, SizeDmyText(entry.size),
-                          GetExtension(entry.name)});
+        m_rows.append(rowOf(entry));
     if (m_sorted)
         sortRows();
     endResetModel();
+}
+
+FileViewModel::Row FileViewModel::rowOf(const FileViewEntry& entry)
+{
+    return Row{entry.name, SizeText(entry.size), entry.date, SizeDmyText(entry.size),
+               GetExtension(entry.name)};
+}
+
+void FileViewModel::appendEntries(const QList<FileViewEntry>& entries)
+{
+    if (entries.isEmpty())
+        return;
+    QList<Row> rows;
+    rows.reserve(entries.size());
+    for (const FileViewEntry& entry : entries)
+        rows.append(rowOf(entry));
+    if (m_sorted)
+        std::stable_sort(rows.begin(), rows.end(),
+                         [this](const Row& a, const Row& b) { return before(a, b); });
+    // Equal keys keep the name order the parts come in, as the stable sort of the whole would:
+    // a new row goes after every present row that does not sort after it.
+    const auto placeOf = [this](const Row& row) {
+        if (!m_sorted)
+            return m_rows.size();
+        return qsizetype(std::upper_bound(m_rows.begin(), m_rows.end(), row,
+                                          [this](const Row& a, const Row& b) { return before(a, b); }) -
+                         m_rows.begin());
+    };
+    const qsizetype place = placeOf(rows.first());
+    if (place == placeOf(rows.last())) {
+        // The common case, name order or a key the part does not interleave: one insertion.
+        beginInsertRows({}, int(place), int(place + rows.size() - 1));
+        m_rows.insert(place, rows.size(), Row{});
+        std::move(rows.begin(), rows.end(), m_rows.begin() + place);
+        endInsertRows();
+        return;
+    }
+    // The part falls between present rows: the whole is merged and the views told of the moves.
+    const int present = int(m_rows.size());
+    beginInsertRows({}, present, present + int(rows.size()) - 1);
+    m_rows.append(std::move(rows));
+    endInsertRows();
+    moveRows([this, present] { return mergeRows(present); });
+}
+
+QList<int> FileViewModel::mergeRows(int present)
+{
+    // Both runs are sorted; a new row goes after every present row that does not sort after it.
+    QList<Row> merged;
+    merged.reserve(m_rows.size());
+    QList<int> moved(m_rows.size());
+    int old = 0;
+    int fresh = present;
+    const int end = int(m_rows.size());
+    while (old < present || fresh < end) {
+        const bool takeOld = fresh == end || (old < present && !before(m_rows[fresh], m_rows[old]));
+        const int from = takeOld ? old++ : fresh++;
+        moved[from] = int(merged.size());
+        merged.append(std::move(m_rows[from]));
+    }
+    m_rows = std::move(merged);
+    return moved;
+}
+
+bool FileViewModel::before(const Row& a, const Row& b) const
+{
+    const QString& left = a[m_sortKey];
+    const QString& right = b[m_sortKey];
+    // Sizes of 100 GB and more outgrow the eleven padded digits: a longer key is a larger size.
+    int compared = m_sortKey == SizeDmy ? int(left.size() - right.size()) : 0;
+    if (compared == 0)
+        compared = CompareFileNames(left, right);
+    return m_sortOrder == Qt::AscendingOrder ? compared < 0 : compared > 0;
 }
 
 void FileViewModel::clear()
@@ -85,34 +157,30 @@ void FileViewModel::ColumnClick(int column)
     m_sortKey = column == Size ? SizeDmy : column;
     m_sorted = true;
     m_sortOrder = m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    moveRows([this] { return sortRows(); });
+}
+
+void FileViewModel::moveRows(const std::function<QList<int>()>& reorder)
+{
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QList<int> moved = sortRows();
+    const QList<int> moved = reorder();
     // Selection and current item follow their files to the new places.
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& index : before)
-        after.append(this->index(moved[index.row()], index.column()));
-    changePersistentIndexList(before, after);
+    const QModelIndexList was = persistentIndexList();
+    QModelIndexList now;
+    now.reserve(was.size());
+    for (const QModelIndex& index : was)
+        now.append(this->index(moved[index.row()], index.column()));
+    changePersistentIndexList(was, now);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 // Text order as the list view compares: letter case ignored, then exact text, then the former order.
 QList<int> FileViewModel::sortRows()
 {
-    const int key = m_sortKey;
-    const bool ascending = m_sortOrder == Qt::AscendingOrder;
     QList<int> order(m_rows.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int left, int right) {
-        const QString& a = m_rows[left][key];
-        const QString& b = m_rows[right][key];
-        // Sizes of 100 GB and more outgrow the eleven padded digits: a longer key is a larger size.
-        int compared = key == SizeDmy ? int(a.size() - b.size()) : 0;
-        if (compared == 0)
-            compared = CompareFileNames(a, b);
-        return ascending ? compared < 0 : compared > 0;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int left, int right) { return before(m_rows[left], m_rows[right]); });
     QList<Row> sorted;
     sorted.reserve(m_rows.size());
     QList<int> moved(m_rows.size());

@@ -7,6 +7,7 @@
 #include <QIcon>
 
 #include <array>
+#include <functional>
 
 namespace velmora {
 
@@ -24,6 +25,9 @@ public:
 
     // Replaces every item. Items keep the given order unless a header click switched sorting on.
     void setEntries(const QList<FileViewEntry>& entries);
+    // Adds the next part of a folder, whose entries come in name order: at the end, or where the
+    // header click's order puts them, so that the rows end as setEntries of the whole would leave them.
+    void appendEntries(const QList<FileViewEntry>& entries);
     void clear();
 
     // A header click: sorting on, the key is the column ("SizeDmy" for "Size"), the order flips.
@@ -46,6 +50,14 @@ private:
     using Row = std::array<QString, ColumnCount>;
     // Sorts by the current key and order; the new place of every former row.
     QList<int> sortRows();
+    // Merges the sorted rows from present on into the sorted rows before them; the new places.
+    QList<int> mergeRows(int present);
+    // True when row a goes before row b in the current sort.
+    bool before(const Row& a, const Row& b) const;
+    // Tells the views of new places (moved: the new place of every former row), keeping the
+    // selection and current item on their files.
+    void moveRows(const std::function<QList<int>()>& reorder);
+    static Row rowOf(const FileViewEntry& entry);
 
     QList<Row> m_rows;
     QIcon m_picture;

@@ -12,7 +12,6 @@
 
 #include <branchwise/ControlFactory.h>
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QToolButton>
@@ -22,22 +21,6 @@
 namespace velmora {
 
 namespace {
-
-// The hourglass for the life of a routine; put back before any message.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { restore(); }
-    void restore()
-    {
-        if (m_on)
-            QApplication::restoreOverrideCursor();
-        m_on = false;
-    }
-
-private:
-    bool m_on = true;
-};
 
 // A button with its picture, or with its caption alone when it has none; the tip and the caption
 // come from retranslate().
@@ -94,6 +77,7 @@ FolderPage::FolderPage(Settings& settings, QWidget* parent)
     layout->addWidget(m_picPanelFolderCmd);
     layout->addWidget(m_splitter, 1);
 
+    connect(&m_scan, &JobBase::finished, this, &FolderPage::filesEnded);
     connect(m_lvwFileName, &FileNameListView::ColumnClick, this, &FolderPage::lvwFileName_ColumnClick);
     connect(m_lvwFileName, &FileNameListView::ItemClick, this,
             [this](int row) { Q_EMIT FileClicked(TreeDirectory() + m_model->fileName(row)); });
@@ -141,22 +125,53 @@ void FolderPage::FileNameLoad()
 {
     if (MainLoading)
         return;
-    WaitCursor cursor;
-    Steps steps([&cursor](const Failure& failure) {
-        cursor.restore();
-        return AskUser(failure);
-    });
     m_model->clear();
     m_lvwFileName->ResetColumns();
+    m_fitted = false;
+    m_lvwFileName->setCursor(Qt::BusyCursor);
     const QString folder = m_settings.CurrentDirectory;
-    FileNameScanResult scan;
-    steps([&] {
-        scan = ScanImageFiles(folder);
-        if (scan.error != 0)
-            throw Failure::fromErrno(scan.error, folder, FileAccess::ListFolder);
+    // Starting a new fill drops whatever the previous one still posts.
+    m_scan.start([this, folder](JobControl& control) {
+        const auto canceled = [&control] { return control.isCanceled(); };
+        platform::FolderListing listing;
+        // Asked on the window thread through the job; whatever the answer, what was listed is shown.
+        Steps steps(AskUser);
+        steps([&] {
+            listing = ListImageFiles(folder, canceled);
+            if (listing.error != 0 && !listing.stopped)
+                throw Failure::fromErrno(listing.error, folder, FileAccess::ListFolder);
+        });
+        return DescribeImageFiles(
+            folder, listing.entries, canceled, [this, &control](QList<FileViewEntry> entries) {
+                control.post([this, entries = std::move(entries)] { receiveFiles(entries); });
+            });
     });
-    m_model->setEntries(scan.entries);
+}
+
+void FolderPage::receiveFiles(const QList<FileViewEntry>& entries)
+{
+    m_model->appendEntries(entries);
+    // The columns fit the first screenful at once and the whole folder at the end.
+    if (!m_fitted) {
+        FitFileViewColumns();
+        m_fitted = true;
+    }
+}
+
+void FolderPage::filesEnded()
+{
     FitFileViewColumns();
+    m_lvwFileName->unsetCursor();
+    Q_EMIT FilesLoaded();
+}
+
+void FolderPage::whenFilesLoaded(std::function<void()> call)
+{
+    if (!loadingFiles()) {
+        call();
+        return;
+    }
+    connect(this, &FolderPage::FilesLoaded, this, std::move(call), Qt::SingleShotConnection);
 }
 
 void FolderPage::FitFileViewColumns()

@@ -4,6 +4,8 @@
 // operations the main window, its menus and its toolbar call: FileNameLoad, FitFileViewColumns,
 // mnuViewListviewMode, mnuViewDirimage.
 #include "core/Settings.h"
+#include "core/jobs/Job.h"
+#include "mainwindow/folder/FileNameScan.h"
 
 #include <QWidget>
 
@@ -37,7 +39,12 @@ public:
     // Start-up: the tree's CurrentDirectory and ImageType from the settings, then ApInit.
     void InitTree();
     // Refills the file view from the setting CurrentDirectory; returns at once while MainLoading.
+    // The folder is read on the pool and its files come in name order while the window goes on;
+    // a fill still running is given up. FilesLoaded says when the view holds the whole folder.
     void FileNameLoad();
+    bool loadingFiles() const { return m_scan.isRunning(); }
+    // Calls call once the view holds the whole folder: now when no fill runs.
+    void whenFilesLoaded(std::function<void()> call);
     void FitFileViewColumns();
     // View mode 0 large icons, 1 small icons, 2 list, 3 details; stored in ListViewMode.
     void mnuViewListviewMode(int index);
@@ -56,12 +63,16 @@ Q_SIGNALS:
     void ListViewModeChanged(int previous, int index);
     // An item was clicked (activation on one click): the file's full path.
     void FileClicked(const QString& path);
+    // A fill of the file view ended (not when a newer one replaced it), whole or as far as it got.
+    void FilesLoaded();
 
 private Q_SLOTS:
     void Branchwise_ChangeDirectory();
 
 private:
     void setTexts();
+    void receiveFiles(const QList<FileViewEntry>& entries);
+    void filesEnded();
 
     Settings& m_settings;
     QWidget* m_branchwise = nullptr;
@@ -72,6 +83,8 @@ private:
     QToolButton* m_cmdAllAddFile;
     QToolButton* m_cmdSingleAddFile;
     DragSplitter* m_splitter;
+    Job<int> m_scan;
+    bool m_fitted = false;
 };
 
 } // namespace velmora

@@ -121,4 +121,43 @@ TEST_F(FileNameScanTest, MissingFolderReportsTheError)
     EXPECT_TRUE(result.entries.isEmpty());
 }
 
+TEST_F(FileNameScanTest, DetailsComeInNameOrderInGrowingPartsLeavingOutFilesGoneSince)
+{
+    QStringList expected;
+    for (int i = 0; i < 3000; ++i) {
+        const QString name = QStringLiteral("p%1.jpg").arg(i, 4, 10, QChar(u'0'));
+        test::WriteBytes(folder.file(name), QByteArray(i % 10, 'x'));
+        expected << name;
+    }
+    const platform::FolderListing listing = ListImageFiles(folder.path());
+    ASSERT_EQ(listing.entries.size(), 3000);
+    // Gone between the listing and the look at its details.
+    ASSERT_TRUE(QFile::remove(folder.file("p0100.jpg")));
+    expected.removeOne(QStringLiteral("p0100.jpg"));
+    QList<qsizetype> parts;
+    QStringList names;
+    const int delivered =
+        DescribeImageFiles(folder.path(), listing.entries, {}, [&](QList<FileViewEntry> entries) {
+            parts << entries.size();
+            for (const FileViewEntry& entry : entries) {
+                names << entry.name;
+                EXPECT_EQ(entry.size, std::uint64_t(entry.name.mid(1, 4).toInt() % 10))
+                    << entry.name.toStdString();
+            }
+        });
+    EXPECT_EQ(delivered, 2999);
+    EXPECT_EQ(names, expected);
+    ASSERT_GT(parts.size(), 2);
+    // A small first part, so that the first rows need not wait for the rest.
+    EXPECT_LE(parts.first(), 256);
+    EXPECT_GT(parts.last(), parts.first());
+
+    // A stop between parts ends the work.
+    int calls = 0;
+    DescribeImageFiles(
+        folder.path(), listing.entries, [&calls] { return calls > 0; },
+        [&calls](QList<FileViewEntry>) { ++calls; });
+    EXPECT_EQ(calls, 1);
+}
+
 } // namespace velmora

@@ -108,4 +108,58 @@ TEST(FileViewModel, SelectionFollowsItsFileWhenSorted)
     EXPECT_EQ(model.fileName(rows.first().row()), QStringLiteral("c.gif"));
 }
 
+namespace {
+
+// A folder in name order with many equal sizes, dates and extensions, so ties decide much.
+QList<FileViewEntry> NamedFolder(int count)
+{
+    QList<FileViewEntry> entries;
+    for (int i = 0; i < count; ++i)
+        entries.append({QStringLiteral("f%1.%2").arg(i, 4, 10, QChar(u'0')).arg(i % 3 ? "jpg" : "png"),
+                        std::uint64_t((i * 37) % 11),
+                        QStringLiteral("2024/01/%1 00:00:00").arg(1 + i % 5, 2, 10, QChar(u'0'))});
+    return entries;
+}
+
+} // namespace
+
+TEST(FileViewModel, AFolderTakenInPartsEndsAsTheWholeWouldInEveryOrder)
+{
+    const QList<FileViewEntry> folder = NamedFolder(300);
+    // Unsorted, then each column both ways (the header's first click sorts ascending, the next descending).
+    const QList<QList<int>> clickSets = {{}, {1}, {1, 1}, {2}, {2, 2}, {4}, {4, 4}, {0, 0}};
+    for (const QList<int>& clicks : clickSets) {
+        FileViewModel whole;
+        FileViewModel parts;
+        for (int column : clicks) {
+            whole.ColumnClick(column);
+            parts.ColumnClick(column);
+        }
+        whole.setEntries(folder);
+        int insertions = 0;
+        QObject::connect(&parts, &QAbstractItemModel::rowsInserted, [&] { ++insertions; });
+        for (qsizetype first = 0, size = 7; first < folder.size(); first += size, size *= 2)
+            parts.appendEntries(folder.mid(first, size));
+        EXPECT_EQ(Names(parts), Names(whole)) << "clicks " << clicks.size() << " on " << clicks.value(0);
+        EXPECT_GT(insertions, 1);
+    }
+}
+
+TEST(FileViewModel, SelectionStaysOnItsFileWhileASortedViewTakesMoreParts)
+{
+    const QList<FileViewEntry> folder = NamedFolder(100);
+    FileViewModel model;
+    model.ColumnClick(FileViewModel::Size);
+    model.appendEntries(folder.mid(0, 50));
+    QItemSelectionModel selection(&model);
+    const int row = int(Names(model).indexOf(QStringLiteral("f0041.jpg")));
+    ASSERT_GE(row, 0);
+    selection.select(model.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    model.appendEntries(folder.mid(50));
+    const QModelIndexList rows = selection.selectedRows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(model.fileName(rows.first().row()), QStringLiteral("f0041.jpg"));
+    EXPECT_EQ(model.rowCount(), 100);
+}
+
 } // namespace velmora

@@ -1,15 +1,18 @@
+#include "windows/thumbnails/ThumbnailWindow.h"
 #include "core/FileKinds.h"
 #include "core/Settings.h"
 #include "platform/Screen.h"
-#include "windows/thumbnails/ThumbnailGridModel.h"
-#include "windows/thumbnails/ThumbnailGridView.h"
-#include "windows/thumbnails/ThumbnailWindow.h"
 #include "tests/support/DesktopTestSupport.h"
 #include "tests/support/TestImages.h"
+#include "windows/thumbnails/ThumbnailGridModel.h"
+#include "windows/thumbnails/ThumbnailGridView.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -55,8 +58,8 @@ struct Rig {
     QList<QStringList> inserted;
     Gate gate;
     ThumbnailWindow window{settings, ThumbnailHost{[this] { return current; },
-                                                    [this](const QString& path) { previewed << path; },
-                                                    [this](const QStringList& paths) { inserted << paths; }}};
+                                                   [this](const QString& path) { previewed << path; },
+                                                   [this](const QStringList& paths) { inserted << paths; }}};
 
     explicit Rig(const QStringList& names)
     {
@@ -83,7 +86,10 @@ struct Rig {
             names << static_cast<ThumbnailGridModel*>(window.LEADImgList1()->model())->caption(row);
         return names;
     }
-    bool waitForFill() { return WaitUntil([this] { return !window.filling(); }); }
+    bool waitForFill()
+    {
+        return WaitUntil([this] { return !window.filling(); });
+    }
 };
 
 } // namespace
@@ -93,7 +99,8 @@ TEST(ThumbnailWindow, FillsWithTheFolderPicturesInNameOrderThenShowsTheFolder)
     Rig rig({});
     FlatImage(300, 200, 0xff2040a0).save(rig.folder.file(QStringLiteral("b.png")));
     PhotoLikeImage(400, 300, 1).save(rig.folder.file(QStringLiteral("a.jpg")), "JPG", 90);
-    WriteBytes(rig.folder.file(QStringLiteral("c.gif")), EncodeWithMagick(FlatImage(90, 120, 0xffc0c000), "GIF"));
+    WriteBytes(rig.folder.file(QStringLiteral("c.gif")),
+               EncodeWithMagick(FlatImage(90, 120, 0xffc0c000), "GIF"));
     WriteBytes(rig.folder.file(QStringLiteral("broken.jpg")), "\xff\xd8\xff");
     WriteBytes(rig.folder.file(QStringLiteral("empty.png")), "");
     WriteBytes(rig.folder.file(QStringLiteral("drawing.psp")), "x");
@@ -109,7 +116,8 @@ TEST(ThumbnailWindow, FillsWithTheFolderPicturesInNameOrderThenShowsTheFolder)
     EXPECT_EQ(model.picture(0).deviceIndependentSize().toSize(), QSize(150, 113));
     EXPECT_EQ(model.picture(1).deviceIndependentSize().toSize(), QSize(150, 100));
     EXPECT_EQ(model.picture(2).deviceIndependentSize().toSize(), QSize(90, 120));
-    EXPECT_EQ(QDir(rig.cacheHome.path() + QStringLiteral("thumbnails/large")).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(QDir(rig.cacheHome.path() + QStringLiteral("thumbnails/large")).entryList(QDir::Files).size(),
+              3);
     const QDir fail(rig.cacheHome.path() + QStringLiteral("thumbnails/fail"));
     const QStringList creators = fail.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     ASSERT_EQ(creators.size(), 1);
@@ -213,4 +221,55 @@ TEST(ThumbnailWindow, GeometryComesFromTheSettingsAndGoesBackUnlessMinimised)
     rig.window.setWindowState(Qt::WindowMinimized);
     rig.window.close();
     EXPECT_EQ(rig.settings.ThumbWidth, Long(std::lround(500 * twips))) << "minimised: nothing is stored";
+}
+
+TEST(ThumbnailWindow, HoldsOnlyThePicturesNearTheRowsInSightAndReadsThemAgainWhenScrolledBack)
+{
+    QStringList names;
+    for (int i = 0; i < 600; ++i)
+        names << QStringLiteral("p%1.jpg").arg(i, 4, 10, QChar(u'0'));
+    Rig rig(names);
+    std::mutex mutex;
+    QMap<QString, int> made;
+    QMap<QString, bool> fromCache;
+    rig.window.setThumbnailMaker([&](const ThumbnailSource& source, const ThumbnailCache* cache, int) {
+        const std::lock_guard lock(mutex);
+        const QString name = QFileInfo(source.path).fileName();
+        ++made[name];
+        fromCache[name] = cache != nullptr;
+        return FlatImage(30, 20, 0xff808080);
+    });
+    rig.window.resize(420, 500);
+    rig.window.show();
+    rig.window.ThumbReset();
+    ASSERT_TRUE(rig.waitForFill());
+    const ThumbnailGridModel& model = rig.window.model();
+    ASSERT_EQ(model.rowCount(), 600);
+    // Every picture was made once; only those near the top are still held.
+    EXPECT_EQ(made.size(), 600);
+    EXPECT_FALSE(model.picture(0).isNull());
+    EXPECT_TRUE(model.picture(599).isNull());
+    EXPECT_GT(model.heldPictures(), 0);
+    EXPECT_LT(model.heldPictures(), 100);
+
+    const auto waitForPicture = [&](int row) {
+        return WaitUntil([&] { return !rig.window.reloading() && !model.picture(row).isNull(); });
+    };
+    QScrollBar* bar = rig.window.LEADImgList1()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    ASSERT_TRUE(waitForPicture(599));
+    EXPECT_TRUE(model.picture(0).isNull());
+    EXPECT_LT(model.heldPictures(), 100);
+    EXPECT_GE(made.value(QStringLiteral("p0599.jpg")), 2);
+
+    // Back at the top, the first pictures are read again, through the shared cache.
+    bar->setValue(0);
+    ASSERT_TRUE(waitForPicture(0));
+    EXPECT_TRUE(model.picture(599).isNull());
+    EXPECT_LT(model.heldPictures(), 100);
+    EXPECT_GE(made.value(QStringLiteral("p0000.jpg")), 2);
+    EXPECT_TRUE(fromCache.value(QStringLiteral("p0000.jpg")));
+    // The middle was never in sight: nothing of it was made again.
+    EXPECT_EQ(made.value(QStringLiteral("p0300.jpg")), 1);
 }

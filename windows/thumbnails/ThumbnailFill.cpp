@@ -102,7 +102,7 @@ private:
                                       : MakeThumbnail(source, usable, request.side, entry, request.budget);
         if (picture.isNull())
             return std::nullopt;
-        return ThumbnailItem{file.name, std::move(picture)};
+        return ThumbnailItem{file.name, std::move(picture), file.modified, file.size};
     }
 
     // The first screenful's cache entries, once that screenful is all on its way to the window.

@@ -18,11 +18,11 @@ namespace velmora {
 using ThumbnailMaker = std::function<QImage(const ThumbnailSource&, const ThumbnailCache*, int side)>;
 
 struct ThumbnailFillRequest {
-    QString folder;       // ends in "/"
-    QString cacheRoot;    // the desktop's thumbnail cache, ending in "/"; empty: none
-    QString creator;      // our folder's name under the cache's "fail"
-    int side = 150;       // pixels a side of the pictures handed back
-    ThumbnailMaker make;  // MakeThumbnail when empty; tests hand in stand-ins
+    QString folder;      // ends in "/"
+    QString cacheRoot;   // the desktop's thumbnail cache, ending in "/"; empty: none
+    QString creator;     // our folder's name under the cache's "fail"
+    int side = 150;      // pixels a side of the pictures handed back
+    ThumbnailMaker make; // MakeThumbnail when empty; tests hand in stand-ins
     // The window's first screenful: their cache entries are written once they are all handed on,
     // so that the first pictures come as soon as they are decoded.
     int firstScreen = 0;
@@ -33,6 +33,9 @@ struct ThumbnailFillRequest {
 struct ThumbnailItem {
     QString name; // the file name, which is the caption
     QImage picture;
+    // As the file was when the picture was made: how the picture is found again in the cache.
+    std::int64_t modified = 0;
+    std::uint64_t size = 0;
 };
 
 // The image files (kind 0 and GIF) of the folder in name order: letter case ignored, then exact.

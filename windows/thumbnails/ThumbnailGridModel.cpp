@@ -25,6 +25,8 @@ void ThumbnailGridModel::append(QList<ThumbnailItem> items)
     if (items.isEmpty())
         return;
     const int first = int(m_items.size());
+    for (const ThumbnailItem& item : items)
+        m_held += item.picture.isNull() ? 0 : 1;
     beginInsertRows({}, first, first + int(items.size()) - 1);
     m_items.append(std::move(items));
     endInsertRows();
@@ -34,7 +36,40 @@ void ThumbnailGridModel::clear()
 {
     beginResetModel();
     m_items.clear();
+    m_held = 0;
     endResetModel();
+}
+
+void ThumbnailGridModel::keepPictures(int first, int last)
+{
+    if (m_held == 0)
+        return;
+    for (int row = 0; row < m_items.size(); ++row) {
+        if ((row >= first && row <= last) || m_items[row].picture.isNull())
+            continue;
+        m_items[row].picture = QImage();
+        --m_held;
+        // Out of sight: nothing to paint again.
+    }
+}
+
+QList<int> ThumbnailGridModel::missingPictures(int first, int last) const
+{
+    QList<int> rows;
+    for (int row = std::max(first, 0); row <= last && row < m_items.size(); ++row)
+        if (m_items[row].picture.isNull())
+            rows.append(row);
+    return rows;
+}
+
+void ThumbnailGridModel::setPicture(int row, QImage picture)
+{
+    if (row < 0 || row >= m_items.size() || picture.isNull())
+        return;
+    m_held += m_items[row].picture.isNull() ? 1 : 0;
+    m_items[row].picture = std::move(picture);
+    const QModelIndex changed = index(row);
+    Q_EMIT dataChanged(changed, changed, {Qt::DecorationRole});
 }
 
 QString ThumbnailGridModel::caption(int row) const

@@ -1,6 +1,7 @@
 #include "windows/thumbnails/ThumbnailWindow.h"
 
 #include "core/Settings.h"
+#include "engine/thumbnails/MakeThumbnail.h"
 #include "engine/thumbnails/ThumbnailCache.h"
 #include "platform/DesktopThumbnailCache.h"
 #include "platform/Screen.h"
@@ -28,6 +29,8 @@ constexpr double GridTopTwips = 600;
 // The first pictures go into the grid one run at a time, however many are in view.
 constexpr int FirstScreen = 20;
 constexpr int FlushMs = 200;
+// Rows kept beyond those in sight, in screenfuls either side: a short scroll finds them at once.
+constexpr int KeptScreens = 1;
 
 int toPixels(double twips)
 {
@@ -73,6 +76,7 @@ ThumbnailWindow::ThumbnailWindow(Settings& settings, ThumbnailHost host, QWidget
     m_flush.setSingleShot(true);
     m_flush.setInterval(FlushMs);
     connect(&m_flush, &QTimer::timeout, this, &ThumbnailWindow::flush);
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &ThumbnailWindow::keepNearView);
     retranslate();
 }
 
@@ -112,6 +116,7 @@ void ThumbnailWindow::ThumbReset()
 {
     m_flush.stop();
     m_pending.clear();
+    m_reload.cancel();
     m_model->clear();
     setCursor(Qt::BusyCursor);
     m_loading = true;
@@ -125,6 +130,8 @@ void ThumbnailWindow::ThumbReset()
     request.cacheRoot = platform::ThumbnailCacheRoot();
     request.creator = QStringLiteral("velmora-" VELMORA_VERSION);
     request.side = std::min(LargeThumbnailSide, int(std::ceil(PictureBox * ratio)));
+    m_side = request.side;
+    m_ratio = ratio;
     request.make = m_make;
     request.firstScreen = FirstScreen;
     m_fill.start([request, ratio, this](JobControl& control) {
@@ -152,6 +159,73 @@ void ThumbnailWindow::flush()
 {
     m_flush.stop();
     m_model->append(std::exchange(m_pending, {}));
+    keepNearView();
+}
+
+std::pair<int, int> ThumbnailWindow::keptRows() const
+{
+    // Worked out from the grid's cells, as showsTheEnd does.
+    const QSize cell = m_grid->gridSize();
+    const QSize view = m_grid->viewport()->size();
+    if (cell.isEmpty())
+        return {0, m_model->rowCount() - 1};
+    const int columns = std::max(1, view.width() / cell.width());
+    const int screenRows = std::max(1, (view.height() + cell.height() - 1) / cell.height());
+    const int top = m_grid->verticalScrollBar()->value() / cell.height();
+    const int firstRow = std::max(0, top - KeptScreens * screenRows);
+    const int lastRow = top + screenRows + KeptScreens * screenRows;
+    return {firstRow * columns, (lastRow + 1) * columns - 1};
+}
+
+void ThumbnailWindow::keepNearView()
+{
+    const auto [first, last] = keptRows();
+    m_model->keepPictures(first, last);
+    const QList<int> missing = m_model->missingPictures(first, last);
+    if (missing.isEmpty())
+        return;
+    struct Wanted {
+        int row;
+        QString name;
+        ThumbnailSource source;
+    };
+    QList<Wanted> wanted;
+    for (int row : missing) {
+        const ThumbnailItem& item = m_model->item(row);
+        wanted.append(
+            {row, item.name, MakeThumbnailSource(m_thumbFolder + item.name, item.modified, item.size)});
+    }
+    const QString cacheRoot = platform::ThumbnailCacheRoot();
+    const QString creator = QStringLiteral("velmora-" VELMORA_VERSION);
+    // A newer set of rows replaces the one being read; what that one still posts is dropped.
+    m_reload.start([wanted, cacheRoot, creator, make = m_make, side = m_side, ratio = m_ratio,
+                    this](JobControl& control) {
+        const auto cache =
+            cacheRoot.isEmpty() ? nullptr : std::make_unique<const ThumbnailCache>(cacheRoot, creator);
+        int read = 0;
+        for (const Wanted& want : wanted) {
+            if (control.isCanceled())
+                break;
+            const ThumbnailCache* usable = cache && !cache->holds(want.source.path) ? cache.get() : nullptr;
+            QImage picture;
+            try {
+                picture = make ? make(want.source, usable, side) : MakeThumbnail(want.source, usable, side);
+            } catch (...) {
+                continue; // shown without its picture, as a file that cannot be read
+            }
+            if (picture.isNull())
+                continue;
+            picture.setDevicePixelRatio(ratio);
+            ++read;
+            control.post([this, row = want.row, name = want.name, picture = std::move(picture)]() mutable {
+                // The grid may have scrolled on meanwhile: only rows still kept take their picture.
+                const auto [first, last] = keptRows();
+                if (row >= first && row <= last && m_model->caption(row) == name)
+                    m_model->setPicture(row, std::move(picture));
+            });
+        }
+        return read;
+    });
 }
 
 bool ThumbnailWindow::showsTheEnd() const
@@ -205,13 +279,16 @@ void ThumbnailWindow::layOut()
 void ThumbnailWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!isMinimized())
+    if (!isMinimized()) {
         layOut();
+        keepNearView();
+    }
 }
 
 void ThumbnailWindow::closeEvent(QCloseEvent* event)
 {
     m_fill.cancel();
+    m_reload.cancel();
     unsetCursor();
     if (!isMinimized()) {
         // The frame's corner, the client area's size, as the load applies them.

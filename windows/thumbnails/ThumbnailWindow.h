@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 class QGroupBox;
 class QPushButton;
@@ -37,6 +38,8 @@ public:
     // The folder shown, ending in "/", as taken at the last ThumbReset.
     const QString& ThumbFolder() const { return m_thumbFolder; }
     bool filling() const { return m_fill.isRunning(); }
+    // True while pictures dropped out of sight are being read again.
+    bool reloading() const { return m_reload.isRunning(); }
 
     ThumbnailGridModel& model() { return *m_model; }
     ThumbnailGridView* LEADImgList1() const { return m_grid; }
@@ -62,6 +65,11 @@ private:
     // Sets every caption in the interface's language.
     void retranslate();
     void fillEnded();
+    // Holds the pictures of the rows in sight and a screenful either side, drops the others, and
+    // reads the missing ones of those rows again (from the shared cache) on the pool.
+    void keepNearView();
+    // The rows keepNearView holds pictures for.
+    std::pair<int, int> keptRows() const;
     void layOut();
     void receive(QList<ThumbnailItem> items);
     void flush();
@@ -79,6 +87,9 @@ private:
     ThumbnailGridModel* m_model;
     ThumbnailGridView* m_grid;
     Job<int> m_fill;
+    Job<int> m_reload;
+    int m_side = 150;
+    double m_ratio = 1.0;
     // Pictures that arrived while the grid's end is out of sight: added together now and then,
     // so that the grid is not laid out and painted again for each.
     QList<ThumbnailItem> m_pending;
