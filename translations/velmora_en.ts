@@ -213,7 +213,7 @@ If you would like to support its development, the page shown next tells you how,
     <name>LanguageMenu</name>
     <message>
         <source>デスクトップに合わせる</source>
-        <translation>Same as the desktop</translation>
+        <translation>Follow the desktop</translation>
     </message>
 </context>
 <context>

@@ -86,7 +86,7 @@ TEST(MainWindowLanguage, BuiltInEnglishTheWindowShowsNoJapanese)
               u"Choose files from a file list"_s);
     EXPECT_EQ(rig.window->folderPage().fileModel()->headerData(0, Qt::Horizontal).toString(), u"Name"_s);
     EXPECT_EQ(rig.window->tray().mnuTrayExit()->text(), u"Quit"_s);
-    EXPECT_EQ(languageItem(*rig.window, u"mnuToolLanguageDesktop"_s)->text(), u"Same as the desktop"_s);
+    EXPECT_EQ(languageItem(*rig.window, u"mnuToolLanguageDesktop"_s)->text(), u"Follow the desktop"_s);
 }
 
 TEST(MainWindowLanguage, TheOpenWindowFollowsAChangeOfLanguageBothWays)
