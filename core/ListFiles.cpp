@@ -21,15 +21,19 @@ int LoadListEntries(const QString& path, QStringList& entries)
 namespace {
 
 // The file's bytes when they make a list within the bounds; throws the failure to show otherwise.
-QByteArray ReadListBytes(const QString& path, qsizetype* lineCount)
+qsizetype CheckedLineCount(QByteArrayView bytes, const QString& path)
 {
-    QByteArray bytes = ReadWholeFile(path, MaxListFileBytes);
     // Counted before the lines are made: ten million empty strings alone take hundreds of megabytes.
     const qsizetype lines = CountLines(bytes);
     if (lines > MaxListEntries)
         throw Failure(ErrorCode::OutOfMemory, TooManyEntriesText(path));
-    if (lineCount)
-        *lineCount = lines;
+    return lines;
+}
+
+QByteArray ReadListBytes(const QString& path)
+{
+    QByteArray bytes = ReadWholeFile(path, MaxListFileBytes);
+    CheckedLineCount(bytes, path);
     return bytes;
 }
 
@@ -39,7 +43,7 @@ int LoadListEntries(const QString& path, QStringList& entries, const LineReader&
 {
     QByteArray bytes;
     try {
-        bytes = ReadListBytes(path, nullptr);
+        bytes = ReadListBytes(path);
     } catch (const Failure& failure) {
         ShowWarning(failure.text());
         return 1;
@@ -50,21 +54,23 @@ int LoadListEntries(const QString& path, QStringList& entries, const LineReader&
 
 int ListFileLines::load(const QString& path)
 {
-    QByteArray bytes;
+    // Read into pages of their own: this list is kept while the run lasts, and may be long.
+    FileBytes bytes;
     qsizetype count = 0;
     try {
-        bytes = ReadListBytes(path, &count);
+        bytes = ReadFileBytes(path, MaxListFileBytes);
+        count = CheckedLineCount(bytes.view(), path);
     } catch (const Failure& failure) {
         ShowWarning(failure.text());
         return 1;
     }
     *this = ListFileLines();
-    QByteArrayView text(bytes);
+    QByteArrayView text = bytes.view();
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
     if (text.startsWith("\xEF\xBB\xBF") || !text.isValidUtf8()) {
         // Shift_JIS lists come from the Windows program, which kept them short: decoded whole.
-        m_decoded = DecodeLines(bytes);
+        m_decoded = DecodeLines(bytes.view().toByteArray());
         m_count = int(m_decoded.size());
         return 0;
     }
@@ -80,7 +86,7 @@ QString ListFileLines::line(int index) const
         return {};
     if (m_whole)
         return m_decoded.value(index);
-    LineScanner scanner(m_bytes);
+    LineScanner scanner(m_bytes.view());
     int at = 0;
     // Lines are asked for in order mostly: the scan goes on after the last one found.
     if (m_cursorLine > 0 && index >= m_cursorLine) {
@@ -97,7 +103,10 @@ QString ListFileLines::line(int index) const
 
 QStringList ListFileLines::all() const
 {
-    return m_whole ? m_decoded : DecodeLines(m_bytes);
+    if (m_whole)
+        return m_decoded;
+    const QByteArrayView bytes = m_bytes.view();
+    return DecodeLines(QByteArray::fromRawData(bytes.data(), bytes.size()));
 }
 
 QString TooManyEntriesText(const QString& path)

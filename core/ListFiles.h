@@ -1,6 +1,8 @@
 #pragma once
 // Reading and writing the entries of a list control as a text file of lines, with the messages the
 // user sees. The widget adapters (ListBoxLoad and friends) sit on top of these.
+#include "core/FileBytes.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -37,7 +39,7 @@ public:
     QStringList all() const;
 
 private:
-    QByteArray m_bytes;    // UTF-8, decoded line by line
+    FileBytes m_bytes;     // UTF-8, decoded line by line
     QStringList m_decoded; // anything else, decoded whole
     bool m_whole = true;
     int m_count = 0;

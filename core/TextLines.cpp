@@ -1,7 +1,9 @@
 #include "core/TextLines.h"
 
 #include "core/Failure.h"
+#include "core/FileBytes.h"
 #include "platform/AtomicFile.h"
+#include "platform/PageMemory.h"
 #include "platform/RegularFile.h"
 
 #include <QCoreApplication>
@@ -202,6 +204,49 @@ void ReadWholeFile(const QString& path, QByteArray& into, qint64 maxBytes)
     }
     if (into.size() > maxBytes)
         throw tooLarge(path, maxBytes);
+}
+
+FileBytes::~FileBytes()
+{
+    platform::FreePages(m_data);
+}
+
+FileBytes ReadFileBytes(const QString& path, qint64 maxBytes)
+{
+    platform::RegularFile file(path);
+    openForReading(file, path);
+    if (file.size() > maxBytes)
+        throw tooLarge(path, maxBytes);
+    FileBytes bytes;
+    // As ReadWholeFile reads: at the file's size first (one byte more to see its end), then on in
+    // growing steps up to the bound.
+    qint64 capacity = std::min<qint64>(std::max<qint64>(4096, file.size() + 1), maxBytes + 1);
+    bytes.m_data = static_cast<char*>(platform::AllocatePages(std::size_t(capacity)));
+    if (!bytes.m_data)
+        throw tooLarge(path, maxBytes);
+    for (;;) {
+        if (bytes.m_size == capacity) {
+            if (capacity > maxBytes)
+                throw tooLarge(path, maxBytes);
+            const qint64 grown = std::min(capacity * 2, maxBytes + 1);
+            char* larger = static_cast<char*>(platform::AllocatePages(std::size_t(grown)));
+            if (!larger)
+                throw tooLarge(path, maxBytes);
+            std::memcpy(larger, bytes.m_data, std::size_t(bytes.m_size));
+            platform::FreePages(bytes.m_data);
+            bytes.m_data = larger;
+            capacity = grown;
+        }
+        const qint64 got = file.read(bytes.m_data + bytes.m_size, capacity - bytes.m_size);
+        if (got < 0)
+            throw Failure::fromErrno(file.error(), path, FileAccess::Read);
+        if (got == 0)
+            break;
+        bytes.m_size += qsizetype(got);
+    }
+    if (bytes.m_size > maxBytes)
+        throw tooLarge(path, maxBytes);
+    return bytes;
 }
 
 QStringList ReadLinesFile(const QString& path, qint64 maxBytes)

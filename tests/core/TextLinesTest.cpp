@@ -1,5 +1,6 @@
 #include "core/TextLines.h"
 #include "core/Failure.h"
+#include "core/FileBytes.h"
 #include "tests/support/SpecialFiles.h"
 #include "tests/support/TestSupport.h"
 
@@ -127,6 +128,40 @@ TEST(TextLines, ReadingHoldsMemoryForTheFileNotForTheBound)
     EXPECT_TRUE(ReadWholeFile(QStringLiteral("/proc/self/status")).contains("VmRSS"));
 }
 
+// The page-backed read keeps the plain read's bounds and reads files that tell no true size to their end.
+TEST(TextLines, FileBytesReadAsTheWholeFileReadReads)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(QStringLiteral("list.lst"));
+    const auto bytesOf = [](const QString& file, qint64 bound) {
+        return ReadFileBytes(file, bound).view().toByteArray();
+    };
+    test::WriteBytes(path, "");
+    EXPECT_TRUE(bytesOf(path, 1000).isEmpty());
+    // Past the first step and past a huge page, so that the pages themselves are in play.
+    QByteArray large(3 * 1024 * 1024 + 5, 'a');
+    large[large.size() - 1] = 'z';
+    test::WriteBytes(path, large);
+    EXPECT_EQ(bytesOf(path, MaxTextFileBytes), large);
+    EXPECT_THROW(ReadFileBytes(path, large.size() - 1), Failure) << "a file over the bound is refused";
+    EXPECT_EQ(bytesOf(path, large.size()), large) << "a file at the bound is read whole";
+
+    const QByteArray status = bytesOf(QStringLiteral("/proc/self/status"), MaxTextFileBytes);
+    EXPECT_TRUE(status.contains("VmRSS")) << "grown past the size /proc tells, to the end";
+    // Far longer than the first step here (a line for each mapping of every library loaded).
+    const QByteArray maps = bytesOf(QStringLiteral("/proc/self/maps"), MaxTextFileBytes);
+    EXPECT_GT(maps.size(), 4096);
+    EXPECT_TRUE(maps.endsWith('\n'));
+    EXPECT_THROW(ReadFileBytes(QStringLiteral("/proc/self/status"), 100), Failure)
+        << "and still within the bound";
+
+    FileBytes moved = ReadFileBytes(path, MaxTextFileBytes);
+    FileBytes target;
+    target = std::move(moved);
+    EXPECT_EQ(target.view().size(), large.size());
+    EXPECT_TRUE(moved.view().isEmpty());
+}
+
 TEST(TextLines, PipesSocketsAndDevicesAreRefusedWithoutWaiting)
 {
     test::TempFolder folder;
@@ -138,6 +173,7 @@ TEST(TextLines, PipesSocketsAndDevicesAreRefusedWithoutWaiting)
         {"ReadWholeFile", [](const QString& path) { ReadWholeFile(path); }},
         {"ReadFileStart", [](const QString& path) { ReadFileStart(path, 16); }},
         {"ReadLinesFile", [](const QString& path) { ReadLinesFile(path); }},
+        {"ReadFileBytes", [](const QString& path) { ReadFileBytes(path, MaxTextFileBytes); }},
     };
     for (const auto& [name, read] : readers) {
         // A pipe of its own for each reader: one that opened it has had all it will give.
