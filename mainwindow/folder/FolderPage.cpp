@@ -26,7 +26,7 @@ namespace {
 
 // Rows put into the view in one turn of the event loop: a part of thousands would hold the window
 // up for tens of milliseconds on a busy machine.
-constexpr qsizetype RowsPerTurn = 1000;
+constexpr qsizetype RowsPerTurn = 400;
 
 // A button with its picture, or with its caption alone when it has none; the tip and the caption
 // come from retranslate().
