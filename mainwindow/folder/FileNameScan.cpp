@@ -21,9 +21,14 @@ FileViewEntry describe(const platform::FolderEntry& entry)
                          t.valid ? DateText(t.year, t.month, t.day, t.hour, t.minute, t.second) : QString()};
 }
 
+bool byName(const platform::FolderEntry& a, const platform::FolderEntry& b)
+{
+    return CompareFileNames(a.name, b.name) < 0;
+}
+
 } // namespace
 
-platform::FolderListing ListImageFiles(const QString& folder, const std::function<bool()>& stop)
+platform::FolderListing FindImageFiles(const QString& folder, const std::function<bool()>& stop)
 {
     platform::ScanOptions options;
     options.acceptFile = [](const QString& name) {
@@ -33,26 +38,34 @@ platform::FolderListing ListImageFiles(const QString& folder, const std::functio
         return kind == Kind::Image || kind == Kind::Gif;
     };
     options.stopRequested = stop;
-    platform::FolderListing listing = platform::ScanFolder(folder, options);
+    return platform::ScanFolder(folder, options);
+}
+
+platform::FolderListing ListImageFiles(const QString& folder, const std::function<bool()>& stop)
+{
     // The listing comes in the file system's own order (hash order on ext4); the view and the
     // sequential change walk the pictures by name.
-    std::sort(listing.entries.begin(), listing.entries.end(),
-              [](const platform::FolderEntry& a, const platform::FolderEntry& b) {
-                  return CompareFileNames(a.name, b.name) < 0;
-              });
+    platform::FolderListing listing = FindImageFiles(folder, stop);
+    std::sort(listing.entries.begin(), listing.entries.end(), byName);
     return listing;
 }
 
-int DescribeImageFiles(const QString& folder, const QList<platform::FolderEntry>& files,
+int DescribeImageFiles(const QString& folder, QList<platform::FolderEntry> files,
                        const std::function<bool()>& canceled,
                        const std::function<void(QList<FileViewEntry>)>& deliver, int* error)
 {
+    // Only the first batch's names are picked out before it goes (one pass over the names); the
+    // rest are sorted while the window shows it.
+    const qsizetype head = std::min(FirstBatch, files.size());
+    std::partial_sort(files.begin(), files.begin() + head, files.end(), byName);
     int delivered = 0;
     qsizetype batch = FirstBatch;
     for (qsizetype first = 0; first < files.size();
          first += batch, batch = std::min(batch * 2, LargestBatch)) {
         if (canceled && canceled())
             break;
+        if (first == head)
+            std::sort(files.begin() + head, files.end(), byName);
         const platform::FolderListing details = platform::ReadFileDetails(folder, files.mid(first, batch));
         if (details.error != 0) {
             if (error)
@@ -73,13 +86,13 @@ int DescribeImageFiles(const QString& folder, const QList<platform::FolderEntry>
 
 FileNameScanResult ScanImageFiles(const QString& folder)
 {
-    const platform::FolderListing listing = ListImageFiles(folder);
+    platform::FolderListing listing = FindImageFiles(folder);
     FileNameScanResult result;
     result.error = listing.error;
     result.entries.reserve(listing.entries.size());
     int error = 0;
     DescribeImageFiles(
-        folder, listing.entries, {},
+        folder, std::move(listing.entries), {},
         [&result](QList<FileViewEntry> entries) { result.entries.append(std::move(entries)); }, &error);
     if (result.error == 0)
         result.error = error;

@@ -27,14 +27,17 @@ struct FileNameScanResult {
 FileNameScanResult ScanImageFiles(const QString& folder);
 
 // The first half of ScanImageFiles, for a folder too large to wait for: the same files by name
-// alone (no call per file where the file system gives the kind), in name order. The listing ends
-// early when stop (may be empty) says so.
+// alone (no call per file where the file system gives the kind), in the file system's own order.
+// The listing ends early when stop (may be empty) says so.
+platform::FolderListing FindImageFiles(const QString& folder, const std::function<bool()>& stop = {});
+// FindImageFiles in name order (CompareFileNames).
 platform::FolderListing ListImageFiles(const QString& folder, const std::function<bool()>& stop = {});
 
-// The second half: the sizes and dates of the listed files, handed to deliver in name order in
-// batches (a small first one, so that the first rows come at once). Stops between batches when
+// The second half: the sizes and dates of the found files (in any order), handed to deliver in name
+// order in batches. The first batch is small and its names are put in order before the rest are, so
+// that the first rows of a huge folder need not wait for the whole sort. Stops between batches when
 // canceled says so. Returns the number of entries delivered; error: errno when the folder went away.
-int DescribeImageFiles(const QString& folder, const QList<platform::FolderEntry>& files,
+int DescribeImageFiles(const QString& folder, QList<platform::FolderEntry> files,
                        const std::function<bool()>& canceled,
                        const std::function<void(QList<FileViewEntry>)>& deliver, int* error = nullptr);
 

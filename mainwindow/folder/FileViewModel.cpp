@@ -78,12 +78,17 @@ FileViewModel::Row FileViewModel::rowOf(const FileViewEntry& entry)
 
 void FileViewModel::appendEntries(const QList<FileViewEntry>& entries)
 {
-    if (entries.isEmpty())
-        return;
     QList<Row> rows;
     rows.reserve(entries.size());
     for (const FileViewEntry& entry : entries)
         rows.append(rowOf(entry));
+    appendRows(std::move(rows));
+}
+
+void FileViewModel::appendRows(QList<Row> rows)
+{
+    if (rows.isEmpty())
+        return;
     if (m_sorted)
         std::stable_sort(rows.begin(), rows.end(),
                          [this](const Row& a, const Row& b) { return before(a, b); });

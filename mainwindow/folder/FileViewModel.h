@@ -15,6 +15,10 @@ class FileViewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { FileName = 0, Size = 1, Date = 2, SizeDmy = 3, Ext = 4, ColumnCount = 5 };
+    // An item's column texts.
+    using Row = std::array<QString, ColumnCount>;
+    // The texts of an entry's columns; safe on any thread, so a worker can make them.
+    static Row rowOf(const FileViewEntry& entry);
 
     explicit FileViewModel(QObject* parent = nullptr);
 
@@ -28,6 +32,8 @@ public:
     // Adds the next part of a folder, whose entries come in name order: at the end, or where the
     // header click's order puts them, so that the rows end as setEntries of the whole would leave them.
     void appendEntries(const QList<FileViewEntry>& entries);
+    // appendEntries with the rows already made (rowOf).
+    void appendRows(QList<Row> rows);
     void clear();
 
     // A header click: sorting on, the key is the column ("SizeDmy" for "Size"), the order flips.
@@ -47,7 +53,6 @@ public:
     void setPicture(const QIcon& picture) { m_picture = picture; }
 
 private:
-    using Row = std::array<QString, ColumnCount>;
     // Sorts by the current key and order; the new place of every former row.
     QList<int> sortRows();
     // Merges the sorted rows from present on into the sorted rows before them; the new places.
@@ -57,7 +62,6 @@ private:
     // Tells the views of new places (moved: the new place of every former row), keeping the
     // selection and current item on their files.
     void moveRows(const std::function<QList<int>()>& reorder);
-    static Row rowOf(const FileViewEntry& entry);
 
     QList<Row> m_rows;
     QIcon m_picture;

@@ -18,9 +18,15 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
+
+// Rows put into the view in one turn of the event loop: a part of thousands would hold the window
+// up for tens of milliseconds on a busy machine.
+constexpr qsizetype RowsPerTurn = 400;
 
 // A button with its picture, or with its caption alone when it has none; the tip and the caption
 // come from retranslate().
@@ -78,6 +84,8 @@ FolderPage::FolderPage(Settings& settings, QWidget* parent)
     layout->addWidget(m_splitter, 1);
 
     connect(&m_scan, &JobBase::finished, this, &FolderPage::filesEnded);
+    m_feed.setInterval(0);
+    connect(&m_feed, &QTimer::timeout, this, &FolderPage::feedRows);
     connect(m_lvwFileName, &FileNameListView::ColumnClick, this, &FolderPage::lvwFileName_ColumnClick);
     connect(m_lvwFileName, &FileNameListView::ItemClick, this,
             [this](int row) { Q_EMIT FileClicked(TreeDirectory() + m_model->fileName(row)); });
@@ -126,6 +134,9 @@ void FolderPage::FileNameLoad()
     if (MainLoading)
         return;
     m_model->clear();
+    m_waiting.clear();
+    m_waitingFrom = 0;
+    m_feed.stop();
     m_lvwFileName->ResetColumns();
     m_fitted = false;
     m_lvwFileName->setCursor(Qt::BusyCursor);
@@ -137,28 +148,80 @@ void FolderPage::FileNameLoad()
         // Asked on the window thread through the job; whatever the answer, what was listed is shown.
         Steps steps(AskUser);
         steps([&] {
-            listing = ListImageFiles(folder, canceled);
+            listing = FindImageFiles(folder, canceled);
             if (listing.error != 0 && !listing.stopped)
                 throw Failure::fromErrno(listing.error, folder, FileAccess::ListFolder);
         });
         return DescribeImageFiles(
-            folder, listing.entries, canceled, [this, &control](QList<FileViewEntry> entries) {
-                control.post([this, entries = std::move(entries)] { receiveFiles(entries); });
+            folder, std::move(listing.entries), canceled, [this, &control](QList<FileViewEntry> entries) {
+                // The texts are made here, so the window thread only inserts.
+                QList<FileViewModel::Row> rows;
+                rows.reserve(entries.size());
+                for (const FileViewEntry& entry : entries)
+                    rows.append(FileViewModel::rowOf(entry));
+                control.post([this, rows = std::move(rows)]() mutable { receiveRows(std::move(rows)); });
             });
     });
 }
 
-void FolderPage::receiveFiles(const QList<FileViewEntry>& entries)
+void FolderPage::receiveRows(QList<FileViewModel::Row> rows)
 {
-    m_model->appendEntries(entries);
-    // The columns fit the first screenful at once and the whole folder at the end.
-    if (!m_fitted) {
-        FitFileViewColumns();
-        m_fitted = true;
+    if (rows.isEmpty())
+        return;
+    m_waiting.append(std::move(rows));
+    // Rows arriving at an idle view go in at once; otherwise the feed takes them in their turn.
+    if (!m_feed.isActive())
+        feedRows();
+}
+
+void FolderPage::feedRows()
+{
+    QList<FileViewModel::Row> share;
+    while (share.size() < RowsPerTurn && !m_waiting.isEmpty()) {
+        QList<FileViewModel::Row>& part = m_waiting.first();
+        const qsizetype left = part.size() - m_waitingFrom;
+        const qsizetype take = std::min(RowsPerTurn - share.size(), left);
+        if (share.isEmpty() && m_waitingFrom == 0 && take == left) {
+            share = std::move(part);
+        } else {
+            share.reserve(share.size() + take);
+            for (qsizetype i = 0; i < take; ++i)
+                share.append(std::move(part[m_waitingFrom + i]));
+        }
+        if (take == left) {
+            m_waiting.removeFirst();
+            m_waitingFrom = 0;
+        } else {
+            m_waitingFrom += take;
+        }
     }
+    if (!share.isEmpty()) {
+        m_model->appendRows(std::move(share));
+        // The columns fit the first screenful at once and the whole folder at the end.
+        if (!m_fitted) {
+            FitFileViewColumns();
+            m_fitted = true;
+        }
+    }
+    if (!m_waiting.isEmpty()) {
+        if (!m_feed.isActive())
+            m_feed.start();
+        return;
+    }
+    m_feed.stop();
+    // The worker ended before its last rows were in: the fill ends with them.
+    if (!m_scan.isRunning())
+        finishFill();
 }
 
 void FolderPage::filesEnded()
+{
+    // Rows still waiting end the fill when they are in.
+    if (m_waiting.isEmpty())
+        finishFill();
+}
+
+void FolderPage::finishFill()
 {
     FitFileViewColumns();
     m_lvwFileName->unsetCursor();

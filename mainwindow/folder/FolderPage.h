@@ -6,7 +6,9 @@
 #include "core/Settings.h"
 #include "core/jobs/Job.h"
 #include "mainwindow/folder/FileNameScan.h"
+#include "mainwindow/folder/FileViewModel.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QToolButton;
@@ -15,7 +17,6 @@ namespace velmora {
 
 class DragSplitter;
 class FileNameListView;
-class FileViewModel;
 
 class FolderPage : public QWidget {
     Q_OBJECT
@@ -42,7 +43,7 @@ public:
     // The folder is read on the pool and its files come in name order while the window goes on;
     // a fill still running is given up. FilesLoaded says when the view holds the whole folder.
     void FileNameLoad();
-    bool loadingFiles() const { return m_scan.isRunning(); }
+    bool loadingFiles() const { return m_scan.isRunning() || !m_waiting.isEmpty(); }
     // Calls call once the view holds the whole folder: now when no fill runs.
     void whenFilesLoaded(std::function<void()> call);
     void FitFileViewColumns();
@@ -71,8 +72,11 @@ private Q_SLOTS:
 
 private:
     void setTexts();
-    void receiveFiles(const QList<FileViewEntry>& entries);
+    void receiveRows(QList<FileViewModel::Row> rows);
+    // Puts the next few waiting rows into the view, one share per turn of the event loop.
+    void feedRows();
     void filesEnded();
+    void finishFill();
 
     Settings& m_settings;
     QWidget* m_branchwise = nullptr;
@@ -84,6 +88,10 @@ private:
     QToolButton* m_cmdSingleAddFile;
     DragSplitter* m_splitter;
     Job<int> m_scan;
+    // Parts the worker posted that are not in the view yet, the first taken from m_waitingFrom on.
+    QList<QList<FileViewModel::Row>> m_waiting;
+    qsizetype m_waitingFrom = 0;
+    QTimer m_feed;
     bool m_fitted = false;
 };
 

@@ -114,6 +114,25 @@ TEST_F(FileNameScanTest, ItemsComeInNameOrderLetterCaseIgnoredFirst)
     EXPECT_EQ(names, (QStringList{"a.gif", "A.jpg", "a.jpg", "b.bmp", "B.png", "c.jpg", "D.JPG"}));
 }
 
+TEST_F(FileNameScanTest, FindingAndListingTakeTheSameFilesListingInNameOrder)
+{
+    for (const char* name : {"c.jpg", "a.jpg", "D.JPG", "B.png", "notes.txt", "A.jpg"})
+        test::WriteBytes(folder.file(QString::fromLatin1(name)), "x");
+    const auto names = [](const platform::FolderListing& listing) {
+        QStringList list;
+        for (const platform::FolderEntry& entry : listing.entries)
+            list.append(entry.name);
+        return list;
+    };
+    QStringList found = names(FindImageFiles(folder.path()));
+    const QStringList listed = names(ListImageFiles(folder.path()));
+    EXPECT_EQ(listed, (QStringList{"A.jpg", "a.jpg", "B.png", "c.jpg", "D.JPG"}));
+    found.sort();
+    QStringList sortedListed = listed;
+    sortedListed.sort();
+    EXPECT_EQ(found, sortedListed);
+}
+
 TEST_F(FileNameScanTest, MissingFolderReportsTheError)
 {
     const FileNameScanResult result = ScanImageFiles(folder.file("missing/"));
@@ -129,8 +148,13 @@ TEST_F(FileNameScanTest, DetailsComeInNameOrderInGrowingPartsLeavingOutFilesGone
         test::WriteBytes(folder.file(name), QByteArray(i % 10, 'x'));
         expected << name;
     }
-    const platform::FolderListing listing = ListImageFiles(folder.path());
+    platform::FolderListing listing = FindImageFiles(folder.path());
     ASSERT_EQ(listing.entries.size(), 3000);
+    // Whatever order the file system lists them in, a reversed name order among them: the details
+    // still come in name order.
+    std::sort(listing.entries.begin(), listing.entries.end(),
+              [](const platform::FolderEntry& a, const platform::FolderEntry& b) { return a.name > b.name; });
+    std::rotate(listing.entries.begin(), listing.entries.begin() + 1234, listing.entries.end());
     // Gone between the listing and the look at its details.
     ASSERT_TRUE(QFile::remove(folder.file("p0100.jpg")));
     expected.removeOne(QStringLiteral("p0100.jpg"));

@@ -230,14 +230,21 @@ TEST_F(FolderPageTest, LargeFolderFillsInNameOrderWhileTheWindowGoesOn)
     settings.CurrentDirectory = folder.file("many/");
     page.show();
     int batches = 0;
+    int largestBatch = 0;
     int turns = 0;
     int turnsBeforeTheEnd = 0;
     int turnsAtFirstRows = -1;
-    QObject::connect(page.fileModel(), &QAbstractItemModel::rowsInserted, &page, [&] {
-        if (batches++ == 0)
-            turnsAtFirstRows = turns;
+    int rowsAtTheEnd = -1;
+    QObject::connect(page.fileModel(), &QAbstractItemModel::rowsInserted, &page,
+                     [&](const QModelIndex&, int first, int last) {
+                         if (batches++ == 0)
+                             turnsAtFirstRows = turns;
+                         largestBatch = std::max(largestBatch, last - first + 1);
+                     });
+    QObject::connect(&page, &FolderPage::FilesLoaded, &page, [&] {
+        turnsBeforeTheEnd = turns;
+        rowsAtTheEnd = page.fileModel()->rowCount();
     });
-    QObject::connect(&page, &FolderPage::FilesLoaded, &page, [&] { turnsBeforeTheEnd = turns; });
     QTimer turn;
     QObject::connect(&turn, &QTimer::timeout, &page, [&] { ++turns; });
     turn.start(0);
@@ -255,6 +262,9 @@ TEST_F(FolderPageTest, LargeFolderFillsInNameOrderWhileTheWindowGoesOn)
     EXPECT_GT(batches, 3);
     EXPECT_GT(turnsAtFirstRows, 0);
     EXPECT_GT(turnsBeforeTheEnd, turnsAtFirstRows);
+    // No turn takes more than a small share of rows, and the end is told only once all are in.
+    EXPECT_LE(largestBatch, 1000);
+    EXPECT_EQ(rowsAtTheEnd, expected.size());
 }
 
 TEST_F(FolderPageTest, FolderChangedDuringAFillShowsOnlyTheNewFolder)
