@@ -11,5 +11,11 @@ name=$1
 shift
 "$root/scripts/setup.sh" dev
 cd "$root"
+if [[ $name == scale ]]; then
+    # The four scale lines: the lists' two, then the folders' two.
+    cmake --build --preset dev --target velmora-bench-scale velmora-bench-scalefolders
+    build/dev/bin/velmora-bench-scale "$@"
+    exec build/dev/bin/velmora-bench-scalefolders
+fi
 cmake --build --preset dev --target "velmora-bench-$name"
 exec "build/dev/bin/velmora-bench-$name" "$@"
