@@ -86,14 +86,7 @@ int main(int argc, char* argv[])
         photos << home.file(QStringLiteral("photo%1.jpg").arg(i));
         test::PhotoLikeImage(4000, 3000, 21 + i).save(photos.back(), "JPG", 90);
     }
-    const QStringList environment = {
-        QStringLiteral("DISPLAY=") + server.display(),
-        QStringLiteral("HOME=") + home.path(),
-        QStringLiteral("XDG_RUNTIME_DIR=") + home.path(),
-        QStringLiteral("PATH=") + qEnvironmentVariable("PATH"),
-        QStringLiteral("QT_QPA_PLATFORM=xcb"),
-        QStringLiteral("LANG=C.UTF-8"),
-    };
+    const QStringList environment = bench::ProgramEnvironment(server.display(), home.path());
     const QStringList fehRun = {feh, QStringLiteral("--bg-fill"), photos[0], photos[1]};
 
     int failures = 0;

@@ -77,14 +77,7 @@ int main(int argc, char* argv[])
     prepareProgram(program, QStringLiteral(VELMORA_BINARY), photo);
     prepareProgram(tinyProgram, QStringLiteral(VELMORA_BINARY), tiny);
 
-    const QStringList environment = {
-        QStringLiteral("DISPLAY=") + server.display(),
-        QStringLiteral("HOME=") + home.path(),
-        QStringLiteral("XDG_RUNTIME_DIR=") + home.path(),
-        QStringLiteral("PATH=") + qEnvironmentVariable("PATH"),
-        QStringLiteral("QT_QPA_PLATFORM=xcb"),
-        QStringLiteral("LANG=C.UTF-8"),
-    };
+    const QStringList environment = bench::ProgramEnvironment(server.display(), home.path());
     const QStringList ours = {program.file(QStringLiteral("velmora")), QStringLiteral("-ng"),
                               QStringLiteral("-s")};
     const QStringList oursTiny = {tinyProgram.file(QStringLiteral("velmora")), QStringLiteral("-ng"),

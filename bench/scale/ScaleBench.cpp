@@ -135,14 +135,7 @@ int main(int argc, char* argv[])
     test::TempFolder small;
     PrepareOneShot(big, 100000, 50000, picture);
     PrepareOneShot(small, 10, 5, picture);
-    const QStringList environment = {
-        QStringLiteral("DISPLAY=") + server.display(),
-        QStringLiteral("HOME=") + home.path(),
-        QStringLiteral("XDG_RUNTIME_DIR=") + home.path(),
-        QStringLiteral("PATH=") + qEnvironmentVariable("PATH"),
-        QStringLiteral("QT_QPA_PLATFORM=xcb"),
-        QStringLiteral("LANG=C.UTF-8"),
-    };
+    const QStringList environment = bench::ProgramEnvironment(server.display(), home.path());
     const QStringList bigRun = {big.file(QStringLiteral("velmora")), QStringLiteral("-ng"), QStringLiteral("-s")};
     const QStringList smallRun = {small.file(QStringLiteral("velmora")), QStringLiteral("-ng"),
                                   QStringLiteral("-s")};

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QtGlobal>
 
 #include <spawn.h>
 #include <sys/resource.h>
@@ -41,6 +42,18 @@ ProcessRun TimedProcess(const QStringList& command, const QStringList& environme
     run.peakMb = double(usage.ru_maxrss) / 1024.0;
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
+}
+
+QStringList ProgramEnvironment(const QString& display, const QString& home)
+{
+    return {
+        QStringLiteral("DISPLAY=") + display,
+        QStringLiteral("HOME=") + home,
+        QStringLiteral("XDG_RUNTIME_DIR=") + home,
+        QStringLiteral("PATH=") + qEnvironmentVariable("PATH"),
+        QStringLiteral("QT_QPA_PLATFORM=xcb"),
+        QStringLiteral("LANG=C.UTF-8"),
+    };
 }
 
 } // namespace velmora::bench

@@ -11,6 +11,10 @@ struct ProcessRun {
     bool ok = false; // it started and ended with exit code 0
 };
 
+// What a run of the program under a benchmark's private X server sees: that display, a home of its
+// own, xcb, a neutral locale and nothing else of the calling session.
+QStringList ProgramEnvironment(const QString& display, const QString& home);
+
 // Starts command[0] (a full path) with exactly the environment given and waits for it.
 ProcessRun TimedProcess(const QStringList& command, const QStringList& environment);
 
