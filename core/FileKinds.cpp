@@ -3,6 +3,7 @@
 #include "core/PathRoutines.h"
 
 #include <initializer_list>
+#include <iterator>
 
 namespace velmora {
 
@@ -61,6 +62,20 @@ const std::initializer_list<Group> kFixedGroups = {
     {Kind::AnimatedCursor, {u"ANI"}},
 };
 
+// Uppercases an ASCII extension into buffer; false for a longer or a non-ASCII one.
+bool UpperAsciiExtension(QStringView extension, char16_t (&buffer)[8])
+{
+    if (extension.size() > qsizetype(std::size(buffer)))
+        return false;
+    for (qsizetype i = 0; i < extension.size(); ++i) {
+        const char16_t c = extension[i].unicode();
+        if (c >= 0x80)
+            return false;
+        buffer[i] = c >= u'a' && c <= u'z' ? char16_t(c - (u'a' - u'A')) : c;
+    }
+    return true;
+}
+
 } // namespace
 
 void BuildFileKindTable()
@@ -74,11 +89,20 @@ void BuildFileKindTable()
 
 std::int16_t FileKind(const QString& path)
 {
-    const QString extension = GetExtension(path).toUpper();
-    for (int i = 0; i <= FileKindTable.lastIndex; ++i)
-        if (FileKindTable.rows[i].extension == extension)
-            return FileKindTable.rows[i].code;
-    return Kind::Other;
+    const auto kindOf = [](QStringView extension) {
+        for (int i = 0; i <= FileKindTable.lastIndex; ++i)
+            if (FileKindTable.rows[i].extension == extension)
+                return FileKindTable.rows[i].code;
+        return std::int16_t(Kind::Other);
+    };
+    // A folder of 100,000 pictures asks once per name: an ASCII extension is uppercased on the
+    // stack, without the two strings the general way makes.
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const QStringView tail = dot < 0 ? QStringView() : QStringView(path).mid(dot + 1);
+    char16_t buffer[8];
+    if (UpperAsciiExtension(tail, buffer))
+        return kindOf(QStringView(buffer, tail.size()));
+    return kindOf(GetExtension(path).toUpper());
 }
 
 std::int16_t FileKindFixed(const QString& path)

@@ -15,8 +15,9 @@ class FileViewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { FileName = 0, Size = 1, Date = 2, SizeDmy = 3, Ext = 4, ColumnCount = 5 };
-    // An item's column texts.
-    using Row = std::array<QString, ColumnCount>;
+    // An item's column texts. A type of its own so that Qt may move rows as bytes: a list of
+    // 100,000 rows grows or opens a gap without touching every string.
+    struct Row : std::array<QString, ColumnCount> {};
     // The texts of an entry's columns; safe on any thread, so a worker can make them.
     static Row rowOf(const FileViewEntry& entry);
 
@@ -72,3 +73,5 @@ private:
 };
 
 } // namespace velmora
+
+Q_DECLARE_TYPEINFO(velmora::FileViewModel::Row, Q_RELOCATABLE_TYPE);
