@@ -2,7 +2,9 @@
 
 #include "ui/ListBoxModel.h"
 
+#include <QDataStream>
 #include <QEvent>
+#include <QFont>
 #include <QFontMetrics>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -34,6 +36,20 @@ public:
 private:
     const ListBox& m_box;
 };
+
+// A copy of font that shares nothing with it, for a worker. A plain copy shares the original's
+// data, in which each thread that measures swaps the cached font engines unguarded, and a setter
+// that changes nothing keeps sharing; a font read from a stream always gets data of its own.
+QFont FontOfItsOwn(const QFont& font)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << font;
+    QDataStream in(bytes);
+    QFont copy;
+    in >> copy;
+    return copy;
+}
 
 } // namespace
 
@@ -179,9 +195,7 @@ void ListBox::measureLongestEntry(std::function<void(int longest)> then)
     }
     m_measured = std::move(then);
     m_measuredRevision = m_model->revision();
-    // A font of the job's own: a font caches its engines unguarded, so the window's is not shared.
-    QFont font = this->font();
-    font.setKerning(font.kerning());
+    const QFont font = FontOfItsOwn(this->font());
     m_measure.start([entries = m_model->entries(), widths = m_model->widths(), font](JobControl& control) mutable {
         const QFontMetrics metrics(font);
         for (qsizetype row = 0; row < entries.size(); ++row) {

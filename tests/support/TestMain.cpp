@@ -1,4 +1,6 @@
 // Test main: a QApplication for every test program, offscreen unless a test run chose a display.
+#include "core/jobs/JobPool.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -26,5 +28,9 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Work a test left running (a list box measuring a long list) ends before the application
+    // whose fonts and caches it uses, as the program's own exit waits.
+    velmora::JobPool().waitForDone();
+    return result;
 }
