@@ -38,9 +38,12 @@ protected:
             XCloseDisplay(m_manager);
     }
 
-    // Map requests for the window that reached the window manager so far.
+    // Map requests for the window that reached the window manager so far. The program's side only
+    // flushes: its requests are synced first, or the server may answer the manager's round trip
+    // before it has read them.
     int mapRequests()
     {
+        XSync(m_program, False);
         XSync(m_manager, False);
         int count = 0;
         XEvent event;
