@@ -115,7 +115,7 @@ void FileViewModel::appendRows(QList<Row> rows)
     beginInsertRows({}, present, present + int(rows.size()) - 1);
     m_rows.append(std::move(rows));
     endInsertRows();
-    moveRows([this, present] { return mergeRows(present); });
+    reorderRows([this, present] { return mergeRows(present); });
 }
 
 QList<int> FileViewModel::mergeRows(int present)
@@ -162,10 +162,10 @@ void FileViewModel::ColumnClick(int column)
     m_sortKey = column == Size ? SizeDmy : column;
     m_sorted = true;
     m_sortOrder = m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    moveRows([this] { return sortRows(); });
+    reorderRows([this] { return sortRows(); });
 }
 
-void FileViewModel::moveRows(const std::function<QList<int>()>& reorder)
+void FileViewModel::reorderRows(const std::function<QList<int>()>& reorder)
 {
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QList<int> moved = reorder();

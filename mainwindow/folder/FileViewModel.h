@@ -62,7 +62,7 @@ private:
     bool before(const Row& a, const Row& b) const;
     // Tells the views of new places (moved: the new place of every former row), keeping the
     // selection and current item on their files.
-    void moveRows(const std::function<QList<int>()>& reorder);
+    void reorderRows(const std::function<QList<int>()>& reorder);
 
     QList<Row> m_rows;
     QIcon m_picture;
