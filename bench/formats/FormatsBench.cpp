@@ -9,6 +9,7 @@
 #include "engine/DecodeBudget.h"
 #include "engine/ImageDecoder.h"
 #include "engine/thumbnails/ThumbnailPicture.h"
+#include "tests/support/ToolArguments.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,13 +68,6 @@ std::vector<Format> formats()
     };
 }
 
-QStringList filled(QStringList arguments, const QString& in, const QString& out)
-{
-    arguments.replaceInStrings(QStringLiteral("IN"), in);
-    arguments.replaceInStrings(QStringLiteral("OUT"), out);
-    return arguments;
-}
-
 // Decoded and fitted to the screen: the whole picture once, then the change's resampler.
 QImage decodeFitted(const QString& path)
 {
@@ -126,7 +120,7 @@ int main(int argc, char* argv[])
         for (int i = 0; i < count; ++i) {
             const QString file =
                 folder.filePath(QStringLiteral("photo%1.").arg(i) + QString::fromLatin1(format.extension));
-            if (RunPeer(format.encoder, filled(format.encode, sources[size_t(i)], file)) < 0) {
+            if (RunPeer(format.encoder, velmora::test::WithFiles(format.encode, sources[size_t(i)], file)) < 0) {
                 std::fprintf(stderr, "formats-%s: %s failed\n", format.name, qPrintable(format.encoder));
                 return 1;
             }
@@ -140,7 +134,7 @@ int main(int argc, char* argv[])
         for (int run = 0; run < runs; ++run)
             for (const QString& file : files) {
                 ours.push_back(TimeMs([&] { decodeFitted(file); }));
-                const double decode = RunPeer(format.decoder, filled(format.decode, file, raw));
+                const double decode = RunPeer(format.decoder, velmora::test::WithFiles(format.decode, file, raw));
                 const double fit = convert.isEmpty()
                                        ? 0
                                        : RunPeer(convert, {ppm, QStringLiteral("-resize"),

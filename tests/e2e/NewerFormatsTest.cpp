@@ -2,6 +2,7 @@
 // its colours, on the root window.
 #include "tests/e2e/ProgramRun.h"
 #include "tests/support/TestImages.h"
+#include "tests/support/ToolArguments.h"
 
 #include <QBuffer>
 #include <QProcess>
@@ -86,10 +87,8 @@ TEST(EndToEnd, EachNewerFormatInAListBecomesTheWallpaperUprightWithItsColours)
         const QString out = velmora.home() + QStringLiteral("Pictures/") + QString::fromLatin1(file.name);
         const QString in = out + QString::fromLatin1(file.inputSuffix);
         WriteBytes(in, file.input);
-        QStringList arguments = file.arguments;
-        arguments.replaceInStrings(QStringLiteral("IN"), in);
-        arguments.replaceInStrings(QStringLiteral("OUT"), out);
-        ASSERT_EQ(QProcess::execute(QString::fromLatin1(file.tool), arguments), 0) << file.tool;
+        ASSERT_EQ(QProcess::execute(QString::fromLatin1(file.tool), WithFiles(file.arguments, in, out)), 0)
+            << file.tool;
         pictures << out;
     }
     QByteArray list;

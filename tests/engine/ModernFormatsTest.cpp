@@ -6,6 +6,7 @@
 #include "engine/thumbnails/ThumbnailPicture.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/ToolArguments.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -68,10 +69,8 @@ protected:
         const QString source = folder.file(name + suffix);
         test::WriteBytes(source, input);
         const QString output = folder.file(name);
-        arguments.replaceInStrings(QStringLiteral("IN"), source);
-        arguments.replaceInStrings(QStringLiteral("OUT"), output);
         QProcess process;
-        process.start(tool, arguments);
+        process.start(tool, test::WithFiles(arguments, source, output));
         EXPECT_TRUE(process.waitForFinished(60000)) << tool.toStdString();
         EXPECT_EQ(process.exitCode(), 0)
             << tool.toStdString() << process.readAllStandardError().toStdString();

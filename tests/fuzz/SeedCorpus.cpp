@@ -5,6 +5,7 @@
 #include "core/TextLines.h"
 #include "tests/fuzz/ImageSelector.h"
 #include "tests/support/TestImages.h"
+#include "tests/support/ToolArguments.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -186,10 +187,8 @@ QByteArray encodeWithTool(const QImage& image, const char* tool, QStringList arg
     const QString out = folder.filePath(QStringLiteral("out.") + QLatin1String(suffix));
     if (!image.save(in, "PNG"))
         return {};
-    arguments.replaceInStrings(QStringLiteral("IN"), in);
-    arguments.replaceInStrings(QStringLiteral("OUT"), out);
     QProcess process;
-    process.start(QString::fromLatin1(tool), arguments);
+    process.start(QString::fromLatin1(tool), velmora::test::WithFiles(arguments, in, out));
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
     QFile file(out);
