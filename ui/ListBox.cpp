@@ -63,7 +63,9 @@ ListBox::ListBox(QWidget* parent)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { Q_EMIT currentRowChanged(current.isValid() ? current.row() : -1); });
+            [this](const QModelIndex& current) {
+                Q_EMIT currentRowChanged(current.isValid() ? current.row() : -1);
+            });
     connect(&m_measure, &JobBase::finished, this, [this] {
         Outcome<QList<int>> outcome = m_measure.takeOutcome();
         if (outcome.canceled || !outcome.value || !m_measured)
@@ -196,16 +198,17 @@ void ListBox::measureLongestEntry(std::function<void(int longest)> then)
     m_measured = std::move(then);
     m_measuredRevision = m_model->revision();
     const QFont font = FontOfItsOwn(this->font());
-    m_measure.start([entries = m_model->entries(), widths = m_model->widths(), font](JobControl& control) mutable {
-        const QFontMetrics metrics(font);
-        for (qsizetype row = 0; row < entries.size(); ++row) {
-            if (widths[row] == ListBoxModel::Unmeasured)
-                widths[row] = metrics.horizontalAdvance(entries[row]);
-            if (row % 4096 == 0 && control.isCanceled())
-                return QList<int>();
-        }
-        return widths;
-    });
+    m_measure.start(
+        [entries = m_model->entries(), widths = m_model->widths(), font](JobControl& control) mutable {
+            const QFontMetrics metrics(font);
+            for (qsizetype row = 0; row < entries.size(); ++row) {
+                if (widths[row] == ListBoxModel::Unmeasured)
+                    widths[row] = metrics.horizontalAdvance(entries[row]);
+                if (row % 4096 == 0 && control.isCanceled())
+                    return QList<int>();
+            }
+            return widths;
+        });
 }
 
 void ListBox::updateGeometries()

@@ -120,7 +120,8 @@ int main(int argc, char* argv[])
         for (int i = 0; i < count; ++i) {
             const QString file =
                 folder.filePath(QStringLiteral("photo%1.").arg(i) + QString::fromLatin1(format.extension));
-            if (RunPeer(format.encoder, velmora::test::WithFiles(format.encode, sources[size_t(i)], file)) < 0) {
+            if (RunPeer(format.encoder, velmora::test::WithFiles(format.encode, sources[size_t(i)], file)) <
+                0) {
                 std::fprintf(stderr, "formats-%s: %s failed\n", format.name, qPrintable(format.encoder));
                 return 1;
             }
@@ -134,7 +135,8 @@ int main(int argc, char* argv[])
         for (int run = 0; run < runs; ++run)
             for (const QString& file : files) {
                 ours.push_back(TimeMs([&] { decodeFitted(file); }));
-                const double decode = RunPeer(format.decoder, velmora::test::WithFiles(format.decode, file, raw));
+                const double decode =
+                    RunPeer(format.decoder, velmora::test::WithFiles(format.decode, file, raw));
                 const double fit = convert.isEmpty()
                                        ? 0
                                        : RunPeer(convert, {ppm, QStringLiteral("-resize"),

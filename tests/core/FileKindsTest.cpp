@@ -41,8 +41,9 @@ TEST(FileKinds, ExtensionsOutsideLowerAndUpperAsciiAreUppercasedAsUnicodeDoes)
     BuildFileKindTable();
     // A dotless i uppercases to I; full-width letters and long tails name nothing.
     const std::pair<const char*, int> cases[] = {
-        {"a.jPg", 0},  {"a.t\u0131f", 0}, {"a.\uff4a\uff50\uff47", 99}, {"a.jpegjpeg", 99},
-        {"a.", 99},    {".gif", 7},      {"a.b.c.PNG", 0},                 {"a.jpg ", 99},
+        {"a.jPg", 0},       {"a.t\u0131f", 0}, {"a.\uff4a\uff50\uff47", 99},
+        {"a.jpegjpeg", 99}, {"a.", 99},        {".gif", 7},
+        {"a.b.c.PNG", 0},   {"a.jpg ", 99},
     };
     for (const auto& [path, code] : cases)
         EXPECT_EQ(FileKind(QString::fromUtf8(path)), code) << path;

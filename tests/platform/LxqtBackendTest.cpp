@@ -75,7 +75,10 @@ TEST(RunningProgram, FindsAProcessOfTheUserByNameAndArgument)
     QProcess sleeper;
     sleeper.start(program, {QStringLiteral("300")});
     ASSERT_TRUE(sleeper.waitForStarted());
-    EXPECT_TRUE(IsProgramRunning(QStringLiteral("velmora-sleeper"), QStringLiteral("300")));
+    // The start is reported while exec is still setting the new program up, before its command
+    // line shows in /proc.
+    EXPECT_TRUE(test::WaitUntil(
+        [] { return IsProgramRunning(QStringLiteral("velmora-sleeper"), QStringLiteral("300")); }));
     EXPECT_FALSE(IsProgramRunning(QStringLiteral("velmora-sleeper"), QStringLiteral("30")));
     EXPECT_FALSE(IsProgramRunning(QStringLiteral("velmora-sleep"), QStringLiteral("300")));
     EXPECT_FALSE(IsProgramRunning(QStringLiteral("velmora-sleeper"), QStringLiteral("velmora-sleeper")))
